@@ -1,0 +1,134 @@
+#include "platform/numformat.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+namespace platform {
+namespace {
+
+std::string& separatorStorage() {
+  static std::string separator = ".";
+  return separator;
+}
+
+std::string replacePoint(std::string text, std::string_view separator) {
+  const auto dot = text.find('.');
+  if (dot != std::string::npos) text.replace(dot, 1, separator);
+  return text;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+std::string_view trim(std::string_view text) {
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+const std::string& decimalSeparator() { return separatorStorage(); }
+void setDecimalSeparator(std::string separator) {
+  separatorStorage() = separator.empty() ? std::string(".") : std::move(separator);
+}
+
+std::string formatFixed(long double value, int decimals, int precision,
+                        std::string_view separator) {
+  decimals = std::clamp(decimals, 0, 60);
+  precision = std::clamp(precision, 1, 30);
+  if (std::isnan(value)) return "NAN";
+  if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+
+  char buffer[128];
+  // The decimal exponent after rounding to `precision` significant digits tells
+  // how many digits the integer part has.
+  std::snprintf(buffer, sizeof buffer, "%.*Le", precision - 1, value);
+  const char* e = std::strchr(buffer, 'e');
+  const int exponent = e ? std::atoi(e + 1) : 0;
+  const bool zero = value == 0;
+  const int integerDigits = zero ? 1 : exponent + 1;
+
+  std::string text;
+  if (integerDigits > precision) {
+    std::snprintf(buffer, sizeof buffer, "%.*LE", precision - 1, value);
+    return replacePoint(buffer, separator);
+  }
+  const int allowed = std::min(decimals, precision - std::max(integerDigits, 0));
+  std::snprintf(buffer, sizeof buffer, "%.*Lf", std::max(allowed, 0), value);
+  text = buffer;
+  if (allowed < decimals) {
+    if (allowed <= 0) text += '.';
+    text.append(std::size_t(decimals - std::max(allowed, 0)), '0');
+  }
+  if (decimals == 0 && !text.empty() && text.back() == '.') text.pop_back();
+  if (text.front() == '-' &&
+      std::none_of(text.begin(), text.end(), [](char c) { return c >= '1' && c <= '9'; })) {
+    text.erase(0, 1);
+  }
+  return replacePoint(std::move(text), separator);
+}
+
+std::string formatFixed(long double value, int decimals, int precision) {
+  return formatFixed(value, decimals, precision, decimalSeparator());
+}
+
+std::optional<long double> parseDecimal(std::string_view text, std::string_view separator) {
+  text = trim(text);
+  if (separator.empty()) separator = ".";
+  // Validate the shape first, then hand a normalised copy to strtold, so that
+  // neither "1.5" under a comma locale nor hex floats, "inf" or "nan" slip through.
+  std::string normal;
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) normal += text[i++];
+  std::size_t digits = 0;
+  while (i < text.size() && isDigit(text[i])) normal += text[i++], ++digits;
+  if (text.substr(i).starts_with(separator)) {
+    i += separator.size();
+    normal += '.';
+    while (i < text.size() && isDigit(text[i])) normal += text[i++], ++digits;
+  }
+  if (digits == 0) return std::nullopt;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    normal += 'e';
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) normal += text[i++];
+    std::size_t expDigits = 0;
+    while (i < text.size() && isDigit(text[i])) normal += text[i++], ++expDigits;
+    if (expDigits == 0) return std::nullopt;
+  }
+  if (i != text.size()) return std::nullopt;
+  errno = 0;
+  const long double value = std::strtold(normal.c_str(), nullptr);
+  if (errno == ERANGE && std::isinf(value)) return std::nullopt;
+  return value;
+}
+
+std::optional<long double> parseDecimal(std::string_view text) {
+  return parseDecimal(text, decimalSeparator());
+}
+
+std::optional<int> parseInteger(std::string_view text) {
+  text = trim(text);
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i == text.size()) return std::nullopt;
+  long long value = 0;
+  for (; i < text.size(); ++i) {
+    if (!isDigit(text[i])) return std::nullopt;
+    value = value * 10 + (text[i] - '0');
+    if (value > 2147483648LL) return std::nullopt;
+  }
+  if (negative) value = -value;
+  if (value > std::numeric_limits<int>::max()) return std::nullopt;
+  return int(value);
+}
+
+}  // namespace platform

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The locale's decimal separator as the user interface has set it; "." until then.
+const std::string& decimalSeparator();
+void setDecimalSeparator(std::string separator);
+
+// Rounds value to `precision` significant digits (and to at most `decimals`
+// decimals), then writes it in fixed-point notation with exactly `decimals`
+// decimals. When the integer part has more digits than `precision`, the value is
+// written in scientific notation with `precision` significant digits instead.
+// A value that rounds to zero is written without a minus sign.
+std::string formatFixed(long double value, int decimals, int precision,
+                        std::string_view separator);
+std::string formatFixed(long double value, int decimals, int precision);
+
+// Reads a decimal number written with `separator`: surrounding blanks, a sign and
+// an exponent are allowed, nothing else. Empty for text that is not a number.
+std::optional<long double> parseDecimal(std::string_view text, std::string_view separator);
+std::optional<long double> parseDecimal(std::string_view text);
+
+// Reads a whole number (surrounding blanks and a sign allowed) in the 32-bit range.
+std::optional<int> parseInteger(std::string_view text);
+
+}  // namespace platform
