@@ -1,5 +1,6 @@
 #include "model/satellitUnit.h"
 
+#include <cmath>
 #include <numbers>
 
 TSatellitenSchar::TSatellitenSchar() { initOrbits(); }
@@ -10,7 +11,7 @@ void TSatellitenSchar::initOrbits() {
   for (int plane = 1; plane <= 6; ++plane) {
     for (int slot = 1; slot <= 4; ++slot) {
       const long double theta = (slot - 1) * pi / 2 + phaseCounter * pi / 36;
-      TVektorR3 p = geo.vectorR3(orbitRadius * cosl(theta), orbitRadius * sinl(theta), 0);
+      TVektorR3 p = geo.vectorR3(orbitRadius * std::cos(theta), orbitRadius * std::sin(theta), 0);
       TVektorR3 axis = geo.vectorR3(0, 0, 1);
       p = geo.rotateY(p, inclination);
       axis = geo.rotateY(axis, inclination);

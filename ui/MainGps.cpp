@@ -92,6 +92,7 @@ void TFormMain::buildLayout() {
       new QGroupBox("Tatsächlicher Standort des GPS-Empfängers (erzeugen oder eingeben)", this);
   GroupBoxEmpfaenger->setObjectName("GroupBoxEmpfaenger");
   GroupBoxEmpfaenger->setGeometry(0, 40, 713, 217);
+  childFont_ = font();
   QWidget* g = GroupBoxEmpfaenger;
   LabelExakterStandortCart = makeLabel(
       g, "LabelExakterStandortCart",
@@ -153,7 +154,9 @@ void TFormMain::buildLayout() {
   StringGridBerechneterStandortCart->setEditableCells(false);
   StringGridBerechneterStandortCart->setGeometry(
       10, 44, 334, StringGridBerechneterStandortCart->heightForRows(2));
-  LabelInfo = makeLabel(g, "LabelInfo", "LabelInfo", 372, 44, 290, 40);
+  BitBtnBerechne = makeButton(g, "BitBtnBerechne", "Positionsbestimmung starten", glyphs::ok(),
+                              372, 22, 262, 32);
+  LabelInfo = makeLabel(g, "LabelInfo", "LabelInfo", 372, 60, 290, 36);
   LabelBerechneterStandortGeo =
       makeLabel(g, "LabelBerechneterStandortGeo", "Geographische Koordinaten", 10, 104);
   StringGridBerechneterStandortGeo = new StringGrid(4, 3, 1, 1, g);
@@ -168,27 +171,27 @@ void TFormMain::buildLayout() {
   LabeledEditBerechneteGeschwindigkeit = makeLabeledEdit(
       g, "LabeledEditBerechneteGeschwindigkeit", "Geschwindigkeit in km/h", 410, 104, 120);
   LabeledEditBerechneteGeschwindigkeit->setReadOnly(true);
-  BitBtnBerechne = makeButton(g, "BitBtnBerechne", "Positionsbestimmung starten", glyphs::ok(),
-                              268, 166, 262, 32);
   LabelUnterschied = makeLabel(
       g, "LabelUnterschied",
-      "Entfernung tatsächlicher Standort zum berechneten Standort (Luftlinie in km)", 10, 218);
+      "Entfernung tatsächlicher Standort zum berechneten Standort (Luftlinie in km)", 268, 158,
+      262, 36);
   EditUnterschied = new QLineEdit(g);
   EditUnterschied->setObjectName("EditUnterschied");
   EditUnterschied->setReadOnly(true);
-  EditUnterschied->setGeometry(LabelUnterschied->geometry().right() + 10, 213, 120, 26);
+  EditUnterschied->setGeometry(540, 163, 122, 26);
+  LabelUnterschied->setBuddy(EditUnterschied);
   LabeledEditAnzEmpfangeneSatelliten = makeLabeledEdit(
       g, "LabeledEditAnzEmpfangeneSatelliten",
-      "Anzahl und Nummern der empfangenen Satelliten (geordnet nach Entfernung)", 10, 248, 652);
+      "Anzahl und Nummern der empfangenen Satelliten (geordnet nach Entfernung)", 10, 206, 652);
   LabeledEditAnzEmpfangeneSatelliten->setReadOnly(true);
   LabelSatelliten = makeLabel(g, "LabelSatelliten",
                               "Position und fiktive Signallaufzeiten (des ersten "
                               "Iterationsschritts) der 4 zur Berechnung herangezogenen Satelliten",
-                              10, 300, 652);
+                              10, 258, 652);
   StringGridSatelliten = new StringGrid(7, 5, 0, 1, g);
   StringGridSatelliten->setObjectName("StringGridSatelliten");
   StringGridSatelliten->setEditableCells(true);
-  StringGridSatelliten->setColumnWidths({62, 100, 100, 100, 94, 94, 94});
+  StringGridSatelliten->setColumnWidths({74, 100, 100, 100, 90, 90, 90});
   StringGridSatelliten->setGeometry(10, LabelSatelliten->geometry().bottom() + 4, 648,
                                     StringGridSatelliten->heightForRows(5));
 
@@ -199,8 +202,19 @@ void TFormMain::buildLayout() {
   StringGridBewegung = new StringGrid(4, 25, 1, 1, GroupBoxSatellitenbewegung);
   StringGridBewegung->setObjectName("StringGridBewegung");
   StringGridBewegung->setEditableCells(false);
-  StringGridBewegung->setColumnWidths({58, 77, 77, 77});
-  StringGridBewegung->setGeometry(8, 24, 305, 345);
+  {
+    QFont small = StringGridBewegung->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    StringGridBewegung->setFont(small);
+    for (int r = 0; r < 25; ++r)
+      for (int c = 0; c < 4; ++c) {
+        QFont f = StringGridBewegung->item(r, c)->font();
+        f.setPointSizeF(small.pointSizeF());
+        StringGridBewegung->item(r, c)->setFont(f);
+      }
+  }
+  StringGridBewegung->setColumnWidths({62, 78, 78, 78});
+  StringGridBewegung->setGeometry(6, 24, 309, 345);
   StringGridBewegung->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   TimerSatellitenSchar = new QTimer(this);
@@ -232,6 +246,8 @@ void TFormMain::FormCreate() {
                                " - maximale(minimale) Höhe über dem Erdboden: " + "11000" + " (" +
                                "0" + ") m");
 
+  fitTitle(GroupBoxEmpfaenger);
+
   // Bind the check boxes by their Tag, whatever their captions were.
   const QObjectList children = GroupBoxDefekt->children();
   int i = 0;
@@ -248,6 +264,19 @@ void TFormMain::FormCreate() {
   }
   showSatellites();
   TimerSatellitenSchar->start();
+}
+
+// The extended caption of the receiver box is long: its title font shrinks until
+// the caption fits, while the controls inside keep the window's font.
+void TFormMain::fitTitle(QGroupBox* box) {
+  QFont title = childFont_;
+  while (QFontMetrics(title).horizontalAdvance(box->title()) > box->width() - 12 &&
+         title.pointSizeF() > 6)
+    title.setPointSizeF(title.pointSizeF() - 0.25);
+  box->setFont(title);
+  QFont inner = childFont_;
+  inner.setPointSizeF(childFont_.pointSizeF());  // explicit, so it is not inherited from the box
+  for (QWidget* child : box->findChildren<QWidget*>()) child->setFont(inner);
 }
 
 void TFormMain::initGrids() {

@@ -87,6 +87,7 @@ class TFormMain : public QWidget {
   void buildLayout();
   void FormCreate();
   void initGrids();
+  void fitTitle(QGroupBox* box);
   void showSatellites();
   void showError(const QString& message);
   void enableBitBtns(QGroupBox* groupBox, bool enabled);
@@ -99,6 +100,7 @@ class TFormMain : public QWidget {
   QWidget* form2DDemo_ = nullptr;
   QWidget* form3DDemo_ = nullptr;
   QWidget* aboutBox_ = nullptr;
+  QFont childFont_;
 };
 
 // Number text in the locale's form, with `decimals` decimals and `precision`
