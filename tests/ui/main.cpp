@@ -4,13 +4,14 @@
 
 #include "ui/QtPlatform.h"
 
-// Qt tests run on the offscreen platform under a German locale unless a test
-// switches it.
+// Widgets need an application object; the offscreen platform lets the tests run without a
+// display (setting QT_QPA_PLATFORM beforehand, e.g. under xvfb-run, picks another one).
+// Tests run under a German locale unless they switch it.
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  ::testing::InitGoogleTest(&argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   QApplication app(argc, argv);
   installQtPlatform();
-  testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
