@@ -488,3 +488,14 @@ void TEuklidGeoR3::centralProjection(TVektorR3 X, TVektorR3 eye, TEbeneR3& image
 void TEuklidGeoR3::parallelProjection(TVektorR3 X, TVektorR3 direction, TEbeneR3& image) {
   projectOntoImagePlane(direction, {X, direction}, image);
 }
+
+// =============================================================================
+// TVektorR3Class
+// =============================================================================
+
+int TVektorR3Class::compare(TBase& other) {
+  if (!sameClass(*this, other)) return 2;
+  return static_cast<TVektorR3Class&>(other).vector == vector ? 0 : 2;
+}
+
+std::unique_ptr<TBase> TVektorR3Class::copy() { return std::make_unique<TVektorR3Class>(vector); }

@@ -191,3 +191,28 @@ class TEuklidGeoR3 : public TEuklidGeo {
   const char* lastError_ = "";
   bool showErrors_;
 };
+
+// =============================================================================
+// TVektorR3Class: a point as a list element, the point element of the 3D
+// renderer's point lists.
+// =============================================================================
+
+#include <memory>
+
+#include "containers/baseClss.h"
+
+// Point lists are never stored or painted element-wise, so only compare and copy
+// are provided; the class is deliberately not registered for loading.
+class TVektorR3Class : public TBase {
+  ORTIVO_ELEMENT_CLASS(TVektorR3Class)
+ public:
+  explicit TVektorR3Class(TVektorR3 v = {}) noexcept : vector(v) {}
+
+  using TBase::compare;
+  // 0 when all three coordinates are exactly equal, otherwise 2: points have no
+  // order, so a list of them can be searched but not sorted.
+  int compare(TBase& other) override;
+  std::unique_ptr<TBase> copy() override;
+
+  TVektorR3 vector;
+};

@@ -1,0 +1,62 @@
+#pragma once
+
+// Drawable 3D objects: colours, pen width, a drawing kind and a list of points,
+// filled once by the constructor. T3DProjektion draws and turns them.
+
+#include <cstdint>
+#include <memory>
+
+#include "containers/listClss.h"
+#include "geometry/vektorR3clss.h"
+#include "platform/Canvas.h"
+
+// 2 pi as the drawing code has always used it; circles close on the last point
+// through the repetition of the first, not through this constant.
+inline constexpr long double kTwoPi3D = 6.283185307179586L;
+
+class T3DObjekt {
+ public:
+  T3DObjekt();
+  virtual ~T3DObjekt();
+  T3DObjekt(const T3DObjekt&) = delete;
+  T3DObjekt& operator=(const T3DObjekt&) = delete;
+
+  platform::Color color = 0;
+  // Second pen colour of kinds 11 and 12.
+  platform::Color secondColor = 0;
+  // Pen width in pixels; also the disc radius of kinds 1 and 13.
+  std::int32_t penWidth = 0;
+  // 0..15, see T3DProjektion::draw.
+  std::uint8_t kind = 0;
+  // Points (TVektorR3Class) or, for the kinds drawn as several polylines, lists of
+  // points.
+  std::unique_ptr<TListe> points;
+  TEuklidGeoR3 geometry{false};
+};
+
+// Kind 3: [start point, end point].
+class T3DStrecke : public T3DObjekt {
+ public:
+  explicit T3DStrecke(const TStreckeR3& segment);
+};
+
+// Kind 7: n + 1 points on the circle, the last one repeating the first; n = 0
+// counts as 2.
+class T3DKreis : public T3DObjekt {
+ public:
+  T3DKreis(const TKreisR3& circle, std::uint16_t n);
+
+  // Appends the points of the circle to `dest`. The circle's direction vectors
+  // must be independent; its plane point is not read.
+  static void appendCirclePoints(TListe& dest, const TKreisR3& circle, std::uint16_t n,
+                                 TEuklidGeoR3& geometry);
+};
+
+// Kind 8: a wire frame, one point list per circle: great circles through both ends
+// of the axis (meridians), then latitude circles perpendicular to it.
+class T3DKugel : public T3DObjekt {
+ public:
+  // Fewer than 2 meridian steps count as 2, a latitude count of 0 as 1.
+  T3DKugel(const TKugelR3& sphere, TVektorR3 axis, std::uint16_t meridianSteps,
+           std::uint16_t latitudeCount, std::uint16_t pointsPerCircle);
+};

@@ -1,0 +1,275 @@
+#include "render3d/dreiDdarstellungclss.h"
+
+#include <cctype>
+#include <cmath>
+#include <limits>
+#include <string_view>
+
+namespace {
+
+// Pixel coordinates far outside the image are passed on as they are, but they must
+// still fit the canvas's integers.
+std::int32_t toPixel(long double v) {
+  if (std::isnan(v)) return 0;
+  constexpr long double lo = std::numeric_limits<std::int32_t>::min();
+  constexpr long double hi = std::numeric_limits<std::int32_t>::max();
+  const long double r = std::nearbyint(v);
+  if (r <= lo) return std::numeric_limits<std::int32_t>::min();
+  if (r >= hi) return std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(r);
+}
+
+TVektorR3Class* asPoint(TBase* e) { return dynamic_cast<TVektorR3Class*>(e); }
+TListe* asList(TBase* e) { return dynamic_cast<TListe*>(e); }
+
+bool classNameIs(const TBase& e, std::string_view upperName) {
+  const std::string_view name = e.className();
+  if (name.size() != upperName.size()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i)
+    if (std::toupper(static_cast<unsigned char>(name[i])) != upperName[i]) return false;
+  return true;
+}
+
+// The three coordinate rotations of one call, with their matrices made once for
+// the whole list instead of once per point. Each step is the product and the
+// snapping that rotateX, rotateY and rotateZ perform, so the results are the same.
+class AxisRotation {
+ public:
+  explicit AxisRotation(TVektorR3 angles)
+      : doX_(angles.x != 0), doY_(angles.y != 0), doZ_(angles.z != 0),
+        mx_(doX_ ? TEuklidGeoR3::rotationMatrixX(angles.x) : TMatrixR3{}),
+        my_(doY_ ? TEuklidGeoR3::rotationMatrixY(angles.y) : TMatrixR3{}),
+        mz_(doZ_ ? TEuklidGeoR3::rotationMatrixZ(angles.z) : TMatrixR3{}) {}
+
+  bool any() const { return doX_ || doY_ || doZ_; }
+
+  TVektorR3 apply(TVektorR3 v) const {
+    if (doX_) {
+      v = TEuklidGeoR3::matrixTimesVector(mx_, v);
+      v.y = snapped(v.y), v.z = snapped(v.z);
+    }
+    if (doY_) {
+      v = TEuklidGeoR3::matrixTimesVector(my_, v);
+      v.x = snapped(v.x), v.z = snapped(v.z);
+    }
+    if (doZ_) {
+      v = TEuklidGeoR3::matrixTimesVector(mz_, v);
+      v.x = snapped(v.x), v.y = snapped(v.y);
+    }
+    return v;
+  }
+
+ private:
+  static long double snapped(long double a) { return TEuklidGeo::isZero(a) ? 0.0L : a; }
+
+  bool doX_, doY_, doZ_;
+  TMatrixR3 mx_, my_, mz_;
+};
+
+void rotateList(TListe& list, const AxisRotation& rotation) {
+  // The points are turned in place: the list ends up as if each element had been
+  // replaced by a new one, without two allocations per point and frame.
+  for (list.toFirst(); !list.atEnd(); list.next())
+    if (TVektorR3Class* p = asPoint(list.getElem())) p->vector = rotation.apply(p->vector);
+}
+
+}  // namespace
+
+// -----------------------------------------------------------------------------
+
+TTransformer::TTransformer(const TViewWindow& window, const platform::Canvas& image)
+    : viewWindow(window), left(0), bottom(image.height()), right(image.width()), top(0) {}
+
+platform::Point TTransformer::worldToPixel(TVektorR2 p) const {
+  const TVektorR2 a = viewWindow.first;
+  const TVektorR2 b = viewWindow.second;
+  const long double px = left + static_cast<long double>(right - left) * (p.x - a.x) / (b.x - a.x);
+  const long double py = bottom + static_cast<long double>(top - bottom) * (p.y - a.y) / (b.y - a.y);
+  return {toPixel(px), toPixel(py)};
+}
+
+// -----------------------------------------------------------------------------
+
+T3DProjektion::T3DProjektion(T3DObjekt& obj, std::uint8_t kind, platform::Canvas& img,
+                             const TViewWindow& window, TVektorR3 eyePoint)
+    : object(obj), projectionKind(kind), eye(eyePoint), viewWindow(window), image(img),
+      transformer(window, img) {}
+
+platform::Point T3DProjektion::projectPoint(TVektorR3 P) {
+  TEbeneR3 plane;
+  if (projectionKind == central)
+    geometry.centralProjection(P, eye, plane);
+  else
+    geometry.parallelProjection(P, eye, plane);
+  const TVektorR2 q{TEuklidGeoR3::dotProduct(plane.point, plane.direction1),
+                    TEuklidGeoR3::dotProduct(plane.point, plane.direction2)};
+  return transformer.worldToPixel(q);
+}
+
+void T3DProjektion::drawPolyline(TListe& list) {
+  bool first = true;
+  for (list.toFirst(); !list.atEnd(); list.next()) {
+    const TVektorR3Class* p = asPoint(list.getElem());
+    if (!p) continue;
+    const platform::Point px = projectPoint(p->vector);
+    if (first)
+      canvas().moveTo(px.x, px.y);
+    else
+      canvas().lineTo(px.x, px.y);
+    first = false;
+  }
+}
+
+void T3DProjektion::drawPolylines(TListe& list) {
+  drawSublists(list, 0, std::numeric_limits<std::uint32_t>::max());
+}
+
+void T3DProjektion::drawSublists(TListe& list, std::uint32_t from, std::uint32_t to) {
+  list.setPosition(static_cast<std::int32_t>(from));
+  for (std::uint32_t i = from; i < to && !list.atEnd(); ++i, list.next())
+    if (TListe* sub = asList(list.getElem())) drawPolyline(*sub);
+}
+
+void T3DProjektion::draw() {
+  platform::Canvas& c = canvas();
+  c.setPenColor(object.color);
+  c.setBrushColor(object.color);
+  c.setPenWidth(object.penWidth);
+  TListe& list = *object.points;
+  const std::uint32_t count = list.count();
+  switch (object.kind) {
+    case 0:
+      drawSublists(list, 0, 3);
+      c.setPenWidth(3);
+      drawSublists(list, 3, 6);
+      break;
+    case 1: {
+      list.toFirst();
+      if (const TVektorR3Class* p = asPoint(list.getElem())) {
+        const platform::Point px = projectPoint(p->vector);
+        const int r = object.penWidth;
+        c.ellipse(px.x - r, px.y - r, px.x + r, px.y + r);
+      }
+      break;
+    }
+    case 2: case 3: case 4: case 6: case 7:
+      drawPolyline(list);
+      break;
+    case 5:
+      drawConsumingPolylines();
+      break;
+    case 8: case 9: case 10: case 14: case 15:
+      drawPolylines(list);
+      break;
+    case 11:
+      drawSublists(list, 0, 1);
+      if (count >= 2) {
+        c.setPenColor(object.secondColor);
+        drawSublists(list, 1, count - 1);
+        c.setPenColor(object.color);
+        drawSublists(list, count - 1, count);
+      }
+      break;
+    case 12:
+      drawSublists(list, 0, 1);
+      c.setPenColor(object.secondColor);
+      drawSublists(list, 1, count);
+      break;
+    case 13:
+      drawMixed();
+      break;
+    default:
+      break;
+  }
+}
+
+// Kind 5: a polyline of the first five points, then one segment per following
+// pair. Each point leaves the object as it is drawn.
+void T3DProjektion::drawConsumingPolylines() {
+  TListe& list = *object.points;
+  TListe taken;
+  auto take = [&](int n) {
+    list.toFirst();
+    for (int i = 0; i < n && !list.atEnd(); ++i) {
+      taken.append(list.getElem()->copy());
+      list.del();
+    }
+    drawPolyline(taken);
+    taken.clear();
+  };
+  take(5);
+  while (!list.empty()) take(2);
+}
+
+// Kind 13: points between value elements. A leading text marks a marker: a disc
+// at the second element, or one or two lines from it. Otherwise a Boolean lifts
+// the pen and points are joined while it is down.
+void T3DProjektion::drawMixed() {
+  TListe& list = *object.points;
+  platform::Canvas& c = canvas();
+  list.toFirst();
+  if (list.atEnd()) return;
+  if (classNameIs(*list.getElem(), "TSTRING")) {
+    list.next();
+    const TVektorR3Class* a = asPoint(list.getElem());
+    if (!a) return;
+    const platform::Point pa = projectPoint(a->vector);
+    c.moveTo(pa.x, pa.y);
+    list.next();
+    if (list.atEnd()) {
+      const int r = object.penWidth;
+      c.ellipse(pa.x - r, pa.y - r, pa.x + r, pa.y + r);
+      return;
+    }
+    for (int line = 0; line < 2 && !list.atEnd(); ++line, list.next()) {
+      const TVektorR3Class* b = asPoint(list.getElem());
+      if (!b) continue;
+      const platform::Point pb = projectPoint(b->vector);
+      if (line > 0) c.moveTo(pa.x, pa.y);
+      c.lineTo(pb.x, pb.y);
+    }
+    return;
+  }
+  bool penDown = false;
+  for (; !list.atEnd(); list.next()) {
+    TBase* e = list.getElem();
+    if (classNameIs(*e, "TBOOLEAN")) {
+      penDown = false;
+    } else if (const TVektorR3Class* p = asPoint(e)) {
+      const platform::Point px = projectPoint(p->vector);
+      if (penDown)
+        c.lineTo(px.x, px.y);
+      else
+        c.moveTo(px.x, px.y);
+      penDown = true;
+    }
+  }
+}
+
+void T3DProjektion::rotate(TVektorR3 angles) {
+  TListe& list = *object.points;
+  switch (object.kind) {
+    case 1: case 2: case 3: case 4: case 5: case 6: case 7:
+    case 13:  // the points among its value elements
+      rotatePoints(list, angles);
+      break;
+    case 0:  // lists of points like kind 8
+    case 8: case 9: case 10: case 11: case 12: case 14: case 15:
+      rotatePolylines(list, angles);
+      break;
+    default:
+      break;
+  }
+}
+
+void T3DProjektion::rotatePoints(TListe& list, TVektorR3 angles) {
+  const AxisRotation rotation(angles);
+  if (rotation.any()) rotateList(list, rotation);
+}
+
+void T3DProjektion::rotatePolylines(TListe& list, TVektorR3 angles) {
+  const AxisRotation rotation(angles);
+  if (!rotation.any()) return;
+  for (list.toFirst(); !list.atEnd(); list.next())
+    if (TListe* sub = asList(list.getElem())) rotateList(*sub, rotation);
+}
