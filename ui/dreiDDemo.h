@@ -1,0 +1,83 @@
+#pragma once
+
+// The scene of the 3D demonstration: its own constellation and receiver, painted
+// frame by frame onto the window's image, either running freely or as one step of
+// the position determination. Draws only through Canvas.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "geometry/Koordinatenclss.h"
+#include "geometry/vektorR3clss.h"
+#include "model/GpsUnit.h"
+#include "model/satellitUnit.h"
+#include "platform/Canvas.h"
+#include "render3d/dreiDdarstellungclss.h"
+
+class T3DDemo {
+ public:
+  // A random geographic position for the receiver; the main window's generator.
+  using PositionSource = std::function<TGeoPosition()>;
+
+  // The scene's unit is 1000 km.
+  static constexpr long double scale = 0.001L;
+  static constexpr platform::Color earthColor = 0x00FF00;
+  static constexpr platform::Color receiverColor = 0x0000FF;
+  static constexpr platform::Color satelliteColor = 0x00FFFF;
+  static constexpr platform::Color orbitColor = 0x00FF00;
+  static constexpr platform::Color measuringSphereColor = 0xC0C0C0;
+  static constexpr platform::Color candidateColor = platform::colors::gradientActiveCaption;
+  static constexpr platform::Color signalColor = 0xFFFFFF;
+
+  // Places the receiver at a position from `erzeugePosition`; without one, at a
+  // fixed point in central Europe.
+  T3DDemo(platform::Canvas& image, std::uint8_t projectionKind, PositionSource erzeugePosition);
+  T3DDemo(const T3DDemo&) = delete;
+  T3DDemo& operator=(const T3DDemo&) = delete;
+
+  // One free-running frame: the satellites move one step, and the receiver's
+  // signals are drawn and dropped again.
+  void drawScene();
+  // One frame of the walk-through at step s >= 1. From step 6 on every call
+  // corrects the radii once more. The clock's signals and the four spheres must
+  // have been loaded; with fewer than four signals only the base picture is drawn.
+  void drawAlgorithmStep(int s);
+
+  TVektorR3 eye{0, -50, 0};
+  // About x, y and z, in radians.
+  TVektorR3 rotationAngles{0, 0, 0};
+  TEuklidGeoR3 geometry{false};
+  // Set by drawAlgorithmStep when the candidate lies within 1 km of sphere 4.
+  bool found = false;
+  // km: radius of sphere 4 minus the candidate's distance from its centre.
+  long double distanceToFourth = 0;
+  TEmpfaenger receiver;
+  TVektorR3 receiverPosition{};  // km
+  TSatellitenSchar constellation;
+  platform::Canvas& image;
+  TViewWindow viewWindow;
+  std::uint8_t projectionKind;
+  TKoordinatenwandlerR3 converter;
+  std::array<TKugelR3, TSatellitenSchar::satelliteCount + 1> satelliteSpheres{};  // 1..24
+
+ private:
+  void clearImage();
+  void drawEarth();
+  void drawReceiver();
+  void updateSatellites(bool keep);
+  void drawSatellites(bool algorithmMode);
+  TKreisR3 makeOrbitCircle(TVektorR3 pointA, TVektorR3 pointB) const;
+  void drawOrbitCircle(const TKreisR3& circle, platform::Color colour, std::uint16_t steps);
+  void drawSphereObject(const TKugelR3& sphere, TVektorR3 axis, platform::Color colour,
+                        std::uint16_t meridianSteps, std::uint16_t latitudeCount,
+                        std::uint16_t pointsPerCircle);
+  void drawReceiverSphere(int k);
+  void drawCandidate();
+  void drawSignalLines(bool algorithmMode);
+  bool isUsedSatellite(int i);
+  void drawObject(T3DObjekt& object);
+  // The receiver's candidate from spheres 1 to 3; false when they do not meet.
+  bool candidate(TVektorR3& point);
+  bool spheresLoaded() const { return receiver.signalCount() >= 4; }
+};
