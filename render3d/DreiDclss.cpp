@@ -16,22 +16,48 @@ T3DStrecke::T3DStrecke(const TStreckeR3& segment) {
 
 // -----------------------------------------------------------------------------
 
-T3DKreis::T3DKreis(const TKreisR3& circle, std::uint16_t n) {
-  kind = 7;
-  appendCirclePoints(*points, circle, n, geometry);
+TCircleSteps::TCircleSteps(std::uint16_t n) : steps_(n == 0 ? 2 : n), table_(steps_ + 1) {
+  const long double step = kTwoPi3D / steps_;
+  for (std::uint32_t k = 0; k <= steps_; ++k) {
+    const long double angle = k * step;
+    table_[k] = {std::cos(angle), std::sin(angle)};
+  }
 }
 
-void T3DKreis::appendCirclePoints(TListe& dest, const TKreisR3& circle, std::uint16_t n,
+T3DKreis::T3DKreis(const TKreisR3& circle, std::uint16_t n) {
+  kind = 7;
+  appendCirclePoints(*points, circle, TCircleSteps(n), geometry);
+}
+
+namespace {
+
+inline long double snapped(long double a) { return TEuklidGeo::isZero(a) ? 0.0L : a; }
+
+// rotateAroundAxis with the cosine and sine given: the same matrix, product and
+// snapping, term for term, so that the points are exactly those of the calculator.
+TVektorR3 turnAbout(TVektorR3 v, TVektorR3 n, long double c, long double s) {
+  const long double C = 1 - c;
+  const TMatrixR3 m{n.x * n.x * C + c,       n.x * n.y * C - s * n.z, n.x * n.z * C + s * n.y,
+                    n.x * n.y * C + s * n.z, n.y * n.y * C + c,       n.y * n.z * C - s * n.x,
+                    n.x * n.z * C - s * n.y, n.y * n.z * C + s * n.x, n.z * n.z * C + c};
+  TVektorR3 r = TEuklidGeoR3::matrixTimesVector(m, v);
+  r.x = snapped(r.x), r.y = snapped(r.y), r.z = snapped(r.z);
+  return r;
+}
+
+}  // namespace
+
+void T3DKreis::appendCirclePoints(TListe& dest, const TKreisR3& circle, const TCircleSteps& steps,
                                   TEuklidGeoR3& geometry) {
   const TVektorR3 axis =
       geometry.normalize(geometry.crossProduct(circle.plane.direction1, circle.plane.direction2));
+  // rotateAroundAxis normalises its axis once more.
+  const TVektorR3 n = geometry.normalize(axis);
   const TVektorR3 radiusVector =
       geometry.multiply(geometry.normalize(circle.plane.direction1), circle.radius);
-  const std::uint32_t steps = n == 0 ? 2 : n;
-  const long double step = kTwoPi3D / steps;
-  for (std::uint32_t k = 0; k <= steps; ++k) {
+  for (std::uint32_t k = 0; k <= steps.steps(); ++k) {
     const TVektorR3 p =
-        geometry.sum(circle.center, geometry.rotateAroundAxis(radiusVector, axis, k * step));
+        geometry.sum(circle.center, turnAbout(radiusVector, n, steps.cosine(k), steps.sine(k)));
     dest.append(std::make_unique<TVektorR3Class>(p));
   }
 }
@@ -47,6 +73,7 @@ T3DKugel::T3DKugel(const TKugelR3& sphere, TVektorR3 axis, std::uint16_t meridia
   const long double step = kTwoPi3D / m;
   const TVektorR3 w = geometry.orthogonalVector1(axis);
   const TKugelR3& K = sphere;
+  const TCircleSteps circleSteps(pointsPerCircle);
 
   // Meridians: great circles through both ends of the axis. With a single latitude
   // circle only the multiples of a half turn are drawn, which for an even m is one
@@ -59,7 +86,7 @@ T3DKugel::T3DKugel(const TKugelR3& sphere, TVektorR3 axis, std::uint16_t meridia
     meridian.center = K.center;
     meridian.radius = K.radius;
     auto list = std::make_unique<TListe>();
-    T3DKreis::appendCirclePoints(*list, meridian, pointsPerCircle, geometry);
+    T3DKreis::appendCirclePoints(*list, meridian, circleSteps, geometry);
     points->append(std::move(list));
   }
 
@@ -78,7 +105,7 @@ T3DKugel::T3DKugel(const TKugelR3& sphere, TVektorR3 axis, std::uint16_t meridia
     latitude.center = c;
     latitude.radius = rho;
     auto list = std::make_unique<TListe>();
-    T3DKreis::appendCirclePoints(*list, latitude, pointsPerCircle, geometry);
+    T3DKreis::appendCirclePoints(*list, latitude, circleSteps, geometry);
     points->append(std::move(list));
   }
 }

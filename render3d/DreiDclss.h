@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "containers/listClss.h"
 #include "geometry/vektorR3clss.h"
@@ -40,15 +41,35 @@ class T3DStrecke : public T3DObjekt {
   explicit T3DStrecke(const TStreckeR3& segment);
 };
 
+// The angles k * 2 pi / n (k = 0 .. n) of a circle's points with their cosines and
+// sines, made once for all circles of one object: a wire frame sphere has dozens
+// of circles with the same number of points.
+class TCircleSteps {
+ public:
+  // n = 0 counts as 2.
+  explicit TCircleSteps(std::uint16_t n);
+  std::uint32_t steps() const { return steps_; }
+  long double cosine(std::uint32_t k) const { return table_[k].c; }
+  long double sine(std::uint32_t k) const { return table_[k].s; }
+
+ private:
+  struct CosSin {
+    long double c, s;
+  };
+  std::uint32_t steps_;
+  std::vector<CosSin> table_;
+};
+
 // Kind 7: n + 1 points on the circle, the last one repeating the first; n = 0
 // counts as 2.
 class T3DKreis : public T3DObjekt {
  public:
   T3DKreis(const TKreisR3& circle, std::uint16_t n);
 
-  // Appends the points of the circle to `dest`. The circle's direction vectors
-  // must be independent; its plane point is not read.
-  static void appendCirclePoints(TListe& dest, const TKreisR3& circle, std::uint16_t n,
+  // Appends the points of the circle to `dest`: the centre plus the radius vector
+  // along the first direction, turned about the plane's normal by each angle.
+  // The circle's direction vectors must be independent; its plane point is not read.
+  static void appendCirclePoints(TListe& dest, const TKreisR3& circle, const TCircleSteps& steps,
                                  TEuklidGeoR3& geometry);
 };
 

@@ -13,7 +13,9 @@ std::int32_t toPixel(long double v) {
   if (std::isnan(v)) return 0;
   constexpr long double lo = std::numeric_limits<std::int32_t>::min();
   constexpr long double hi = std::numeric_limits<std::int32_t>::max();
-  const long double r = std::nearbyint(v);
+  // rint, unlike nearbyint, need not save and restore the floating-point
+  // environment: this runs for every point of every frame.
+  const long double r = std::rint(v);
   if (r <= lo) return std::numeric_limits<std::int32_t>::min();
   if (r >= hi) return std::numeric_limits<std::int32_t>::max();
   return static_cast<std::int32_t>(r);
@@ -93,16 +95,28 @@ platform::Point TTransformer::worldToPixel(TVektorR2 p) const {
 T3DProjektion::T3DProjektion(T3DObjekt& obj, std::uint8_t kind, platform::Canvas& img,
                              const TViewWindow& window, TVektorR3 eyePoint)
     : object(obj), projectionKind(kind), eye(eyePoint), viewWindow(window), image(img),
-      transformer(window, img) {}
+      transformer(window, img) {
+  // The image plane depends on the eye alone: build it once, as the projections
+  // of the calculator do, instead of once per point.
+  geometry.parallelProjection({0, 0, 0}, eye, imagePlane_);
+  imagePlane_.point = {0, 0, 0};
+  planeValid_ = geometry.checkPlane(imagePlane_);
+  if (planeValid_) planeEquation_ = geometry.parametricToPlane(imagePlane_);
+}
 
 platform::Point T3DProjektion::projectPoint(TVektorR3 P) {
-  TEbeneR3 plane;
-  if (projectionKind == central)
-    geometry.centralProjection(P, eye, plane);
-  else
-    geometry.parallelProjection(P, eye, plane);
-  const TVektorR2 q{TEuklidGeoR3::dotProduct(plane.point, plane.direction1),
-                    TEuklidGeoR3::dotProduct(plane.point, plane.direction2)};
+  // What centralProjection and parallelProjection do after building the plane:
+  // intersect the projecting line with it; Q stays the origin when they do not meet
+  // in one point.
+  const TGeradeR3 line = projectionKind == central ? geometry.lineThroughPoints(eye, P)
+                                                   : TGeradeR3{P, eye};
+  TVektorR3 Q{0, 0, 0};
+  if (planeValid_) {
+    std::uint8_t code = 0;
+    geometry.intersectLinePlaneEquation(line, planeEquation_, code, Q);
+  }
+  const TVektorR2 q{TEuklidGeoR3::dotProduct(Q, imagePlane_.direction1),
+                    TEuklidGeoR3::dotProduct(Q, imagePlane_.direction2)};
   return transformer.worldToPixel(q);
 }
 

@@ -76,4 +76,9 @@ class T3DProjektion {
   void drawSublists(TListe& list, std::uint32_t from, std::uint32_t to);
   void drawConsumingPolylines();
   void drawMixed();
+
+  // The image plane through the origin facing the eye, with its unit axes.
+  TEbeneR3 imagePlane_;
+  bool planeValid_ = false;
+  TEbenengleichungR3 planeEquation_;
 };

@@ -179,3 +179,17 @@ TEST(T3DKugel, DegenerateCountsDoNotFail) {
   T3DKugel zeroAxis(s, {0, 0, 0}, 4, 3, 4);  // nothing sensible, but no crash
   EXPECT_EQ(zeroAxis.points->count(), 5 + 3);
 }
+
+TEST(T3DKreis, PointsAreExactlyThoseOfTheCalculatorsRotation) {
+  // The circle reuses cosines and sines across circles; the points must still be
+  // the centre plus rotateAroundAxis of the radius vector, bit for bit.
+  const TKreisR3 c = circle({1.5L, -2, 0.25L}, 2.75L, {0.3L, 1, -0.2L}, {0.1L, 0.4L, 2});
+  T3DKreis k(c, 37);
+  TEuklidGeoR3 g;
+  const TVektorR3 axis = g.normalize(g.crossProduct(c.plane.direction1, c.plane.direction2));
+  const TVektorR3 e = g.multiply(g.normalize(c.plane.direction1), c.radius);
+  const auto pts = pointsOf(*k.points);
+  ASSERT_EQ(pts.size(), 38u);
+  for (std::size_t i = 0; i < pts.size(); ++i)
+    EXPECT_EQ(pts[i], g.sum(c.center, g.rotateAroundAxis(e, axis, i * (kTwoPi3D / 37)))) << i;
+}

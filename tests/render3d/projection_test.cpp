@@ -364,3 +364,27 @@ TEST(T3DProjektion, KindThirteenBooleansLiftThePen) {
   EXPECT_STREQ(o.points->getElem()->className(), "TBoolean");
   EXPECT_TRUE(render3d_test::near3(pointsOf(*o.points)[5], {-7, 0, 0}, 1e-15L));
 }
+
+TEST(T3DProjektion, AgreesWithTheCalculatorsProjections) {
+  // The image plane is built once per projection object; every point must still
+  // land where centralProjection and parallelProjection put it.
+  RecordingCanvas canvas(800, 600);
+  TEuklidGeoR3 g;
+  const TVektorR3 eyes[] = {{0, -50, 0}, {3, -40, 17}, {0, 0, 50}, {-0.5L, 0.25L, -30}};
+  const TVektorR3 pts[] = {{0, 0, 0}, {6.371L, 0, 0}, {-20, 13, 7.5L}, {26.5L, -3, -1}, {1e-3L, 2e-3L, 5}};
+  T3DObjekt none;
+  for (const auto& eye : eyes) {
+    for (std::uint8_t kind : {T3DProjektion::parallel, T3DProjektion::central}) {
+      T3DProjektion projection(none, kind, canvas, kWindow, eye);
+      for (const auto& p : pts) {
+        TEbeneR3 image;
+        if (kind == T3DProjektion::central)
+          g.centralProjection(p, eye, image);
+        else
+          g.parallelProjection(p, eye, image);
+        const TVektorR2 q{g.dotProduct(image.point, image.direction1), g.dotProduct(image.point, image.direction2)};
+        EXPECT_EQ(projection.projectPoint(p), projection.transformer.worldToPixel(q));
+      }
+    }
+  }
+}
