@@ -1,0 +1,194 @@
+#pragma once
+
+// Vector records shared by the plane and the spatial calculator, their common
+// base class TEuklidGeo and the plane calculator TEuklidGeoR2.
+
+#include <cstdint>
+#include <limits>
+#include <string_view>
+
+// All geometry is done in the 80-bit x87 format; the tolerances below assume its
+// 64-bit significand.
+static_assert(std::numeric_limits<long double>::digits == 64,
+              "long double must be the 80-bit extended format");
+
+// A point or direction in space.
+struct TVektorR3 {
+  long double x = 0;
+  long double y = 0;
+  long double z = 0;
+  friend bool operator==(const TVektorR3&, const TVektorR3&) = default;
+};
+
+// A point or direction in the plane.
+struct TVektorR2 {
+  long double x = 0;
+  long double y = 0;
+  friend bool operator==(const TVektorR2&, const TVektorR2&) = default;
+};
+
+// 3x3 matrix stored by columns: e1, e2, e3 form the first column.
+struct TMatrixR3 {
+  long double e1 = 0, e2 = 0, e3 = 0;
+  long double e4 = 0, e5 = 0, e6 = 0;
+  long double e7 = 0, e8 = 0, e9 = 0;
+  friend bool operator==(const TMatrixR3&, const TMatrixR3&) = default;
+};
+
+// Tolerances of the whole geometry library.
+namespace geometry_tolerance {
+// Null vectors, parallel tests on dot products, snapping of rotation results.
+inline constexpr long double zero = 1e-16L;
+// Whether figures touch, a point lies on a figure, two lengths are the same.
+inline constexpr long double equal = 1e-10L;
+}  // namespace geometry_tolerance
+
+// The operations the plane and the spatial calculator share. Stateless.
+class TEuklidGeo {
+ public:
+  // abs(a) <= 1e-16.
+  static bool isZero(long double a) noexcept;
+  // Relative comparison: abs(a - b) <= max(min(abs(a), abs(b)) * 1e-16, 1e-16).
+  static bool sameValue(long double a, long double b) noexcept;
+  // Absolute comparison: abs(a - b) <= 1e-10.
+  static bool isEqual(long double a, long double b) noexcept;
+
+  // True when u and v are linearly independent. lambda receives the factor that
+  // would map v onto u (unless one of them is a null vector).
+  static bool areIndependent(TVektorR3 u, TVektorR3 v, long double& lambda) noexcept;
+
+  static bool isNullVectorR2(TVektorR2 v) noexcept;
+  static bool isNullVectorR3(TVektorR3 v) noexcept;
+  static TVektorR2 vectorR2(long double x, long double y) noexcept { return {x, y}; }
+  static TVektorR3 vectorR3(long double x, long double y, long double z) noexcept {
+    return {x, y, z};
+  }
+  static TVektorR2 differenceR2(TVektorR2 p, TVektorR2 q) noexcept { return {p.x - q.x, p.y - q.y}; }
+  static TVektorR3 differenceR3(TVektorR3 p, TVektorR3 q) noexcept {
+    return {p.x - q.x, p.y - q.y, p.z - q.z};
+  }
+  static bool samePointR2(TVektorR2 p, TVektorR2 q) noexcept {
+    return isNullVectorR2(differenceR2(p, q));
+  }
+};
+
+// --- plane figures -----------------------------------------------------------
+
+// The line point + t * direction.
+struct TGeradeR2 {
+  TVektorR2 point;
+  TVektorR2 direction;
+  friend bool operator==(const TGeradeR2&, const TGeradeR2&) = default;
+};
+
+// The line a * x + b * y = c.
+struct TGeradengleichungR2 {
+  long double a = 0, b = 0, c = 0;
+  friend bool operator==(const TGeradengleichungR2&, const TGeradengleichungR2&) = default;
+};
+
+struct TStreckeR2 {
+  TVektorR2 startPoint;
+  TVektorR2 endPoint;
+  friend bool operator==(const TStreckeR2&, const TStreckeR2&) = default;
+};
+
+struct TKreisR2 {
+  TVektorR2 center;
+  long double radius = 0;
+  friend bool operator==(const TKreisR2&, const TKreisR2&) = default;
+};
+
+// Two intersection points; both the same when there is only one.
+struct TPunktpaarR2 {
+  TVektorR2 first;
+  TVektorR2 second;
+  friend bool operator==(const TPunktpaarR2&, const TPunktpaarR2&) = default;
+};
+
+// 2x2 matrix stored by columns: e1, e2 first column, e3, e4 second.
+struct TMatrixR2 {
+  long double e1 = 0, e2 = 0, e3 = 0, e4 = 0;
+  friend bool operator==(const TMatrixR2&, const TMatrixR2&) = default;
+};
+
+// The plane calculator. Its only state is the last reported error and whether
+// errors are also shown to the user.
+//
+// Relation and result codes:
+//   pointCircleRelation   0 inside, 1 outside, 2 on the circle
+//   circleRelation        0 concentric, 1 one inside the other, 2 touching from
+//                         inside, 3 identical, 4 two common points, 5 touching from
+//                         outside, 6 apart
+//   intersectLineCircle   0 no point, 1 touching, 2 two points
+//   pointSegmentRelation  2 on the segment, 4 before the start, 5 beyond the end,
+//                         6 right of it, 7 left of it
+//   intersectSegmentCircle as TEuklidGeoR3::intersectSegmentSphere
+// An operation whose input fails its check returns at once and writes none of its
+// outputs; relation functions then answer "no common point" (1 resp. 6, 0 for
+// pointSegmentRelation).
+class TEuklidGeoR2 : public TEuklidGeo {
+ public:
+  explicit TEuklidGeoR2(bool showErrors = false) noexcept : showErrors_(showErrors) {}
+
+  // Text of the last reported error; empty until one is reported, never cleared.
+  std::string_view lastError() const noexcept { return lastError_; }
+  bool showErrors() const noexcept { return showErrors_; }
+
+  // Stores the text of `code` in lastError and, with showErrors, shows it as an
+  // error message.
+  void reportError(int code);
+  // The text of `code` in this calculator's message table; empty when it has none.
+  static const char* messageText(int code) noexcept;
+
+  // --- checks: each reports its code and answers false -----------------------
+  bool checkCircle(const TKreisR2& k);                // radius > 0; code 1
+  bool checkLineEquation(const TGeradengleichungR2& g);  // a, b not both 0; code 2
+  bool checkLineR2(const TGeradeR2& g);               // direction not exactly 0; code 3
+  bool checkSegmentR2(const TStreckeR2& s);           // end points differ by isZero; code 6
+
+  // --- vectors -----------------------------------------------------------
+  static long double dotProductR2(TVektorR2 p, TVektorR2 q) noexcept { return p.x * q.x + p.y * q.y; }
+  static long double lengthR2(TVektorR2 v) noexcept;
+  static long double distanceR2(TVektorR2 p, TVektorR2 q) noexcept { return lengthR2(differenceR2(p, q)); }
+  static TMatrixR2 rotationMatrixR2(long double angle) noexcept;
+  static TVektorR2 matrixTimesVectorR2(const TMatrixR2& m, TVektorR2 v) noexcept {
+    return {m.e1 * v.x + m.e3 * v.y, m.e2 * v.x + m.e4 * v.y};
+  }
+  // Counter-clockwise about the origin; small components are kept as computed.
+  static TVektorR2 rotatePointR2(TVektorR2 p, long double angle) noexcept {
+    return matrixTimesVectorR2(rotationMatrixR2(angle), p);
+  }
+
+  // --- lines and relations --------------------------------------------------
+  // (P, Q - P); reports code 3 when P = Q exactly but returns the line anyway.
+  TGeradeR2 lineThroughPointsR2(TVektorR2 P, TVektorR2 Q);
+  // An invalid equation gives the zero line.
+  TGeradeR2 lineEquationToParametric(const TGeradengleichungR2& g);
+  std::uint8_t pointCircleRelation(TVektorR2 X, const TKreisR2& k);
+  std::uint8_t circleRelation(const TKreisR2& k1, const TKreisR2& k2);
+  // The line through the common points of two circles (written whenever both are valid).
+  void radicalLine(const TKreisR2& k1, const TKreisR2& k2, std::uint8_t& relation, TGeradengleichungR2& g);
+  std::uint8_t pointSegmentRelation(TVektorR2 X, const TStreckeR2& s);
+
+  // --- intersections --------------------------------------------------------
+  void intersectLineCircle(const TGeradeR2& g, const TKreisR2& k, std::uint8_t& code, TPunktpaarR2& points);
+  // Points for relations 2, 4 and 5 (unless rounding leaves the radical line just
+  // outside the circle).
+  void intersectCircles(const TKreisR2& k1, const TKreisR2& k2, std::uint8_t& relation, TPunktpaarR2& points);
+  void intersectSegmentCircle(const TStreckeR2& s, const TKreisR2& k, std::uint8_t& code, TPunktpaarR2& points);
+
+ private:
+  // The same without the validity checks, for callers that have made them.
+  static std::uint8_t pointCircleRelationOf(TVektorR2 X, const TKreisR2& k) noexcept;
+  static std::uint8_t circleRelationOf(const TKreisR2& k1, const TKreisR2& k2) noexcept;
+  static std::uint8_t pointSegmentRelationOf(TVektorR2 X, const TStreckeR2& s) noexcept;
+  static TGeradeR2 lineEquationToParametricOf(const TGeradengleichungR2& g) noexcept;
+  static void intersectLineCircleOf(const TGeradeR2& g, const TKreisR2& k, std::uint8_t& code,
+                                    TPunktpaarR2& points) noexcept;
+
+
+  // Points into the static message table, so that storing it never allocates.
+  const char* lastError_ = "";
+  bool showErrors_;
+};
