@@ -2,6 +2,85 @@
 
 #include <gtest/gtest.h>
 
-using platform::formatFixed;
+#include <cmath>
+#include <limits>
 
-TEST(FormatFixed, placeholder) { EXPECT_EQ(formatFixed(1.5L, 3, 18, ","), "1,500"); }
+using platform::formatFixed;
+using platform::parseDecimal;
+using platform::parseInteger;
+
+TEST(FormatFixed, WritesExactlyTheDecimalsWithTheSeparator) {
+  EXPECT_EQ(formatFixed(0, 3, 18, ","), "0,000");
+  EXPECT_EQ(formatFixed(26554, 3, 18, ","), "26554,000");
+  EXPECT_EQ(formatFixed(-21751.7634, 3, 18, ","), "-21751,763");
+  EXPECT_EQ(formatFixed(1.5L, 10, 18, "."), "1.5000000000");
+  EXPECT_EQ(formatFixed(42, 0, 18, ","), "42");
+}
+
+TEST(FormatFixed, RoundsHalfwayOnTheExactBinaryValue) {
+  // 0.125 is exact in binary: halves go to even in the last kept digit.
+  EXPECT_EQ(formatFixed(0.125L, 2, 18, "."), "0.12");
+  EXPECT_EQ(formatFixed(0.375L, 2, 18, "."), "0.38");
+  EXPECT_EQ(formatFixed(2.0005L, 3, 18, "."), "2.001");  // 2.0005 lies just above the half
+}
+
+TEST(FormatFixed, PrecisionLimitsSignificantDigitsBeforeDecimalsArePadded) {
+  EXPECT_EQ(formatFixed(1234.5678L, 2, 7, ","), "1234,57");
+  EXPECT_EQ(formatFixed(12345.678L, 3, 7, ","), "12345,680");
+  EXPECT_EQ(formatFixed(360.00049L, 3, 4, ","), "360,000");
+  EXPECT_EQ(formatFixed(9.9996L, 3, 4, ","), "10,000");  // the carry adds an integer digit
+  EXPECT_EQ(formatFixed(1234.6L, 3, 4, ","), "1235,000");
+  EXPECT_EQ(formatFixed(10999.994L, 2, 7, ","), "10999,99");
+}
+
+TEST(FormatFixed, MoreIntegerDigitsThanPrecisionGoScientific) {
+  EXPECT_EQ(formatFixed(12345.6L, 3, 4, ","), "1,235E+04");
+  EXPECT_EQ(formatFixed(-99999.7L, 2, 4, "."), "-1.000E+05");
+  EXPECT_EQ(formatFixed(123456789.0L, 3, 8, ","), "1,2345679E+08");
+  EXPECT_EQ(formatFixed(99999999.0L, 3, 8, ","), "99999999,000");
+}
+
+TEST(FormatFixed, NoNegativeZero) {
+  EXPECT_EQ(formatFixed(-0.0L, 3, 18, ","), "0,000");
+  EXPECT_EQ(formatFixed(-0.0004L, 3, 18, ","), "0,000");
+  EXPECT_EQ(formatFixed(-0.0006L, 3, 18, ","), "-0,001");
+}
+
+TEST(FormatFixed, NonFiniteValuesAreNamed) {
+  EXPECT_EQ(formatFixed(std::numeric_limits<long double>::quiet_NaN(), 3, 18, ","), "NAN");
+  EXPECT_EQ(formatFixed(-std::numeric_limits<long double>::infinity(), 3, 18, ","), "-INF");
+}
+
+TEST(FormatFixed, UsesTheInstalledSeparatorByDefault) {
+  platform::setDecimalSeparator(",");
+  EXPECT_EQ(formatFixed(6371.25L, 2, 7), "6371,25");
+  platform::setDecimalSeparator(".");
+  EXPECT_EQ(formatFixed(6371.25L, 2, 7), "6371.25");
+}
+
+TEST(ParseDecimal, AcceptsTheLocaleFormWithBlanksSignAndExponent) {
+  EXPECT_EQ(parseDecimal(" 6371,5 ", ","), 6371.5L);
+  EXPECT_EQ(parseDecimal("-0,25", ","), -0.25L);
+  EXPECT_EQ(parseDecimal("+12", ","), 12.0L);
+  EXPECT_EQ(parseDecimal("1,5e3", ","), 1500.0L);
+  EXPECT_EQ(parseDecimal(",5", ","), 0.5L);
+  EXPECT_EQ(parseDecimal("5,", ","), 5.0L);
+}
+
+TEST(ParseDecimal, RefusesWhatIsNotANumber) {
+  for (const char* bad : {"", "  ", "1.5", "1,5,5", "abc", "1e", "e5", ",", "-", "1 5", "inf",
+                          "nan", "0x10", "1e99999"}) {
+    EXPECT_FALSE(parseDecimal(bad, ",").has_value()) << bad;
+  }
+  EXPECT_EQ(parseDecimal("1.5", "."), 1.5L);
+}
+
+TEST(ParseInteger, WholeNumbersInThe32BitRange) {
+  EXPECT_EQ(parseInteger(" 180 "), 180);
+  EXPECT_EQ(parseInteger("-2147483648"), -2147483648LL);
+  EXPECT_EQ(parseInteger("2147483647"), 2147483647);
+  EXPECT_FALSE(parseInteger("2147483648"));
+  EXPECT_FALSE(parseInteger("1,5"));
+  EXPECT_FALSE(parseInteger(""));
+  EXPECT_FALSE(parseInteger("-"));
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+// The singly linked list with one cursor, and its sorted variant. A list owns its
+// elements; references handed out stay owned by the list.
+
+#include <concepts>
+#include <cstdint>
+#include <memory>
+
+#include "containers/baseClss.h"
+
+class TListNode : public TBase {
+  ORTIVO_ELEMENT_CLASS(TListNode)
+ public:
+  explicit TListNode(std::unique_ptr<TBase> elem) : element(std::move(elem)) {}
+
+  std::unique_ptr<TBase> element;  // nothing for the head node
+  std::unique_ptr<TListNode> next;
+};
+
+class TListe : public TBase {
+  ORTIVO_ELEMENT_CLASS(TListe)
+ public:
+  static constexpr std::uint16_t kMaxCount = 65535;
+
+  TListe();
+  ~TListe() override;
+  TListe(const TListe&) = delete;
+  TListe& operator=(const TListe&) = delete;
+
+  bool empty() const { return count_ == 0; }
+  bool atEnd() const { return cursor_->next == nullptr; }
+  void toFirst();
+  // The current element, nullptr at end; the list keeps it.
+  TBase* getElem() const { return atEnd() ? nullptr : cursor_->next->element.get(); }
+  void next();
+  void toEnd();
+  void setPosition(std::int32_t n);
+  std::uint16_t position() const { return position_; }
+  std::uint16_t count() const { return count_; }
+
+  // Links x in before the current element, which x becomes. A full list shows a message
+  // and refuses; x then stays with the caller. Returns whether x was taken over.
+  template <std::derived_from<TBase> T>
+  bool insert(std::unique_ptr<T>&& x) {
+    if (!acceptsOneMore()) return false;
+    link(std::unique_ptr<TBase>(std::move(x)));
+    return true;
+  }
+  template <std::derived_from<TBase> T>
+  bool append(std::unique_ptr<T>&& x) {
+    toEnd();
+    return insert(std::move(x));
+  }
+  // Replaces the current element; at end x stays with the caller.
+  template <std::derived_from<TBase> T>
+  bool update(std::unique_ptr<T>&& x) {
+    if (atEnd()) return false;
+    cursor_->next->element = std::unique_ptr<TBase>(std::move(x));
+    return true;
+  }
+  // The list operation "delete": frees the current element; its follower becomes current.
+  void del();
+  void clear();
+
+  // From the current element on, the first one that compares 0 with x; nullptr (and at
+  // end) if there is none.
+  TBase* lookUpNext(TBase& x);
+  TBase* lookUp(TBase& x);
+  std::uint16_t countCommon(TListe& other);
+  bool sameElements(TListe& other);
+
+  using TBase::compare;
+  // 0 when both lists are of one class and hold pairwise equal elements, otherwise 2.
+  int compare(TBase& other) override;
+  // Always a TListe, whatever the class of this list.
+  std::unique_ptr<TBase> copy() override;
+  void copyTo(TListe& dest);
+
+  void save(TWriter& writer);
+  void load(TReader& reader);
+
+ private:
+  bool acceptsOneMore() const;
+  void link(std::unique_ptr<TBase> x);
+
+  std::unique_ptr<TListNode> head_;
+  TListNode* cursor_;  // the node before the current element
+  std::uint16_t count_ = 0;
+  std::uint16_t position_ = 0;
+};
+
+class TSortListe : public TListe {
+  ORTIVO_ELEMENT_CLASS(TSortListe)
+ public:
+  // Inserts x before the first element that is not smaller than it; x is current
+  // afterwards. An element of another class than the first one is refused with a
+  // message and stays with the caller, as it does when the list is full.
+  template <std::derived_from<TBase> T>
+  bool insertSorted(std::unique_ptr<T>&& x) {
+    if (!findSortedPlace(*x)) return false;
+    return insert(std::move(x));
+  }
+
+ private:
+  bool findSortedPlace(TBase& x);
+};
+
+class TSortableListe : public TListe {
+  ORTIVO_ELEMENT_CLASS(TSortableListe)
+};

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with libFuzzer, AddressSanitizer and UBSan and runs each for a
+# bounded time on its seed corpus.
+#   fuzz/run.sh [seconds-per-target] [target...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=${1:-60}
+shift || true
+all_targets=(list_fuzz tree_fuzz fifo_fuzz ntree_fuzz)
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && targets=("${all_targets[@]}")
+
+out=build-fuzz
+mkdir -p "$out"
+flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
+       -I. -Wall -Wextra)
+sources=(containers/*.cpp platform/*.cpp)
+
+for t in "${targets[@]}"; do
+  [ -f "fuzz/$t.cpp" ] || { echo "no target fuzz/$t.cpp" >&2; exit 2; }
+  echo "== building $t"
+  clang++ "${flags[@]}" "${sources[@]}" "fuzz/$t.cpp" -o "$out/$t"
+done
+
+for t in "${targets[@]}"; do
+  corpus="$out/corpus/$t"
+  mkdir -p "$corpus"
+  [ -d "fuzz/corpus/$t" ] && cp -n fuzz/corpus/"$t"/* "$corpus"/ 2>/dev/null || true
+  echo "== running $t for ${seconds}s"
+  "$out/$t" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
+    -artifact_prefix="$out/$t-" "$corpus" 2>&1 | tee "$out/$t.log" | grep -E '^(#[0-9]+\s+DONE|Done|==[0-9]+==ERROR|SUMMARY)' || true
+  if grep -qE 'ERROR: libFuzzer|==[0-9]+==ERROR|SUMMARY: .*Sanitizer' "$out/$t.log"; then
+    echo "== $t FOUND A FAILURE, see $out/$t.log" >&2
+    exit 1
+  fi
+  tail -n 1 "$out/$t.log"
+done

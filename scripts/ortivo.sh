@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Ortivo, builds it and then starts it ("run") or runs
+# every test ("test").
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="${ORTIVO_BUILD_DIR:-$here/build}"
+mode="${1:-run}"
+
+install_packages() {
+  local wanted=() missing=()
+  mapfile -t wanted < <(grep -v -E '^\s*(#|$)' "$here/scripts/debian-packages.txt")
+  for p in "${wanted[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+build() {
+  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$build" -- -j"$(nproc)"
+}
+
+case "$mode" in
+  run)
+    install_packages
+    build
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+      echo "Ortivo needs a graphical display: start it from a desktop session, or without one run: xvfb-run -a $0 run" >&2
+      exit 1
+    fi
+    # The help file GPS.chm is looked up in the current directory: start where it lies.
+    cd "$build"
+    exec ./ortivo
+    ;;
+  test)
+    install_packages
+    build
+    ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,96 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "ui/MainGps.h"
+
+namespace {
+
+QString cellOf(StringGrid* grid, int column, int row) { return grid->cell(column, row); }
+
+}  // namespace
+
+TEST(MainWindow, StartsWithTheSatelliteTableAndTheFixedTexts) {
+  TFormMain form;
+  EXPECT_EQ(form.windowTitle(), "Ortivo");
+  EXPECT_EQ(form.size(), QSize(1109, 786));
+  StringGrid* table = form.findChild<StringGrid*>("StringGridBewegung");
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(cellOf(table, 0, 0), "Nummer");
+  EXPECT_EQ(cellOf(table, 3, 0), "z");
+  EXPECT_EQ(cellOf(table, 0, 24), "24");
+  // Satellite 2 starts on the y axis; German locale: decimal comma, three decimals.
+  EXPECT_EQ(cellOf(table, 1, 2), "0,000");
+  EXPECT_EQ(cellOf(table, 2, 2), "26554,000");
+  EXPECT_EQ(cellOf(table, 3, 2), "0,000");
+  EXPECT_EQ(cellOf(table, 1, 1), "15230,749");
+  EXPECT_EQ(cellOf(table, 3, 1), "-21751,763");
+  EXPECT_EQ(form.LabelInfo->text(),
+            "Einem Simulationsschritt entsprechen 100 Sekunden in der Wirklichkeit");
+  EXPECT_EQ(form.GroupBoxEmpfaenger->title(),
+            "Tatsächlicher Standort des GPS-Empfängers (erzeugen oder eingeben) - "
+            "maximale(minimale) Höhe über dem Erdboden: 11000 (0) m");
+  // No true position yet.
+  EXPECT_EQ(cellOf(form.StringGridExakterStandortCart, 0, 1), "");
+  EXPECT_EQ(cellOf(form.StringGridExakterStandortGeo, 0, 1), "Länge");
+  EXPECT_EQ(cellOf(form.StringGridExakterStandortGeo, 3, 0), "Minuten");
+  EXPECT_EQ(cellOf(form.StringGridSatelliten, 6, 0), "nanosek");
+}
+
+TEST(MainWindow, CheckBoxesAreNumberedByTheirTag) {
+  TFormMain form;
+  for (int n = 1; n <= 24; ++n) {
+    auto* box = form.findChild<QCheckBox*>(QString("CheckBox%1").arg(n));
+    ASSERT_NE(box, nullptr) << n;
+    EXPECT_EQ(box->text(), QString::number(n));
+    EXPECT_EQ(box->property("Tag").toInt(), n);
+    EXPECT_EQ(box->parent(), form.GroupBoxDefekt);
+  }
+}
+
+TEST(MainWindow, TimersHaveTheirIntervalsAndOnlyTheSatelliteTimerRuns) {
+  TFormMain form;
+  EXPECT_TRUE(form.TimerSatellitenSchar->isActive());
+  EXPECT_EQ(form.TimerSatellitenSchar->interval(), 2000);
+  EXPECT_FALSE(form.TimerEmpfaenger->isActive());
+  EXPECT_EQ(form.TimerEmpfaenger->interval(), 2000);
+  EXPECT_FALSE(form.TimerBerechnung->isActive());
+  EXPECT_EQ(form.TimerBerechnung->interval(), 2000);
+}
+
+TEST(MainWindow, EveryTickMovesAllSatellitesInTheTable) {
+  TFormMain form;
+  QStringList before;
+  for (int k = 1; k <= 24; ++k) before << cellOf(form.StringGridBewegung, 1, k);
+  form.TimerSatellitenScharTimer();
+  for (int k = 1; k <= 24; ++k)
+    EXPECT_NE(cellOf(form.StringGridBewegung, 1, k), before[k - 1]) << k;
+  EXPECT_EQ(cellOf(form.StringGridBewegung, 1, 1), "15230,344");
+  EXPECT_EQ(cellOf(form.StringGridBewegung, 2, 1), "-193,649");
+}
+
+TEST(MainWindow, SpeedButtonsCarryTheirHints) {
+  TFormMain form;
+  EXPECT_EQ(form.SpeedButtonInfo->toolTip(), "Info");
+  EXPECT_EQ(form.SpeedButtonHilfe->toolTip(), "Hilfe");
+  EXPECT_EQ(form.SpeedButton2DDemo->toolTip(), "2D-Demonstration");
+  EXPECT_EQ(form.SpeedButton3DDemo->toolTip(), "3D-Demonstration");
+  EXPECT_EQ(form.SpeedButtonBeenden->toolTip(), "Beenden");
+  EXPECT_FALSE(form.SpeedButtonInfo->icon().isNull());
+}
+
+TEST(MainWindow, BeendenStopsEveryTimerAndEndsTheLoop) {
+  TFormMain form;
+  form.TimerBerechnung->start();
+  form.TimerEmpfaenger->start();
+  QTimer::singleShot(0, &form, [&] { form.SpeedButtonBeenden->click(); });
+  QTimer::singleShot(5000, [] { QApplication::exit(99); });  // guard against a hang
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_FALSE(form.TimerSatellitenSchar->isActive());
+  EXPECT_FALSE(form.TimerEmpfaenger->isActive());
+  EXPECT_FALSE(form.TimerBerechnung->isActive());
+  // A late tick after the end does nothing.
+  form.TimerSatellitenScharTimer();
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "geometry/vektorR3clss.h"
+#include "model/satellitUnit.h"
+#include "ui/StringGrid.h"
+
+// The main window: the constellation and its table, the true receiver position with
+// its entry and movement, the repeated position determination and the tool bar.
+class TFormMain : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TFormMain(QWidget* parent = nullptr);
+  ~TFormMain() override;
+
+  // The windows the tool bar shows; they are created after the main window.
+  void setCompanions(QWidget* form2DDemo, QWidget* form3DDemo, QWidget* aboutBox);
+
+  const TSatellitenSchar* satelliteConstellation() const { return constellation.get(); }
+
+  // Published controls.
+  QToolBar* ToolBar;
+  QToolButton* SpeedButtonInfo;
+  QToolButton* SpeedButtonHilfe;
+  QToolButton* SpeedButton2DDemo;
+  QToolButton* SpeedButton3DDemo;
+  QToolButton* SpeedButtonBeenden;
+
+  QGroupBox* GroupBoxEmpfaenger;
+  QLabel* LabelExakterStandortCart;
+  StringGrid* StringGridExakterStandortCart;
+  QPushButton* BitBtnCartToGeo;
+  QPushButton* BitBtnGeoToCart;
+  QPushButton* BitBtnErzeugen;
+  QLabel* LabelExakterStandortGeo;
+  StringGrid* StringGridExakterStandortGeo;
+  QLineEdit* LabeledEditExakteHoehe;
+  QLabel* LabelTatsaechlicheGeschwindigkeit;
+  QSpinBox* SpinEditTatsaechlicheGeschwindigkeit;
+  QPushButton* BitBtnEmpfaengerBewegen;
+
+  QGroupBox* GroupBoxDefekt;
+
+  QGroupBox* GroupBoxBerechneterStandort;
+  QLabel* LabelBerechneterStandortCart;
+  StringGrid* StringGridBerechneterStandortCart;
+  QLabel* LabelBerechneterStandortGeo;
+  StringGrid* StringGridBerechneterStandortGeo;
+  QLineEdit* LabeledEditBerechneteHoehe;
+  QLabel* LabelInfo;
+  QLineEdit* LabeledEditBerechneteGeschwindigkeit;
+  QPushButton* BitBtnBerechne;
+  QLineEdit* LabeledEditAnzEmpfangeneSatelliten;
+  QLabel* LabelSatelliten;
+  StringGrid* StringGridSatelliten;
+  QLabel* LabelUnterschied;
+  QLineEdit* EditUnterschied;
+
+  QGroupBox* GroupBoxSatellitenbewegung;
+  StringGrid* StringGridBewegung;
+
+  QTimer* TimerSatellitenSchar;
+  QTimer* TimerEmpfaenger;
+  QTimer* TimerBerechnung;
+
+ public slots:
+  void TimerSatellitenScharTimer();
+  void SpeedButtonInfoClick();
+  void SpeedButtonHilfeClick();
+  void SpeedButton2DDemoClick();
+  void SpeedButton3DDemoClick();
+  void SpeedButtonBeendenClick();
+
+ private:
+  void buildLayout();
+  void FormCreate();
+  void initGrids();
+  void fitTitle(QGroupBox* box);
+  void showSatellites();
+  void showError(const QString& message);
+  void enableBitBtns(QGroupBox* groupBox, bool enabled);
+
+  std::array<QCheckBox*, 25> checkBoxes{};  // by satellite number, entry 0 unused
+  TVektorR3 previousPosition{};
+  TVektorR3 truePosition{};
+  std::unique_ptr<TSatellitenSchar> constellation;
+
+  QWidget* form2DDemo_ = nullptr;
+  QWidget* form3DDemo_ = nullptr;
+  QWidget* aboutBox_ = nullptr;
+  QFont childFont_;
+};
+
+// Number text in the locale's form, with `decimals` decimals and `precision`
+// significant digits.
+QString formatNumber(long double value, int decimals, int precision);

@@ -1,0 +1,201 @@
+#include "ui/QtCanvas.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPaintEvent>
+#include <QPalette>
+#include <QScreen>
+
+QColor toQColor(platform::Color color) {
+  if (platform::isSystemColor(color)) {
+    // System colours name a role of the desktop's palette by their low byte.
+    const QPalette pal = QGuiApplication::palette();
+    switch (color & 0xFF) {
+      case 0x02:  // active caption
+      case 0x1B:  // gradient of the active caption
+        return pal.color(QPalette::Active, QPalette::Highlight).lighter(130);
+      case 0x05:  // window
+        return pal.color(QPalette::Base);
+      case 0x08:  // window text
+        return pal.color(QPalette::Text);
+      case 0x0F:  // button face
+        return pal.color(QPalette::Button);
+      case 0x0D:  // highlight
+        return pal.color(QPalette::Highlight);
+      default:
+        return pal.color(QPalette::WindowText);
+    }
+  }
+  return QColor(platform::redOf(color), platform::greenOf(color), platform::blueOf(color));
+}
+
+QtCanvas::QtCanvas(QImage* image) : image_(image) {}
+QtCanvas::~QtCanvas() { finish(); }
+
+int QtCanvas::width() const {
+  return int(image_->width() / image_->devicePixelRatio());
+}
+int QtCanvas::height() const {
+  return int(image_->height() / image_->devicePixelRatio());
+}
+
+QPainter& QtCanvas::painter() {
+  if (!painter_) {
+    painter_ = std::make_unique<QPainter>(image_);
+    painter_->setRenderHint(QPainter::Antialiasing, true);
+    painter_->setRenderHint(QPainter::TextAntialiasing, true);
+  }
+  return *painter_;
+}
+
+void QtCanvas::applyPen(QPainter& p) const {
+  Qt::PenStyle style = Qt::SolidLine;
+  switch (penStyle()) {
+    case platform::PenStyle::Solid: style = Qt::SolidLine; break;
+    case platform::PenStyle::Dash: style = Qt::DashLine; break;
+    case platform::PenStyle::Dot: style = Qt::DotLine; break;
+    case platform::PenStyle::DashDot: style = Qt::DashDotLine; break;
+    case platform::PenStyle::DashDotDot: style = Qt::DashDotDotLine; break;
+    case platform::PenStyle::Clear: style = Qt::NoPen; break;
+  }
+  QPen pen(toQColor(penColor()));
+  pen.setStyle(style);
+  pen.setWidthF(penWidth() <= 1 ? 1.0 : penWidth());
+  pen.setCapStyle(Qt::RoundCap);
+  pen.setJoinStyle(Qt::RoundJoin);
+  p.setPen(pen);
+}
+
+void QtCanvas::applyBrush(QPainter& p) const {
+  if (brushStyle() == platform::BrushStyle::Clear)
+    p.setBrush(Qt::NoBrush);
+  else
+    p.setBrush(toQColor(brushColor()));
+}
+
+QFont QtCanvas::qfont() const {
+  QFont f(QString::fromStdString(font().name));
+  f.setPointSize(font().size);
+  f.setBold(font().bold);
+  f.setItalic(font().italic);
+  return f;
+}
+
+void QtCanvas::flush() {
+  if (pending_.size() < 2) {
+    pending_.clear();
+    return;
+  }
+  QPainter& p = painter();
+  applyPen(p);
+  p.setBrush(Qt::NoBrush);
+  // Pixel centres: a line from (x, y) runs through the middle of that pixel.
+  p.save();
+  p.translate(0.5, 0.5);
+  p.drawPolyline(pending_);
+  p.restore();
+  pending_.clear();
+}
+
+void QtCanvas::lineTo(int x, int y) {
+  if (pending_.isEmpty()) pending_.append(QPoint(penPos().x, penPos().y));
+  pending_.append(QPoint(x, y));
+  setPenPos({x, y});
+}
+
+void QtCanvas::ellipse(int x1, int y1, int x2, int y2) {
+  flush();
+  QPainter& p = painter();
+  applyPen(p);
+  applyBrush(p);
+  p.drawEllipse(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
+  flush();
+  QPainter& p = painter();
+  const bool aa = p.testRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  applyBrush(p);
+  p.setPen(Qt::NoPen);
+  if (brushStyle() == platform::BrushStyle::Solid) p.drawRect(QRect(x1, y1, x2 - x1, y2 - y1));
+  if (penStyle() != platform::PenStyle::Clear) {
+    applyPen(p);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1));
+  }
+  p.setRenderHint(QPainter::Antialiasing, aa);
+}
+
+void QtCanvas::textOut(int x, int y, const std::string& utf8) {
+  flush();
+  QPainter& p = painter();
+  const QString text = QString::fromStdString(utf8);
+  p.setFont(qfont());
+  const QFontMetrics metrics(p.font(), image_);
+  const QRect box(x, y, metrics.horizontalAdvance(text), metrics.height());
+  if (brushStyle() == platform::BrushStyle::Solid) p.fillRect(box, toQColor(brushColor()));
+  p.setPen(toQColor(font().color));
+  p.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+int QtCanvas::textWidth(const std::string& utf8) {
+  return QFontMetrics(qfont(), image_).horizontalAdvance(QString::fromStdString(utf8));
+}
+
+int QtCanvas::textHeight(const std::string&) {
+  return QFontMetrics(qfont(), image_).height();
+}
+
+void QtCanvas::finish() {
+  flush();
+  painter_.reset();
+}
+
+// Schedules a repaint of its control after every drawing call.
+class ImageControl::UpdatingCanvas : public QtCanvas {
+ public:
+  UpdatingCanvas(QImage* image, QWidget* owner) : QtCanvas(image), owner_(owner) {}
+  void lineTo(int x, int y) override { QtCanvas::lineTo(x, y), owner_->update(); }
+  void ellipse(int x1, int y1, int x2, int y2) override {
+    QtCanvas::ellipse(x1, y1, x2, y2), owner_->update();
+  }
+  void rectangle(int x1, int y1, int x2, int y2) override {
+    QtCanvas::rectangle(x1, y1, x2, y2), owner_->update();
+  }
+  void textOut(int x, int y, const std::string& t) override {
+    QtCanvas::textOut(x, y, t), owner_->update();
+  }
+
+ private:
+  QWidget* owner_;
+};
+
+ImageControl::ImageControl(int width, int height, QWidget* parent) : QWidget(parent) {
+  qreal dpr = 1.0;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) dpr = screen->devicePixelRatio();
+  dpr = std::max<qreal>(dpr, 1.0);
+  image_ = QImage(int(width * dpr), int(height * dpr), QImage::Format_ARGB32_Premultiplied);
+  image_.setDevicePixelRatio(dpr);
+  image_.fill(Qt::white);
+  canvas_ = std::make_unique<UpdatingCanvas>(&image_, this);
+  setFixedSize(width, height);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+ImageControl::~ImageControl() = default;
+
+platform::Canvas& ImageControl::canvas() { return *canvas_; }
+
+const QImage& ImageControl::image() {
+  canvas_->finish();
+  return image_;
+}
+
+void ImageControl::paintEvent(QPaintEvent* event) {
+  canvas_->finish();
+  QPainter p(this);
+  p.drawImage(event->rect(), image_,
+              QRectF(event->rect().topLeft() * image_.devicePixelRatio(),
+                     event->rect().size() * image_.devicePixelRatio()));
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPolygon>
+#include <QWidget>
+#include <memory>
+
+#include "platform/Canvas.h"
+
+QColor toQColor(platform::Color color);
+
+// A Canvas that draws into a QImage. What is drawn stays until it is drawn over, like
+// a bitmap. Consecutive lineTo calls are batched into one polyline: a 3D frame draws
+// tens of thousands of segments.
+class QtCanvas : public platform::Canvas {
+ public:
+  explicit QtCanvas(QImage* image);
+  ~QtCanvas() override;
+
+  int width() const override;
+  int height() const override;
+  void lineTo(int x, int y) override;
+  void ellipse(int x1, int y1, int x2, int y2) override;
+  void rectangle(int x1, int y1, int x2, int y2) override;
+  void textOut(int x, int y, const std::string& utf8) override;
+  int textWidth(const std::string& utf8) override;
+  int textHeight(const std::string& utf8) override;
+
+  // Finishes pending drawing and releases the image, so that it can be shown.
+  void finish();
+  void flush() override;
+
+ private:
+  QPainter& painter();
+  void applyPen(QPainter& p) const;
+  void applyBrush(QPainter& p) const;
+  QFont qfont() const;
+
+  QImage* image_;
+  std::unique_ptr<QPainter> painter_;
+  QPolygon pending_;
+};
+
+// An image control: owns a bitmap of a fixed logical size, shown 1:1 and kept crisp
+// on high-density screens, and the canvas that draws into it.
+class ImageControl : public QWidget {
+  Q_OBJECT
+ public:
+  ImageControl(int width, int height, QWidget* parent);
+  ~ImageControl() override;
+
+  platform::Canvas& canvas();
+  const QImage& image();  // finishes pending drawing first
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage image_;
+  std::unique_ptr<QtCanvas> canvas_;
+  class UpdatingCanvas;
+};

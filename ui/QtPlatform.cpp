@@ -1,0 +1,24 @@
+#include "ui/QtPlatform.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLocale>
+#include <QMessageBox>
+
+#include "platform/messages.h"
+#include "platform/numformat.h"
+
+void installQtPlatform() {
+  platform::setDecimalSeparator(QLocale().decimalPoint().toStdString());
+  // Drawings name the classic dialog font; show it in a clean sans serif.
+  QFont::insertSubstitution("MS Sans Serif", "DejaVu Sans");
+  QFont::insertSubstitution("MS SANS SERIF", "DejaVu Sans");
+  platform::setMessageHandler([](platform::MessageKind kind, const std::string& text) {
+    QWidget* owner = QApplication::activeWindow();
+    QMessageBox box(kind == platform::MessageKind::Error ? QMessageBox::Critical
+                                                         : QMessageBox::Information,
+                    QApplication::applicationDisplayName(), QString::fromStdString(text),
+                    QMessageBox::Ok, owner);
+    box.exec();
+  });
+}

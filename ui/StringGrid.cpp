@@ -1,0 +1,62 @@
+#include "ui/StringGrid.h"
+
+#include <QHeaderView>
+
+StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, QWidget* parent)
+    : QTableWidget(rows, columns, parent), fixedColumns_(fixedColumns), fixedRows_(fixedRows) {
+  horizontalHeader()->hide();
+  verticalHeader()->hide();
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setWordWrap(false);
+  const QPalette pal = palette();
+  QFont headerFont = font();
+  headerFont.setBold(true);
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < columns; ++c) {
+      auto* item = new QTableWidgetItem;
+      const bool fixed = r < fixedRows || c < fixedColumns;
+      if (fixed) {
+        item->setFlags(Qt::ItemIsEnabled);
+        item->setBackground(pal.button());
+        item->setForeground(pal.buttonText());
+        item->setFont(headerFont);
+        item->setTextAlignment(Qt::AlignCenter);
+      } else {
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      }
+      setItem(r, c, item);
+    }
+  }
+}
+
+QString StringGrid::cell(int column, int row) const {
+  const QTableWidgetItem* it = item(row, column);
+  return it ? it->text() : QString();
+}
+
+void StringGrid::setCell(int column, int row, const QString& text) {
+  if (QTableWidgetItem* it = item(row, column)) it->setText(text);
+}
+
+void StringGrid::setEditableCells(bool editable) {
+  for (int r = fixedRows_; r < rowCount(); ++r)
+    for (int c = fixedColumns_; c < columnCount(); ++c) {
+      QTableWidgetItem* it = item(r, c);
+      Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+      if (editable) flags |= Qt::ItemIsEditable;
+      it->setFlags(flags);
+    }
+  setEditTriggers(editable ? QAbstractItemView::AllEditTriggers
+                           : QAbstractItemView::NoEditTriggers);
+}
+
+void StringGrid::setColumnWidths(std::initializer_list<int> widths) {
+  int c = 0;
+  for (int w : widths) setColumnWidth(c++, w);
+}
+
+int StringGrid::heightForRows(int rows) const {
+  return rows * verticalHeader()->defaultSectionSize() + 2 * frameWidth();
+}

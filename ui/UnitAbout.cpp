@@ -1,0 +1,139 @@
+#include "ui/UnitAbout.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
+
+#include "platform/shell.h"
+
+// The resources live in the static ui library; without an explicit reference the linker
+// would drop them. Q_INIT_RESOURCE must be used outside any namespace.
+static void initOrtivoResources() {
+  static const bool done = [] {
+    Q_INIT_RESOURCE(ortivo);
+    return true;
+  }();
+  (void)done;
+}
+
+QIcon programIcon() {
+  initOrtivoResources();
+  return QIcon(QStringLiteral(":/icons/ortivo.svg"));
+}
+
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                  bool wrap) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(geometry);
+  label->setWordWrap(wrap);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(geometry);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("AboutBox"));
+  setWindowTitle(QStringLiteral("Info"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setModal(false);
+  setFixedSize(503, 432);
+
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setGeometry(8, 8, 401, 273);
+  // A lowered outer and a raised inner bevel read as an engraved frame.
+  Panel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  Panel1->setLineWidth(1);
+  Panel1->setMidLineWidth(1);
+
+  ProgramIcon = makeLabel(Panel1, "ProgramIcon", QString(), QRect(12, 12, 72, 72), false);
+  ProgramIcon->setScaledContents(true);
+  ProgramIcon->setPixmap(programIcon().pixmap(QSize(72, 72), devicePixelRatioF()));
+
+  ProductName = makeLabel(Panel1, "ProductName", QStringLiteral("Ortivo"),
+                          QRect(100, 12, 289, 30), false);
+  QFont title = ProductName->font();
+  title.setPointSizeF(title.pointSizeF() * 1.8);
+  title.setBold(true);
+  ProductName->setFont(title);
+
+  Version = makeLabel(Panel1, "Version", QStringLiteral("Version 2.1"),
+                      QRect(100, 44, 289, 18), false);
+
+  Copyright = makeLabel(
+      Panel1, "Copyright",
+      QString::fromUtf8("© 2026 Ortivo-Team. Ein Lernprogramm dazu, wie ein "
+                        "GPS-Empfänger seinen Standort findet."),
+      QRect(100, 64, 289, 36), true);
+
+  ButtonWebseite = makeButton(Panel1, "ButtonWebseite", QString::fromLatin1(webAddress),
+                              QRect(12, 104, 184, 26));
+  ButtonWebseite->setToolTip(QString::fromUtf8("Die Webseite des Ortivo-Teams öffnen"));
+  ButtonMail = makeButton(Panel1, "ButtonMail", QString::fromLatin1(mailAddress),
+                          QRect(205, 104, 184, 26));
+  ButtonMail->setToolTip(QString::fromUtf8("Dem Ortivo-Team eine E-Mail schreiben"));
+
+  Comments = makeLabel(
+      Panel1, "Comments",
+      QString::fromUtf8("Nutzungsbedingungen: Ortivo darf in Schule, Studium und zu Hause "
+                        "kostenlos genutzt, kopiert und unverändert weitergegeben werden. "
+                        "Ein Verkauf ist nicht gestattet."),
+      QRect(12, 140, 377, 50), true);
+
+  Label1 = makeLabel(
+      Panel1, "Label1",
+      QString::fromUtf8("Haftungsausschluss: Ortivo wird ohne jede Gewährleistung "
+                        "bereitgestellt. Die Simulation vereinfacht die Wirklichkeit und "
+                        "taugt nicht zur Navigation. Für Schäden aus der Nutzung wird nicht "
+                        "gehaftet."),
+      QRect(12, 194, 377, 72), true);
+
+  BitBtnSchliessen = makeButton(this, "BitBtnSchliessen", QString::fromUtf8("&Schließen"),
+                                QRect(309, 293, 100, 28));
+  BitBtnSchliessen->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+
+  connect(BitBtnSchliessen, &QPushButton::clicked, this, &TAboutBox::BitBtnSchliessenClick);
+  connect(ButtonWebseite, &QPushButton::clicked, this, &TAboutBox::ButtonWebseiteClick);
+  connect(ButtonMail, &QPushButton::clicked, this, &TAboutBox::ButtonMailClick);
+}
+
+void TAboutBox::BitBtnSchliessenClick() { hide(); }
+
+void TAboutBox::ButtonWebseiteClick() {
+  platform::shellOpen("http://" + ButtonWebseite->text().toStdString());
+}
+
+void TAboutBox::ButtonMailClick() {
+  platform::shellOpen("Mailto:" + ButtonMail->text().toStdString());
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) {
+    QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (where) {
+      QRect frame = frameGeometry();
+      frame.moveCenter(where->availableGeometry().center());
+      move(frame.topLeft());
+    }
+  }
+  QDialog::showEvent(event);
+}
