@@ -9,6 +9,7 @@
 #include "platform/messages.h"
 #include "platform/numformat.h"
 #include "platform/random.h"
+#include "platform/shell.h"
 #include "ui/Glyphs.h"
 
 QString formatNumber(long double value, int decimals, int precision) {
@@ -244,6 +245,7 @@ void TFormMain::buildLayout() {
 }
 
 void TFormMain::FormCreate() {
+  helpFileName = "GPS.chm";
   platform::randomize();
   TimerSatellitenSchar->setInterval(2000);
   TimerEmpfaenger->setInterval(2000);
@@ -336,7 +338,7 @@ void TFormMain::SpeedButtonInfoClick() {
   if (aboutBox_) aboutBox_->show();
 }
 
-void TFormMain::SpeedButtonHilfeClick() {}
+void TFormMain::SpeedButtonHilfeClick() { platform::openHelpFile(helpFileName); }
 
 void TFormMain::SpeedButton2DDemoClick() {
   if (form2DDemo_) form2DDemo_->show();

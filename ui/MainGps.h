@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <string>
 
 #include "geometry/Koordinatenclss.h"
 #include "geometry/vektorR3clss.h"
@@ -128,6 +129,7 @@ class TFormMain : public QWidget {
   void showReceivedSatellites();
   void clearSatelliteTable();
 
+  std::string helpFileName;  // looked up in the current directory
   std::array<QCheckBox*, 25> checkBoxes{};  // by satellite number, entry 0 unused
   TVektorR3 previousPosition{};
   TVektorR3 truePosition{};

@@ -156,7 +156,9 @@ TEST_F(Entry, GeneratedPositionsLieInTheLimitsAndFillBothGrids) {
     ASSERT_LE(g.longitude.degrees, 180);
     ASSERT_GE(g.latitude.degrees, 1);
     ASSERT_LE(g.latitude.degrees, 90);
-    if (g.latitude.degrees == 90) ASSERT_EQ(g.latitude.minutes, 0);
+    if (g.latitude.degrees == 90) {
+      ASSERT_EQ(g.latitude.minutes, 0);
+    }
     ASSERT_GE(g.latitude.minutes, 0);
     ASSERT_LT(g.latitude.minutes, 60);
     ASSERT_GE(g.height, 0);
