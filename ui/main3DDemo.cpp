@@ -7,9 +7,6 @@
 #include "platform/numformat.h"
 #include "ui/Glyphs.h"
 
-// Below, `signals` is the clock's list; nothing here declares Qt signals.
-#undef signals
-
 namespace {
 
 constexpr long double kPi = 3.14159265358979323846264338327950288L;
@@ -102,6 +99,8 @@ void TForm3DDemo::buildLayout() {
   Memo3d = new QPlainTextEdit(this);
   Memo3d->setObjectName(QStringLiteral("Memo3d"));
   Memo3d->setGeometry(x, 290, w, 150);
+  Memo3d->setReadOnly(true);
+  Memo3d->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
   PanelAuge = new QFrame(this);
   PanelAuge->setObjectName(QStringLiteral("PanelAuge"));

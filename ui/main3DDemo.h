@@ -14,12 +14,7 @@
 
 #include "ui/QtCanvas.h"
 #include "ui/StringGrid.h"
-
-// The clock's signal list is called `signals`, which Qt defines as a keyword.
-#pragma push_macro("signals")
-#undef signals
 #include "ui/dreiDDemo.h"
-#pragma pop_macro("signals")
 
 // The 3D demonstration window: projection choice, the animated scene, two
 // rotations of the scene and the step-by-step walk-through of the position fix.
@@ -68,7 +63,7 @@ class TForm3DDemo : public QWidget {
   // 0 outside the walk-through, 1..7 during it.
   std::int32_t algorithmStep = 0;
 
- public slots:
+ public Q_SLOTS:
   void BitBtnOkClick();
   void BitBtnAnhaltenClick();
   void BitBtnAlgorithmusClick();

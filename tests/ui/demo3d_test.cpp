@@ -8,9 +8,6 @@
 
 #include "ui/main3DDemo.h"
 
-// Below, `signals` is the clock's list, not Qt's keyword.
-#undef signals
-
 namespace {
 
 TGeoPosition bavaria() {
