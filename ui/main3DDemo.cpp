@@ -208,6 +208,9 @@ void TForm3DDemo::resetDemo() {
   showEye();
   LabeledEditNordpol->setText(QStringLiteral("0"));
   Timer3DDemo->start();
+  // The timer runs again, so the button must offer to stop it, also when the
+  // animation had been paused before.
+  BitBtnAnhalten->setText(QStringLiteral("Anhalten"));
   BitBtnAequator->setText(QStringLiteral("Start"));
   BitBtnNordpol->setText(QStringLiteral("Start"));
   enableButtons(false, true);
@@ -394,6 +397,12 @@ void TForm3DDemo::endWalkThrough() {
   demo->receiver.clock.signals.clear();
   Timer3DDemo->start();
   BitBtnAnhalten->setText(QStringLiteral("Anhalten"));
+  // A walk-through begun while the animation was paused found both rotations
+  // locked; the animation runs again now, so they are offered again.
+  if (!BitBtnAequator->isEnabled() && !BitBtnNordpol->isEnabled()) {
+    BitBtnAequator->setEnabled(true);
+    BitBtnNordpol->setEnabled(true);
+  }
   Memo3d->clear();
 }
 

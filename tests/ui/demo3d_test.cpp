@@ -234,6 +234,21 @@ TEST(Demo3DWindow, AnhaltenPausesAndResumes) {
   EXPECT_EQ(form.BitBtnAnhalten->text(), "Anhalten");
   EXPECT_TRUE(form.BitBtnAequator->isEnabled());
   EXPECT_TRUE(form.BitBtnNordpol->isEnabled());
+
+  // OK while paused runs the animation again and says so.
+  click(form.BitBtnAnhalten);
+  click(form.BitBtnOk);
+  EXPECT_TRUE(form.Timer3DDemo->isActive());
+  EXPECT_EQ(form.BitBtnAnhalten->text(), "Anhalten");
+
+  // A walk-through begun while paused ends in the running animation, rotations included.
+  click(form.BitBtnAnhalten);
+  click(form.BitBtnAlgorithmus);
+  click(form.BitBtnAlgorithmusAbbrechen);
+  EXPECT_TRUE(form.Timer3DDemo->isActive());
+  EXPECT_EQ(form.BitBtnAnhalten->text(), "Anhalten");
+  EXPECT_TRUE(form.BitBtnAequator->isEnabled());
+  EXPECT_TRUE(form.BitBtnNordpol->isEnabled());
 }
 
 TEST(Demo3DWindow, AlgorithmusStopsARunningRotation) {
