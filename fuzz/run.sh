@@ -15,12 +15,21 @@ out=build-fuzz
 mkdir -p "$out"
 flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
        -I. -Wall -Wextra)
-sources=(containers/*.cpp platform/*.cpp)
+# The library is compiled once; each target only links against its objects.
+mkdir -p "$out/obj"
+objects=()
+for src in containers/*.cpp platform/*.cpp; do
+  obj="$out/obj/$(echo "$src" | tr / _).o"
+  if [ ! -f "$obj" ] || [ "$src" -nt "$obj" ] || [ -n "$(find containers platform -name '*.h' -newer "$obj")" ]; then
+    clang++ "${flags[@]}" -c "$src" -o "$obj"
+  fi
+  objects+=("$obj")
+done
 
 for t in "${targets[@]}"; do
   [ -f "fuzz/$t.cpp" ] || { echo "no target fuzz/$t.cpp" >&2; exit 2; }
   echo "== building $t"
-  clang++ "${flags[@]}" "${sources[@]}" "fuzz/$t.cpp" -o "$out/$t"
+  clang++ "${flags[@]}" "${objects[@]}" "fuzz/$t.cpp" -o "$out/$t"
 done
 
 for t in "${targets[@]}"; do
@@ -34,5 +43,4 @@ for t in "${targets[@]}"; do
     echo "== $t FOUND A FAILURE, see $out/$t.log" >&2
     exit 1
   fi
-  tail -n 1 "$out/$t.log"
 done

@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <algorithm>
+#include <cmath>
+#include <optional>
 
 #include "platform/messages.h"
 #include "platform/numformat.h"
 #include "platform/random.h"
+#include "platform/shell.h"
 #include "ui/Glyphs.h"
 
 QString formatNumber(long double value, int decimals, int precision) {
@@ -225,6 +229,14 @@ void TFormMain::buildLayout() {
   TimerBerechnung->setObjectName("TimerBerechnung");
 
   connect(TimerSatellitenSchar, &QTimer::timeout, this, &TFormMain::TimerSatellitenScharTimer);
+  connect(TimerEmpfaenger, &QTimer::timeout, this, &TFormMain::TimerEmpfaengerTimer);
+  connect(TimerBerechnung, &QTimer::timeout, this, &TFormMain::TimerBerechnungTimer);
+  connect(BitBtnCartToGeo, &QPushButton::clicked, this, &TFormMain::BitBtnCartToGeoClick);
+  connect(BitBtnGeoToCart, &QPushButton::clicked, this, &TFormMain::BitBtnGeoToCartClick);
+  connect(BitBtnErzeugen, &QPushButton::clicked, this, &TFormMain::BitBtnErzeugenClick);
+  connect(BitBtnEmpfaengerBewegen, &QPushButton::clicked, this,
+          &TFormMain::BitBtnEmpfaengerBewegenClick);
+  connect(BitBtnBerechne, &QPushButton::clicked, this, &TFormMain::BitBtnBerechneClick);
   connect(SpeedButtonInfo, &QToolButton::clicked, this, &TFormMain::SpeedButtonInfoClick);
   connect(SpeedButtonHilfe, &QToolButton::clicked, this, &TFormMain::SpeedButtonHilfeClick);
   connect(SpeedButton2DDemo, &QToolButton::clicked, this, &TFormMain::SpeedButton2DDemoClick);
@@ -233,11 +245,14 @@ void TFormMain::buildLayout() {
 }
 
 void TFormMain::FormCreate() {
+  helpFileName = "GPS.chm";
   platform::randomize();
   TimerSatellitenSchar->setInterval(2000);
   TimerEmpfaenger->setInterval(2000);
   TimerBerechnung->setInterval(2000);
+  converter = std::make_unique<TKoordinatenwandlerR3>();
   constellation = std::make_unique<TSatellitenSchar>();
+  receiver = std::make_unique<TEmpfaenger>();
 
   initGrids();
   LabelInfo->setText("Einem Simulationsschritt entsprechen " + QString("100") +
@@ -323,7 +338,7 @@ void TFormMain::SpeedButtonInfoClick() {
   if (aboutBox_) aboutBox_->show();
 }
 
-void TFormMain::SpeedButtonHilfeClick() {}
+void TFormMain::SpeedButtonHilfeClick() { platform::openHelpFile(helpFileName); }
 
 void TFormMain::SpeedButton2DDemoClick() {
   if (form2DDemo_) form2DDemo_->show();
@@ -337,8 +352,228 @@ void TFormMain::SpeedButtonBeendenClick() {
   TimerSatellitenSchar->stop();
   TimerEmpfaenger->stop();
   TimerBerechnung->stop();
+  converter.reset();
   constellation.reset();
+  receiver.reset();
   QApplication::quit();
+}
+
+
+// ---------------------------------------------------------------------------
+// True receiver position: display, entry, generation and movement.
+
+namespace {
+
+constexpr long double kMinHeight = 0;      // m
+constexpr long double kMaxHeight = 11000;  // m
+
+std::optional<long double> cellNumber(const QString& text) {
+  return platform::parseDecimal(text.toStdString());
+}
+
+}  // namespace
+
+void TFormMain::showCartesian(StringGrid* grid, TVektorR3 v) {
+  const int decimals = grid == StringGridBerechneterStandortCart ? 3 : 10;
+  grid->setCell(0, 1, formatNumber(v.x, decimals, 18));
+  grid->setCell(1, 1, formatNumber(v.y, decimals, 18));
+  grid->setCell(2, 1, formatNumber(v.z, decimals, 18));
+}
+
+void TFormMain::showGeographic(StringGrid* grid, QLineEdit* heightEdit, const TGeoPosition& g) {
+  const int decimals = grid == StringGridBerechneterStandortGeo ? 3 : 10;
+  grid->setCell(1, 1, QString(QChar::fromLatin1(g.eastWest)));
+  grid->setCell(2, 1, QString::number(g.longitude.degrees));
+  grid->setCell(3, 1, formatNumber(g.longitude.minutes, decimals, 18));
+  grid->setCell(1, 2, QString(QChar::fromLatin1(g.northSouth)));
+  grid->setCell(2, 2, QString::number(g.latitude.degrees));
+  grid->setCell(3, 2, formatNumber(g.latitude.minutes, decimals, 18));
+  heightEdit->setText(formatNumber(g.height, 2, 7));
+}
+
+void TFormMain::clearCartesianRow(StringGrid* grid) {
+  for (int c = 0; c <= 2; ++c) grid->setCell(c, 1, QString());
+}
+
+void TFormMain::clearGeographicGrid(StringGrid* grid, QLineEdit* heightEdit) {
+  for (int r = 1; r <= 2; ++r)
+    for (int c = 1; c <= 3; ++c) grid->setCell(c, r, QString());
+  heightEdit->clear();
+}
+
+bool TFormMain::readCartesian() {
+  // Each coordinate is stored as soon as it is read, as the entry grid shows it.
+  StringGrid* grid = StringGridExakterStandortCart;
+  const auto x = cellNumber(grid->cell(0, 1));
+  if (!x) {
+    showError("Unzulässiges Zeichen bei der x-Koordinate bzw. geographische Koordinaten wurden "
+              "nicht in cartesische Koordinaten umgewandelt");
+    return false;
+  }
+  truePosition.x = *x;
+  const auto y = cellNumber(grid->cell(1, 1));
+  if (!y) {
+    showError("Unzulässiges Zeichen bei der y-Koordinate");
+    return false;
+  }
+  truePosition.y = *y;
+  const auto z = cellNumber(grid->cell(2, 1));
+  if (!z) {
+    showError("Unzulässiges Zeichen bei der z-Koordinate");
+    return false;
+  }
+  truePosition.z = *z;
+  if (!isValidPosition(truePosition)) {
+    showError("Unzulässiger Standort");
+    return false;
+  }
+  return true;
+}
+
+bool TFormMain::readGeographic() {
+  StringGrid* grid = StringGridExakterStandortGeo;
+  const QString eastWest = grid->cell(1, 1);
+  if (eastWest.toUpper() != "O" && eastWest.toUpper() != "W") {
+    showError("Bei der Länge kan nur O oder W stehen");
+    return false;
+  }
+  trueGeo.eastWest = eastWest.at(0).toLatin1();
+  const QString northSouth = grid->cell(1, 2);
+  if (northSouth.toUpper() != "S" && northSouth.toUpper() != "N") {
+    showError("Bei der Breite kann nur N oder S stehen");
+    return false;
+  }
+  trueGeo.northSouth = northSouth.at(0).toLatin1();
+  const auto longitudeDegrees = platform::parseInteger(grid->cell(2, 1).toStdString());
+  if (!longitudeDegrees) {
+    showError("Unzulässiges Zeichen beim Längengrad");
+    return false;
+  }
+  trueGeo.longitude.degrees = *longitudeDegrees;
+  const auto latitudeDegrees = platform::parseInteger(grid->cell(2, 2).toStdString());
+  if (!latitudeDegrees) {
+    showError("Unzulässiges Zeichen beim Breitengrad");
+    return false;
+  }
+  trueGeo.latitude.degrees = *latitudeDegrees;
+  const auto longitudeMinutes = cellNumber(grid->cell(3, 1));
+  if (!longitudeMinutes) {
+    showError("Unzulässiges Zeichen bei den Längenminuten");
+    return false;
+  }
+  trueGeo.longitude.minutes = *longitudeMinutes;
+  const auto latitudeMinutes = cellNumber(grid->cell(3, 2));
+  if (!latitudeMinutes) {
+    showError("Unzulässiges Zeichen bei den Breitennminuten");
+    return false;
+  }
+  trueGeo.latitude.minutes = *latitudeMinutes;
+  const auto height = cellNumber(LabeledEditExakteHoehe->text());
+  if (!height) {
+    showError("Unzulässiges Zeichen bei der Höhenangabe");
+    return false;
+  }
+  trueGeo.height = *height;
+  if (!isValidGeographic(trueGeo)) {
+    showError("Unzulässiger Standort");
+    return false;
+  }
+  return true;
+}
+
+bool TFormMain::isValidPosition(TVektorR3 v) {
+  const long double n = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+  return 6371 - 0.0001L <= n && n <= 6382 + 0.0001L;
+}
+
+bool TFormMain::isValidAngle(const TGradMinuten& gm, int maxDegrees) {
+  if (gm.degrees < 0) return false;
+  if (gm.degrees == maxDegrees && gm.minutes == 0) return true;
+  if (gm.degrees >= maxDegrees) return false;
+  if (gm.minutes < 0) return false;
+  return gm.minutes <= 60;
+}
+
+bool TFormMain::isValidGeographic(const TGeoPosition& g) {
+  return isValidAngle(g.longitude, 180) && isValidAngle(g.latitude, 90) &&
+         kMinHeight <= g.height && g.height <= kMaxHeight;
+}
+
+void TFormMain::BitBtnCartToGeoClick() {
+  if (!readCartesian()) return;
+  trueGeo = converter->cartesianToGeo(truePosition);
+  showGeographic(StringGridExakterStandortGeo, LabeledEditExakteHoehe, trueGeo);
+}
+
+void TFormMain::BitBtnGeoToCartClick() {
+  if (!readGeographic()) return;
+  truePosition = converter->geoToCartesian(trueGeo);
+  showCartesian(StringGridExakterStandortCart, truePosition);
+}
+
+void TFormMain::BitBtnErzeugenClick() {
+  trueGeo = erzeugePosition();
+  showGeographic(StringGridExakterStandortGeo, LabeledEditExakteHoehe, trueGeo);
+  truePosition = converter->geoToCartesian(trueGeo);
+  showCartesian(StringGridExakterStandortCart, truePosition);
+}
+
+TGeoPosition TFormMain::erzeugePosition() {
+  TGeoPosition g;
+  g.eastWest = platform::randomInt(2) == 1 ? 'O' : 'W';
+  g.northSouth = platform::randomInt(2) == 1 ? 'S' : 'N';
+  g.longitude.degrees = platform::randomInt(180) + 1;
+  g.longitude.minutes =
+      g.longitude.degrees == 180 ? 0 : platform::randomInt(60) + platform::randomFraction();
+  g.latitude.degrees = platform::randomInt(90) + 1;
+  g.latitude.minutes =
+      g.latitude.degrees == 90 ? 0 : platform::randomInt(60) + platform::randomFraction();
+  g.height = platform::randomInt(11000);
+  return g;
+}
+
+void TFormMain::BitBtnEmpfaengerBewegenClick() {
+  if (TimerEmpfaenger->isActive()) {
+    BitBtnEmpfaengerBewegen->setText("Bewegen");
+    SpinEditTatsaechlicheGeschwindigkeit->setValue(0);
+    TimerEmpfaenger->stop();
+    enableBitBtns(GroupBoxEmpfaenger, true);
+  } else if (SpinEditTatsaechlicheGeschwindigkeit->value() != 0) {
+    if (readCartesian()) {
+      BitBtnEmpfaengerBewegen->setText("Stoppen");
+      enableBitBtns(GroupBoxEmpfaenger, false);
+      BitBtnEmpfaengerBewegen->setEnabled(true);
+      TimerEmpfaenger->start();
+      previousPosition = truePosition;
+    }
+  } else {
+    showError("Für eine Bewegung muss eine Geschwindigkeit>0 eingegeben werden");
+  }
+}
+
+void TFormMain::TimerEmpfaengerTimer() {
+  if (!converter) return;
+  moveReceiver();
+}
+
+void TFormMain::moveReceiver() {
+  const long double speed = SpinEditTatsaechlicheGeschwindigkeit->value();  // km/h
+  const long double d = speed / 3600 * 100;  // km in the 100 s of one step
+  previousPosition = truePosition;
+  truePosition = nextReceiverPosition(d);
+  showCartesian(StringGridExakterStandortCart, truePosition);
+  showGeographic(StringGridExakterStandortGeo, LabeledEditExakteHoehe,
+                 converter->cartesianToGeo(truePosition));
+}
+
+TVektorR3 TFormMain::nextReceiverPosition(long double d) {
+  TGeoPosition g = converter->cartesianToGeo(truePosition);
+  const long double climb = (platform::randomInt(10) + 1) * d;  // taken as metres
+  const int sign = platform::randomInt(2) == 0 ? 1 : -1;
+  g.height = std::clamp(g.height + sign * climb, kMinHeight, kMaxHeight);
+  // What the climb takes off the step is left for the way along the meridian.
+  const long double horizontal = std::sqrt(d * d - (climb / 1000) * (climb / 1000));
+  return converter->moveOnMeridian(converter->geoToCartesian(g), horizontal);
 }
 
 void TFormMain::showError(const QString& message) {
@@ -352,4 +587,116 @@ void TFormMain::enableBitBtns(QGroupBox* groupBox, bool enabled) {
     if (auto* button = qobject_cast<QPushButton*>(child);
         button && button->objectName().startsWith("BitBtn"))
       button->setEnabled(enabled);
+}
+
+// ---------------------------------------------------------------------------
+// The repeated position determination.
+
+void TFormMain::BitBtnBerechneClick() {
+  if (TimerBerechnung->isActive()) {
+    BitBtnBerechne->setText("Positionsbestimmung starten");
+    TimerBerechnung->stop();
+  } else if (readCartesian()) {
+    BitBtnBerechne->setText("Positionsbestimmung stoppen");
+    TimerBerechnung->start();
+  }
+}
+
+void TFormMain::TimerBerechnungTimer() {
+  if (!constellation) return;
+  computePosition();
+}
+
+void TFormMain::computePosition() {
+  for (int k = 1; k <= TSatellitenSchar::satelliteCount; ++k)
+    constellation->satellites[k].working = !checkBoxes[k]->isChecked();
+  receiver = std::make_unique<TEmpfaenger>();
+  receiver->clock.receiveSignals(truePosition, *constellation);
+
+  EditUnterschied->clear();
+  showReceivedSatellites();
+  clearSatelliteTable();
+  clearCartesianRow(StringGridBerechneterStandortCart);
+  LabeledEditBerechneteGeschwindigkeit->clear();
+  clearGeographicGrid(StringGridBerechneterStandortGeo, LabeledEditBerechneteHoehe);
+  if (receiver->signalCount() < 4) {
+    showError("Es müssen mindestens 4 Satelliten empfangen werden");
+    return;
+  }
+
+  TVektorR3 P{};
+  enableControls(false);
+  findPosition(P);
+  enableControls(true);
+  if (!receiver->failed) {
+    showCartesian(StringGridBerechneterStandortCart, P);
+    EditUnterschied->setText(formatNumber(TEuklidGeoR3::distance(truePosition, P), 3, 8));
+    showGeographic(StringGridBerechneterStandortGeo, LabeledEditBerechneteHoehe,
+                   converter->cartesianToGeo(P));
+    LabeledEditBerechneteGeschwindigkeit->setText(formatNumber(computedSpeed(), 3, 4));
+  } else {
+    showError(optionsMessage());
+  }
+}
+
+void TFormMain::findPosition(TVektorR3& P) {
+  const int n = receiver->signalCount();
+  TUhr& clock = receiver->clock;
+  for (clock.windowStart = 0; clock.windowStart <= n - 4;) {
+    for (int j = 1; j <= 4; ++j) showSignal(j, *receiver->signalAt(clock.windowStart + j));
+    receiver->determinePosition(clock.windowStart, P);
+    ++clock.windowStart;
+    if (!receiver->failed) break;
+  }
+}
+
+void TFormMain::showSignal(int row, const TListenElement& e) {
+  StringGrid* g = StringGridSatelliten;
+  g->setCell(0, row, QString::number(e.number));
+  g->setCell(1, row, formatNumber(e.position.x, 3, 8));
+  g->setCell(2, row, formatNumber(e.position.y, 3, 8));
+  g->setCell(3, row, formatNumber(e.position.z, 3, 8));
+  g->setCell(4, row, QString::number(e.runTime / 1000000));
+  g->setCell(5, row, QString::number((e.runTime % 1000000) / 1000));
+  g->setCell(6, row, QString::number(e.runTime % 1000));
+}
+
+void TFormMain::showReceivedSatellites() {
+  QString text = QString::number(receiver->signalCount()) + ": ";
+  TSortListe& signals = receiver->clock.signals;
+  for (signals.toFirst(); !signals.atEnd(); signals.next())
+    text += QString::number(static_cast<TListenElement*>(signals.getElem())->number) + ", ";
+  LabeledEditAnzEmpfangeneSatelliten->setText(text);
+}
+
+void TFormMain::clearSatelliteTable() {
+  for (int r = 1; r <= 4; ++r)
+    for (int c = 0; c <= 6; ++c) StringGridSatelliten->setCell(c, r, QString());
+}
+
+long double TFormMain::computedSpeed() const {
+  if (!TimerEmpfaenger->isActive()) return 0;
+  return TEuklidGeoR3::distance(previousPosition, truePosition) / 100 * 3600;
+}
+
+QString TFormMain::optionsMessage() const {
+  QString options;
+  for (int k = 1; k <= 24; ++k)
+    if (checkBoxes[k]->isChecked()) {
+      options += "Satelliten reparieren, ";
+      break;
+    }
+  if (TimerSatellitenSchar->isActive()) options += "neue Satellitenkonstellation abwarten, ";
+  options.chop(2);
+  return "Position kann z.Zt. nicht bestimmt werden. Sie haben folgende Optionen: " + options +
+         ".";
+}
+
+void TFormMain::enableControls(bool enabled) {
+  if (!TimerEmpfaenger->isActive()) enableBitBtns(GroupBoxEmpfaenger, enabled);
+  enableBitBtns(GroupBoxBerechneterStandort, enabled);
+  enableBitBtns(GroupBoxSatellitenbewegung, enabled);
+  for (QToolButton* b : ToolBar->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
+    b->setEnabled(enabled);
+  SpeedButtonBeenden->setEnabled(true);
 }

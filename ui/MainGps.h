@@ -12,8 +12,11 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <string>
 
+#include "geometry/Koordinatenclss.h"
 #include "geometry/vektorR3clss.h"
+#include "model/GpsUnit.h"
 #include "model/satellitUnit.h"
 #include "ui/StringGrid.h"
 
@@ -29,6 +32,12 @@ class TFormMain : public QWidget {
   void setCompanions(QWidget* form2DDemo, QWidget* form3DDemo, QWidget* aboutBox);
 
   const TSatellitenSchar* satelliteConstellation() const { return constellation.get(); }
+  const TEmpfaenger* currentReceiver() const { return receiver.get(); }
+  TVektorR3 currentTruePosition() const { return truePosition; }
+
+  // A random true position: hemispheres, whole degrees 1..180 and 1..90 with
+  // random minutes, a height of 0..10999 m. Also used by the 3D demonstration.
+  TGeoPosition erzeugePosition();
 
   // Published controls.
   QToolBar* ToolBar;
@@ -75,13 +84,20 @@ class TFormMain : public QWidget {
   QTimer* TimerEmpfaenger;
   QTimer* TimerBerechnung;
 
- public slots:
+ public Q_SLOTS:
   void TimerSatellitenScharTimer();
   void SpeedButtonInfoClick();
   void SpeedButtonHilfeClick();
   void SpeedButton2DDemoClick();
   void SpeedButton3DDemoClick();
   void SpeedButtonBeendenClick();
+  void TimerEmpfaengerTimer();
+  void BitBtnCartToGeoClick();
+  void BitBtnGeoToCartClick();
+  void BitBtnErzeugenClick();
+  void BitBtnEmpfaengerBewegenClick();
+  void TimerBerechnungTimer();
+  void BitBtnBerechneClick();
 
  private:
   void buildLayout();
@@ -92,10 +108,35 @@ class TFormMain : public QWidget {
   void showError(const QString& message);
   void enableBitBtns(QGroupBox* groupBox, bool enabled);
 
+  void showCartesian(StringGrid* grid, TVektorR3 v);
+  void showGeographic(StringGrid* grid, QLineEdit* heightEdit, const TGeoPosition& g);
+  void clearCartesianRow(StringGrid* grid);
+  void clearGeographicGrid(StringGrid* grid, QLineEdit* heightEdit);
+  bool readCartesian();
+  bool readGeographic();
+  static bool isValidPosition(TVektorR3 v);
+  static bool isValidAngle(const TGradMinuten& gm, int maxDegrees);
+  static bool isValidGeographic(const TGeoPosition& g);
+  TVektorR3 nextReceiverPosition(long double d);
+  void moveReceiver();
+
+  void computePosition();
+  void findPosition(TVektorR3& P);
+  long double computedSpeed() const;
+  QString optionsMessage() const;
+  void enableControls(bool enabled);
+  void showSignal(int row, const TListenElement& e);
+  void showReceivedSatellites();
+  void clearSatelliteTable();
+
+  std::string helpFileName;  // looked up in the current directory
   std::array<QCheckBox*, 25> checkBoxes{};  // by satellite number, entry 0 unused
   TVektorR3 previousPosition{};
   TVektorR3 truePosition{};
+  TGeoPosition trueGeo{};
+  std::unique_ptr<TKoordinatenwandlerR3> converter;
   std::unique_ptr<TSatellitenSchar> constellation;
+  std::unique_ptr<TEmpfaenger> receiver;
 
   QWidget* form2DDemo_ = nullptr;
   QWidget* form3DDemo_ = nullptr;

@@ -34,7 +34,7 @@ class TAboutBox : public QDialog {
   QLabel* ProgramIcon;
   QLabel* Label1;
 
- public slots:
+ public Q_SLOTS:
   void BitBtnSchliessenClick();
   void ButtonWebseiteClick();
   void ButtonMailClick();

@@ -2,14 +2,22 @@
 
 #include "ui/MainGps.h"
 #include "ui/QtPlatform.h"
+#include "ui/QtShell.h"
+#include "ui/UnitAbout.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Ortivo");
   QApplication::setApplicationDisplayName("Ortivo");
+  QApplication::setWindowIcon(programIcon());
   installQtPlatform();
+  installQtShellHandler();
 
+  // The main window comes first: the demonstrations take a random receiver
+  // position from it while they are built.
   TFormMain formMain;
+  TAboutBox aboutBox;
+  formMain.setCompanions(nullptr, nullptr, &aboutBox);
   formMain.show();
   return QApplication::exec();
 }

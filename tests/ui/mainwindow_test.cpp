@@ -4,7 +4,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "platform/shell.h"
+#include "tests/support/RecordingMessages.h"
 #include "ui/MainGps.h"
+#include "ui/UnitAbout.h"
 
 namespace {
 
@@ -93,4 +99,37 @@ TEST(MainWindow, BeendenStopsEveryTimerAndEndsTheLoop) {
   EXPECT_FALSE(form.TimerBerechnung->isActive());
   // A late tick after the end does nothing.
   form.TimerSatellitenScharTimer();
+}
+
+TEST(MainWindow, HelpOpensGpsChmFromTheCurrentDirectoryOrSaysItIsMissing) {
+  testing_support::RecordingMessages messages;
+  std::vector<std::string> opened;
+  auto previous = platform::setShellOpenHandler([&](const std::string& t) { opened.push_back(t); });
+  TFormMain form;
+  QTemporaryDir dir;
+  const QString before = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(dir.path()));
+  form.SpeedButtonHilfe->click();
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Die Hilfedatei GPS.chm ist nicht vorhanden"});
+  EXPECT_TRUE(opened.empty());
+  QFile chm(dir.filePath("GPS.chm"));
+  ASSERT_TRUE(chm.open(QIODevice::WriteOnly));
+  chm.close();
+  messages.clear();
+  form.SpeedButtonHilfe->click();
+  EXPECT_TRUE(messages.texts().empty());
+  EXPECT_EQ(opened.size(), 1u);
+  QDir::setCurrent(before);
+  platform::setShellOpenHandler(previous);
+}
+
+TEST(MainWindow, InfoShowsTheAboutBoxWithoutBlocking) {
+  TFormMain form;
+  TAboutBox about;
+  form.setCompanions(nullptr, nullptr, &about);
+  EXPECT_FALSE(about.isVisible());
+  form.SpeedButtonInfo->click();
+  EXPECT_TRUE(about.isVisible());
+  EXPECT_FALSE(about.isModal());
+  about.hide();
 }

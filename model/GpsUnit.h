@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "geometry/vektorR3clss.h"
+#include "model/uhrunit.h"
+
+// The GPS receiver. From four signals it builds four spheres whose radii share the
+// clock's unknown error, intersects the first three and corrects all radii by the
+// same amount until the candidate lies on the fourth sphere.
+class TEmpfaenger {
+ public:
+  static constexpr long double tolerance = 0.00001L;  // km: 1 cm on the fourth sphere
+  static constexpr int timeLimitSeconds = 2;          // more whole seconds end the fix
+  // The clock error a correction stands for can not exceed the spread of the run
+  // times (about 20 ms); a total correction beyond 100 ms of signal travel means the
+  // radii run away and the window will never converge.
+  static constexpr long double runawayCorrection = 30000.0L;  // km
+
+  // Milliseconds of a monotonic clock; replaceable so that tests can make time pass.
+  using TimeSource = std::int64_t (*)();
+  static TimeSource setTimeSource(TimeSource source);
+
+  TEmpfaenger() = default;
+
+  std::uint16_t signalCount() const { return clock.signals.count(); }
+  // The signal at 1-based position `index`; nothing past the end.
+  TListenElement* signalAt(int index);
+
+  void loadSpheres(int startIndex);
+  void adjustRadii(long double delta);
+  // One intersection of spheres 1, 2 and 3, the one nearer the earth's centre;
+  // sets `failed` when there is none and leaves `point` alone.
+  void intersectThreeSpheres(TVektorR3& point);
+  // The iterative fix with signals startIndex + 1 .. startIndex + 4.
+  void determinePosition(int startIndex, TVektorR3& point);
+
+  bool failed = false;
+  TUhr clock;
+  std::array<TKugelR3, 5> spheres{};  // 1..4, entry 0 unused
+
+ private:
+  TEuklidGeoR3 geo{false};
+};

@@ -1,0 +1,45 @@
+#include "model/uhrunit.h"
+
+#include <cmath>
+
+int TListenElement::compare(TBase& other) {
+  if (!sameClass(*this, other)) return 2;
+  const auto& o = static_cast<TListenElement&>(other);
+  if (runTime < o.runTime) return -1;
+  return runTime == o.runTime ? 0 : 1;
+}
+
+std::unique_ptr<TBase> TListenElement::copy() {
+  return std::make_unique<TListenElement>(number, runTime, position);
+}
+
+TUhr::TUhr() = default;
+
+bool TUhr::isVisible(TVektorR3 receiverPosition, const TSatellitenSchar& constellation, int k) {
+  const TStreckeR3 lineOfSight{receiverPosition, constellation.satellites[k].position};
+  const TKugelR3 earth{earthCenter, earthRadius};
+  std::uint8_t code = 0;  // stays "inside" should a check refuse the figures
+  TPunktpaarR3 points{};
+  geo.intersectSegmentSphere(lineOfSight, earth, code, points);
+  // Clear of the ball, from the surface above the horizon, or grazing it.
+  return code == 1 || code == 5 || code == 7;
+}
+
+void TUhr::receiveSignals(TVektorR3 receiverPosition, const TSatellitenSchar& constellation) {
+  for (int k = 1; k <= TSatellitenSchar::satelliteCount; ++k) {
+    const TSatellit& satellite = constellation.satellites[k];
+    if (!isVisible(receiverPosition, constellation, k) || !satellite.working) continue;
+    const long double d = geo.distance(satellite.position, receiverPosition);
+    const auto runTime = static_cast<std::int32_t>(std::nearbyint(d / signalSpeed));
+    signals.insertSorted(std::make_unique<TListenElement>(k, runTime, satellite.position));
+  }
+  if (signals.empty()) return;
+  signals.toFirst();
+  const std::int32_t first = static_cast<TListenElement*>(signals.getElem())->runTime;
+  while (!signals.atEnd()) {
+    const auto* e = static_cast<TListenElement*>(signals.getElem());
+    signals.update(std::make_unique<TListenElement>(e->number, e->runTime + fictiveRunTime - first,
+                                                    e->position));
+    signals.next();
+  }
+}

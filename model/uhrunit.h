@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+
+#include "containers/listClss.h"
+#include "geometry/vektorR3clss.h"
+#include "model/satellitUnit.h"
+
+// One received signal: the sending satellite, the signal's run time and where the
+// satellite stood when it sent it.
+class TListenElement : public TBase {
+  ORTIVO_ELEMENT_CLASS(TListenElement)
+ public:
+  TListenElement(std::int32_t aNumber, std::int32_t aRunTime, TVektorR3 aPosition)
+      : number(aNumber), runTime(aRunTime), position(aPosition) {}
+
+  using TBase::compare;
+  // 2 for an element of another class; otherwise the order of the run times.
+  int compare(TBase& other) override;
+  std::unique_ptr<TBase> copy() override;
+
+  std::int32_t number;
+  std::int32_t runTime;  // ns
+  TVektorR3 position;    // km
+};
+
+// The receiver's clock: which satellites it hears, and their run times. It is not
+// synchronised with the satellites, so it knows only the differences of the run
+// times and assumes 70 ms for the nearest signal.
+class TUhr {
+ public:
+  static constexpr long double signalSpeed = 0.0003L;        // km per ns
+  static constexpr std::int32_t fictiveRunTime = 70000000;  // ns for the first signal
+
+  TUhr();
+
+  // Whether satellite k is in the line of sight from the receiver.
+  bool isVisible(TVektorR3 receiverPosition, const TSatellitenSchar& constellation, int k);
+  // Adds the signals of every visible working satellite, ordered by run time, and
+  // replaces the run times by fictive ones.
+  void receiveSignals(TVektorR3 receiverPosition, const TSatellitenSchar& constellation);
+
+  std::int32_t windowStart = 0;
+  TSortListe signals;
+  TVektorR3 earthCenter{0, 0, 0};
+  long double earthRadius = 6371.0L;
+
+ private:
+  TEuklidGeoR3 geo{false};
+};

@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# Installs Ortivo into a temporary prefix and checks what lands there: program, start
+# script, help, menu entry and icons; then builds the Debian package and checks its
+# contents and dependencies. Usage: check_install.sh <build dir> <source dir>
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+source=$(cd "$2" && pwd)
+work=$(mktemp -d "${TMPDIR:-/tmp}/ortivo-install.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+failures=0
+checks=0
+check() {  # check <description> <command...>
+  local what=$1
+  shift
+  checks=$((checks + 1))
+  if "$@"; then return 0; fi
+  echo "FAILED: $what" >&2
+  failures=$((failures + 1))
+}
+
+is_png_of_size() {  # PNG signature, then width and height from the IHDR chunk
+  local file=$1 size=$2
+  [ -f "$file" ] || return 1
+  [ "$(od -An -tx1 -N8 "$file" | tr -d ' \n')" = "89504e470d0a1a0a" ] || return 1
+  local dims
+  dims=$(od -An -tu1 -j16 -N8 "$file" | tr -s ' \n' ' ')
+  read -r w1 w2 w3 w4 h1 h2 h3 h4 <<<"$dims"
+  [ $(((w1 << 24) + (w2 << 16) + (w3 << 8) + w4)) -eq "$size" ] &&
+    [ $(((h1 << 24) + (h2 << 16) + (h3 << 8) + h4)) -eq "$size" ]
+}
+
+is_chm() { [ -f "$1" ] && [ "$(head -c 4 "$1")" = "ITSF" ]; }
+
+sizes="16 22 24 32 48 64 128 256"
+
+# --- the build directory: help beside the program ---------------------------------
+check "build: program at the top of the build directory" test -x "$build/ortivo"
+check "build: GPS.chm beside the program" is_chm "$build/GPS.chm"
+
+# --- the help pages: every page compiled, listed and linked correctly ---------------
+help="$source/help"
+for page in "$help"/*.html; do
+  name=$(basename "$page")
+  check "help: $name listed in GPS.hhp" grep -qx "$name" "$help/GPS.hhp"
+  check "help: $name in the table of contents" grep -q "value=\"$name\"" "$help/GPS.hhc"
+  check "help: $name compiled into GPS.chm" grep -qa "/$name" "$build/GPS.chm"
+  check "help: $name declares UTF-8" grep -qi '<meta charset="utf-8">' "$page"
+  # Every link inside the help must reach an existing page and anchor.
+  while read -r target; do
+    file=${target%%#*}
+    anchor=${target#"$file"}
+    anchor=${anchor#\#}
+    [ -n "$file" ] || file=$name
+    check "help: link $target in $name reaches a page" test -f "$help/$file"
+    if [ -n "$anchor" ] && [ -f "$help/$file" ]; then
+      check "help: link $target in $name reaches an anchor" grep -q "id=\"$anchor\"" "$help/$file"
+    fi
+  done < <(grep -o 'href="[^"]*"' "$page" | sed 's/^href="//; s/"$//' | grep -v -E '^[a-z]+:' || true)
+done
+while read -r listed; do
+  check "help: $listed in GPS.hhp exists" test -f "$help/$listed"
+done < <(sed -n '/^\[FILES\]/,$p' "$help/GPS.hhp" | tail -n +2 | grep -v '^\s*$')
+
+# --- cmake --install into a temporary prefix -----------------------------------------
+prefix="$work/prefix/usr"
+if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
+  cat "$work/install.log" >&2
+  echo "FAILED: cmake --install" >&2
+  exit 1
+fi
+
+check "install: start script in bin" test -x "$prefix/bin/ortivo"
+check "install: program in lib/ortivo" test -x "$prefix/lib/ortivo/ortivo"
+check "install: program is an ELF executable" \
+  test "$(head -c 4 "$prefix/lib/ortivo/ortivo" | od -An -c | tr -d ' ')" = '177ELF'
+check "install: help in share/ortivo" is_chm "$prefix/share/ortivo/GPS.chm"
+check "install: help pages in share/doc" test -f "$prefix/share/doc/ortivo/html/index.html"
+check "install: help style sheet in share/doc" test -f "$prefix/share/doc/ortivo/html/style.css"
+desktop="$prefix/share/applications/ortivo.desktop"
+check "install: desktop entry" test -f "$desktop"
+check "install: scalable icon" \
+  grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/ortivo.svg"
+for size in $sizes; do
+  check "install: ${size}x${size} icon" \
+    is_png_of_size "$prefix/share/icons/hicolor/${size}x${size}/apps/ortivo.png" "$size"
+done
+
+# --- the menu entry ----------------------------------------------------------------------
+# Hints pass; errors and warnings do not. (Education;Science; draws the hint that both
+# are main categories, which is how we want the entry filed.)
+if ! desktop-file-validate "$desktop" >"$work/validate.log" 2>&1 ||
+   grep -qE ': (error|warning):' "$work/validate.log"; then
+  cat "$work/validate.log" >&2
+  check "desktop-file-validate passes" false
+fi
+check "desktop: categories" grep -qx 'Categories=Education;Science;' "$desktop"
+check "desktop: runs the start script" grep -qx 'Exec=ortivo' "$desktop"
+check "desktop: themed icon" grep -qx 'Icon=ortivo' "$desktop"
+
+# --- the start script runs the program in the folder of the help ---------------------
+# A stand-in program reports its working directory; the script is called through a
+# symbolic link, as from a PATH folder elsewhere.
+fake="$work/fake/usr"
+mkdir -p "$fake/bin" "$fake/lib/ortivo" "$fake/share/ortivo" "$work/elsewhere"
+cp "$prefix/bin/ortivo" "$fake/bin/ortivo"
+printf '#!/bin/sh\necho "$PWD|$*"\n' >"$fake/lib/ortivo/ortivo"
+chmod +x "$fake/lib/ortivo/ortivo"
+ln -s "$fake/bin/ortivo" "$work/elsewhere/ortivo-link"
+started=$(cd "$work/elsewhere" && ./ortivo-link eins "zwei drei")
+check "start script: runs in the help folder with the arguments" \
+  test "$started" = "$(cd "$fake/share/ortivo" && pwd -P)|eins zwei drei"
+
+# --- the Debian package ------------------------------------------------------------------
+if cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1; then
+  deb=$(ls "$work"/package/ortivo_*.deb 2>/dev/null | head -n 1)
+  check "package: ortivo_2.1 .deb built" test -n "$deb"
+  if [ -n "$deb" ]; then
+    dpkg-deb -c "$deb" | awk '{print $NF}' >"$work/contents"
+    for file in ./usr/bin/ortivo ./usr/lib/ortivo/ortivo ./usr/share/ortivo/GPS.chm \
+                ./usr/share/applications/ortivo.desktop \
+                ./usr/share/icons/hicolor/scalable/apps/ortivo.svg \
+                ./usr/share/icons/hicolor/48x48/apps/ortivo.png \
+                ./usr/share/doc/ortivo/html/index.html; do
+      check "package: contains $file" grep -qx "$file" "$work/contents"
+    done
+    check "package: version 2.1" test "$(dpkg-deb -f "$deb" Version)" = "2.1"
+    depends=$(dpkg-deb -f "$deb" Depends)
+    check "package: computed dependency on Qt widgets ($depends)" grep -q 'libqt6widgets6' <<<"$depends"
+    check "package: computed dependency on libc ($depends)" grep -q 'libc6' <<<"$depends"
+    check "package: dependency on the SVG plug-in ($depends)" grep -q 'libqt6svg6' <<<"$depends"
+  fi
+else
+  cat "$work/cpack.log" >&2
+  check "cpack -G DEB" false
+fi
+
+echo "$((checks - failures)) passed, $failures failed"
+[ "$failures" -eq 0 ]

@@ -1,0 +1,293 @@
+#include <QCheckBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/random.h"
+#include "tests/support/RecordingMessages.h"
+#include "ui/MainGps.h"
+
+using testing_support::RecordingMessages;
+
+namespace {
+
+const char* kXMessage =
+    "Unzulässiges Zeichen bei der x-Koordinate bzw. geographische Koordinaten wurden nicht in "
+    "cartesische Koordinaten umgewandelt";
+
+struct Fixture : ::testing::Test {
+  TFormMain form;
+  RecordingMessages messages;
+
+  void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+  void enterCartesian(const QString& x, const QString& y, const QString& z) {
+    form.StringGridExakterStandortCart->setCell(0, 1, x);
+    form.StringGridExakterStandortCart->setCell(1, 1, y);
+    form.StringGridExakterStandortCart->setCell(2, 1, z);
+  }
+  void enterGeographic(const QString& ew, const QString& lonDeg, const QString& lonMin,
+                       const QString& ns, const QString& latDeg, const QString& latMin,
+                       const QString& height) {
+    StringGrid* g = form.StringGridExakterStandortGeo;
+    g->setCell(1, 1, ew);
+    g->setCell(2, 1, lonDeg);
+    g->setCell(3, 1, lonMin);
+    g->setCell(1, 2, ns);
+    g->setCell(2, 2, latDeg);
+    g->setCell(3, 2, latMin);
+    form.LabeledEditExakteHoehe->setText(height);
+  }
+  // The single message shown since the last call, or "" when there was none.
+  std::string takeMessage() {
+    const auto texts = messages.texts();
+    messages.clear();
+    if (texts.empty()) return "";
+    EXPECT_EQ(texts.size(), 1u);
+    return texts.back();
+  }
+  QString cell(StringGrid* g, int c, int r) { return g->cell(c, r); }
+};
+
+using Entry = Fixture;
+using Movement = Fixture;
+using Determination = Fixture;
+
+}  // namespace
+
+TEST_F(Entry, EmptyGridsGiveTheXMessage) {
+  Click(form.BitBtnCartToGeo);
+  EXPECT_EQ(takeMessage(), kXMessage);
+  form.SpinEditTatsaechlicheGeschwindigkeit->setValue(100);
+  Click(form.BitBtnEmpfaengerBewegen);
+  EXPECT_EQ(takeMessage(), kXMessage);
+  EXPECT_FALSE(form.TimerEmpfaenger->isActive());
+  EXPECT_EQ(form.BitBtnEmpfaengerBewegen->text(), "Bewegen");
+  Click(form.BitBtnBerechne);
+  EXPECT_EQ(takeMessage(), kXMessage);
+  EXPECT_FALSE(form.TimerBerechnung->isActive());
+  EXPECT_EQ(form.BitBtnBerechne->text(), "Positionsbestimmung starten");
+}
+
+TEST_F(Entry, CartesianLimitsAndMessages) {
+  enterCartesian("6371", "0", "0");
+  Click(form.BitBtnCartToGeo);
+  EXPECT_EQ(takeMessage(), "");
+  EXPECT_EQ(cell(form.StringGridExakterStandortGeo, 1, 1), "O");
+  EXPECT_EQ(cell(form.StringGridExakterStandortGeo, 2, 1), "0");
+  EXPECT_EQ(cell(form.StringGridExakterStandortGeo, 3, 1), "0,0000000000");
+  EXPECT_EQ(form.LabeledEditExakteHoehe->text(), "0,00");
+
+  enterCartesian(" 0 ", "0", "6382");
+  Click(form.BitBtnCartToGeo);
+  EXPECT_EQ(takeMessage(), "");
+  EXPECT_EQ(cell(form.StringGridExakterStandortGeo, 2, 2), "90");
+  EXPECT_EQ(form.LabeledEditExakteHoehe->text(), "11000,00");
+
+  for (const char* x : {"6382,001", "6370,9"}) {
+    enterCartesian(x, "0", "0");
+    Click(form.BitBtnCartToGeo);
+    EXPECT_EQ(takeMessage(), "Unzulässiger Standort") << x;
+  }
+  enterCartesian("6371", "1.5", "0");  // a point is no decimal separator in German
+  Click(form.BitBtnCartToGeo);
+  EXPECT_EQ(takeMessage(), "Unzulässiges Zeichen bei der y-Koordinate");
+  // Coordinates read before the failure stay stored.
+  EXPECT_EQ(form.currentTruePosition().x, 6371.0L);
+  enterCartesian("6000", "0", "z");
+  Click(form.BitBtnCartToGeo);
+  EXPECT_EQ(takeMessage(), "Unzulässiges Zeichen bei der z-Koordinate");
+  EXPECT_EQ(form.currentTruePosition().x, 6000.0L);
+}
+
+TEST_F(Entry, GeographicLimitsAndMessages) {
+  struct Case {
+    QStringList cells;  // ew, lonDeg, lonMin, ns, latDeg, latMin, height
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {{"O", "180", "0", "N", "45", "60", "11000"}, ""},
+      {{"W", "180", "0,5", "N", "45", "0", "0"}, "Unzulässiger Standort"},
+      {{"O", "10", "-1", "N", "45", "0", "0"}, "Unzulässiger Standort"},
+      {{"O", "10", "60", "S", "90", "0", "0"}, ""},
+      {{"O", "10", "0", "S", "90", "0,1", "0"}, "Unzulässiger Standort"},
+      {{"O", "10", "0", "N", "0", "0", "11000,5"}, "Unzulässiger Standort"},
+      {{"O", "10", "0", "N", "0", "0", "-1"}, "Unzulässiger Standort"},
+      {{"X", "10", "0", "N", "0", "0", "0"}, "Bei der Länge kan nur O oder W stehen"},
+      {{"O", "10", "0", "", "0", "0", "0"}, "Bei der Breite kann nur N oder S stehen"},
+      {{"O", "1,5", "0", "N", "0", "0", "0"}, "Unzulässiges Zeichen beim Längengrad"},
+      {{"O", "1", "0", "N", "a", "0", "0"}, "Unzulässiges Zeichen beim Breitengrad"},
+      {{"O", "1", "", "N", "1", "0", "0"}, "Unzulässiges Zeichen bei den Längenminuten"},
+      {{"O", "1", "0", "N", "1", "x", "0"}, "Unzulässiges Zeichen bei den Breitennminuten"},
+      {{"O", "1", "0", "N", "1", "0", "hoch"}, "Unzulässiges Zeichen bei der Höhenangabe"},
+  };
+  for (const Case& c : cases) {
+    enterGeographic(c.cells[0], c.cells[1], c.cells[2], c.cells[3], c.cells[4], c.cells[5],
+                    c.cells[6]);
+    Click(form.BitBtnGeoToCart);
+    EXPECT_EQ(takeMessage(), c.message) << c.cells.join(" ").toStdString();
+  }
+}
+
+TEST_F(Entry, LowerCaseHemispheresConvertLikeUpperCase) {
+  enterGeographic("w", "12", "30,5", "s", "45", "15", "250");
+  Click(form.BitBtnGeoToCart);
+  ASSERT_EQ(takeMessage(), "");
+  const TVektorR3 lower = form.currentTruePosition();
+  const QString x = cell(form.StringGridExakterStandortCart, 0, 1);
+  enterGeographic("W", "12", "30,5", "S", "45", "15", "250");
+  Click(form.BitBtnGeoToCart);
+  ASSERT_EQ(takeMessage(), "");
+  EXPECT_EQ(form.currentTruePosition(), lower);
+  EXPECT_EQ(cell(form.StringGridExakterStandortCart, 0, 1), x);
+  EXPECT_LT(lower.y, 0);  // west
+  EXPECT_LT(lower.z, 0);  // south
+  // Ten decimals in the entry grid.
+  EXPECT_EQ(x.section(',', 1).size(), 10);
+}
+
+TEST_F(Entry, GeneratedPositionsLieInTheLimitsAndFillBothGrids) {
+  platform::setRandomSeed(11);
+  for (int i = 0; i < 300; ++i) {
+    const TGeoPosition g = form.erzeugePosition();
+    ASSERT_TRUE(g.eastWest == 'O' || g.eastWest == 'W');
+    ASSERT_TRUE(g.northSouth == 'N' || g.northSouth == 'S');
+    ASSERT_GE(g.longitude.degrees, 1);
+    ASSERT_LE(g.longitude.degrees, 180);
+    ASSERT_GE(g.latitude.degrees, 1);
+    ASSERT_LE(g.latitude.degrees, 90);
+    if (g.latitude.degrees == 90) {
+      ASSERT_EQ(g.latitude.minutes, 0);
+    }
+    ASSERT_GE(g.latitude.minutes, 0);
+    ASSERT_LT(g.latitude.minutes, 60);
+    ASSERT_GE(g.height, 0);
+    ASSERT_LE(g.height, 10999);
+    ASSERT_EQ(g.height, std::floor(g.height));
+  }
+  Click(form.BitBtnErzeugen);
+  EXPECT_EQ(takeMessage(), "");
+  EXPECT_FALSE(cell(form.StringGridExakterStandortGeo, 2, 1).isEmpty());
+  EXPECT_FALSE(form.LabeledEditExakteHoehe->text().isEmpty());
+  // The cartesian grid holds an acceptable position.
+  Click(form.BitBtnCartToGeo);
+  EXPECT_EQ(takeMessage(), "");
+}
+
+TEST_F(Movement, NeedsASpeedAndStopsARunningDetermination) {
+  enterCartesian("6371", "0", "0");
+  Click(form.BitBtnBerechne);
+  ASSERT_TRUE(form.TimerBerechnung->isActive());
+  Click(form.BitBtnEmpfaengerBewegen);
+  EXPECT_EQ(takeMessage(), "Für eine Bewegung muss eine Geschwindigkeit>0 eingegeben werden");
+  EXPECT_FALSE(form.TimerEmpfaenger->isActive());
+  EXPECT_FALSE(form.TimerBerechnung->isActive());
+  EXPECT_EQ(form.BitBtnBerechne->text(), "Positionsbestimmung starten");
+}
+
+TEST_F(Movement, AStepAt360KmhCoversTenKilometres) {
+  platform::setRandomSeed(5);
+  enterGeographic("O", "10", "0", "N", "50", "0", "5000");
+  Click(form.BitBtnGeoToCart);
+  ASSERT_EQ(takeMessage(), "");
+  form.SpinEditTatsaechlicheGeschwindigkeit->setValue(360);
+  Click(form.BitBtnEmpfaengerBewegen);
+  ASSERT_EQ(takeMessage(), "");
+  EXPECT_TRUE(form.TimerEmpfaenger->isActive());
+  EXPECT_EQ(form.BitBtnEmpfaengerBewegen->text(), "Stoppen");
+  EXPECT_FALSE(form.BitBtnCartToGeo->isEnabled());
+  EXPECT_FALSE(form.BitBtnGeoToCart->isEnabled());
+  EXPECT_FALSE(form.BitBtnErzeugen->isEnabled());
+  EXPECT_TRUE(form.BitBtnEmpfaengerBewegen->isEnabled());
+
+  TKoordinatenwandlerR3 converter;
+  for (int step = 0; step < 20; ++step) {
+    const TVektorR3 before = form.currentTruePosition();
+    const long double heightBefore = converter.cartesianToGeo(before).height;
+    form.TimerEmpfaengerTimer();
+    const TVektorR3 after = form.currentTruePosition();
+    const long double climb = std::fabs(converter.cartesianToGeo(after).height - heightBefore);
+    EXPECT_GE(double(climb), 10 - 1e-6);
+    EXPECT_LE(double(climb), 100 + 1e-6);
+    EXPECT_NEAR(double(std::fmod(climb + 1e-7L, 10.0L)), 0.0, 1e-6);
+    const long double chord = TEuklidGeoR3::distance(before, after);
+    EXPECT_NEAR(double(chord), 10.0, 0.01);
+    // The grids follow the receiver.
+    EXPECT_EQ(cell(form.StringGridExakterStandortCart, 0, 1),
+              formatNumber(after.x, 10, 18));
+  }
+  Click(form.BitBtnEmpfaengerBewegen);
+  EXPECT_FALSE(form.TimerEmpfaenger->isActive());
+  EXPECT_EQ(form.BitBtnEmpfaengerBewegen->text(), "Bewegen");
+  EXPECT_EQ(form.SpinEditTatsaechlicheGeschwindigkeit->value(), 0);
+  EXPECT_TRUE(form.BitBtnErzeugen->isEnabled());
+}
+
+TEST_F(Determination, FindsThePositionAndShowsTheSignals) {
+  enterGeographic("O", "13", "24", "N", "52", "31", "35");
+  Click(form.BitBtnGeoToCart);
+  Click(form.BitBtnBerechne);
+  ASSERT_EQ(takeMessage(), "");
+  EXPECT_EQ(form.BitBtnBerechne->text(), "Positionsbestimmung stoppen");
+  form.TimerBerechnungTimer();
+  ASSERT_EQ(takeMessage(), "");
+  EXPECT_TRUE(form.TimerBerechnung->isActive());
+  const double error = form.EditUnterschied->text().replace(',', '.').toDouble();
+  EXPECT_LT(error, 0.5);
+  EXPECT_EQ(form.LabeledEditBerechneteGeschwindigkeit->text(), "0,000");
+  EXPECT_EQ(cell(form.StringGridBerechneterStandortGeo, 1, 1), "O");
+  EXPECT_EQ(cell(form.StringGridBerechneterStandortGeo, 2, 2), "52");
+  EXPECT_EQ(cell(form.StringGridBerechneterStandortCart, 0, 1).section(',', 1).size(), 3);
+
+  const TEmpfaenger* r = form.currentReceiver();
+  ASSERT_NE(r, nullptr);
+  QString expected = QString::number(r->signalCount()) + ": ";
+  auto* receiver = const_cast<TEmpfaenger*>(r);
+  for (int i = 1; i <= r->signalCount(); ++i)
+    expected += QString::number(receiver->signalAt(i)->number) + ", ";
+  EXPECT_EQ(form.LabeledEditAnzEmpfangeneSatelliten->text(), expected);
+  // The rows show the window that succeeded, with fictive run times before correction.
+  const int first = r->clock.windowStart;  // one past the successful window's start
+  for (int row = 1; row <= 4; ++row) {
+    const TListenElement* e = receiver->signalAt(first - 1 + row);
+    EXPECT_EQ(cell(form.StringGridSatelliten, 0, row), QString::number(e->number));
+    EXPECT_EQ(cell(form.StringGridSatelliten, 4, row), QString::number(e->runTime / 1000000));
+    EXPECT_EQ(cell(form.StringGridSatelliten, 6, row), QString::number(e->runTime % 1000));
+  }
+  Click(form.BitBtnBerechne);
+  EXPECT_FALSE(form.TimerBerechnung->isActive());
+  EXPECT_EQ(form.BitBtnBerechne->text(), "Positionsbestimmung starten");
+  EXPECT_TRUE(form.SpeedButtonInfo->isEnabled());
+  EXPECT_TRUE(form.BitBtnErzeugen->isEnabled());
+}
+
+TEST_F(Determination, AllSatellitesDefectiveStopsWithTheMinimumMessage) {
+  enterCartesian("6371", "0", "0");
+  Click(form.BitBtnBerechne);
+  for (int n = 1; n <= 24; ++n) form.findChild<QCheckBox*>(QString("CheckBox%1").arg(n))->setChecked(true);
+  form.TimerBerechnungTimer();
+  EXPECT_EQ(takeMessage(), "Es müssen mindestens 4 Satelliten empfangen werden");
+  EXPECT_EQ(form.LabeledEditAnzEmpfangeneSatelliten->text(), "0: ");
+  EXPECT_FALSE(form.TimerBerechnung->isActive());
+  EXPECT_EQ(form.BitBtnBerechne->text(), "Positionsbestimmung starten");
+  for (int n = 1; n <= 24; ++n)
+    EXPECT_FALSE(form.satelliteConstellation()->satellites[n].working);
+}
+
+TEST_F(Determination, WhileMovingTheSpeedIsThatOfTheLastStep) {
+  platform::setRandomSeed(3);
+  enterGeographic("W", "70", "0", "S", "20", "0", "100");
+  Click(form.BitBtnGeoToCart);
+  form.SpinEditTatsaechlicheGeschwindigkeit->setValue(720);
+  Click(form.BitBtnEmpfaengerBewegen);
+  form.TimerEmpfaengerTimer();
+  Click(form.BitBtnBerechne);
+  form.TimerBerechnungTimer();
+  ASSERT_EQ(takeMessage(), "");
+  const double speed =
+      form.LabeledEditBerechneteGeschwindigkeit->text().replace(',', '.').toDouble();
+  EXPECT_NEAR(speed, 720, 1.0);
+  // The movement keeps its buttons as it set them.
+  EXPECT_FALSE(form.BitBtnErzeugen->isEnabled());
+  EXPECT_TRUE(form.BitBtnEmpfaengerBewegen->isEnabled());
+}
