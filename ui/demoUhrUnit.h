@@ -26,11 +26,6 @@ class TDemoListenElement : public TBase {
   TVektorR2 position{};
 };
 
-// Qt defines `signals` as a keyword macro; the member keeps its name, so the window's
-// translation units (which include Qt first) get the macro out of the way here.
-#pragma push_macro("signals")
-#undef signals
-
 // The receiver clock of the 2D demonstration: decides which satellites the receiver
 // sees past the earth and gives their signals fictive run times.
 class TDemoUhr {
@@ -55,5 +50,3 @@ class TDemoUhr {
  private:
   TEuklidGeoR2 geo{false};
 };
-
-#pragma pop_macro("signals")

@@ -34,7 +34,7 @@ class TForm2DDemo : public QWidget {
   QPlainTextEdit* MemoDemo;
   QTimer* DemoTimer;
 
- public slots:
+ public Q_SLOTS:
   void DemoTimerTimer();
   void BitBtnOkClick();
   void BitBtnSchliessenClick();
