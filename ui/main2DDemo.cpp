@@ -1,6 +1,7 @@
 #include "ui/main2DDemo.h"
 
 #include <QFontMetricsF>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QScrollBar>
 #include <QStringList>
