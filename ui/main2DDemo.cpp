@@ -1,10 +1,10 @@
 #include "ui/main2DDemo.h"
 
 #include <QFontMetricsF>
-#include <algorithm>
 #include <QGuiApplication>
 #include <QScrollBar>
 #include <QStringList>
+#include <algorithm>
 
 #include "ui/Glyphs.h"
 #include "ui/demoGpsUnit.h"
