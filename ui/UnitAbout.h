@@ -7,7 +7,8 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-// The program's icon (the earth with satellites), for the About box and as window icon.
+// The program's icon (the earth with satellites), for the About box and as window icon
+// (QApplication::setWindowIcon). Needs the application object and Qt's SVG plug-in.
 QIcon programIcon();
 
 // The About box: names the program, its version and maker, the terms of use and the

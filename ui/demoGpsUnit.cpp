@@ -1,0 +1,395 @@
+#include "ui/demoGpsUnit.h"
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "platform/messages.h"
+#include "platform/random.h"
+
+// ---------------------------------------------------------------- receiver
+
+TDemoEmpfaenger::TDemoEmpfaenger(TVektorR2 position, const TDemoSatellitenSchar& constellation) {
+  clock.setReceiver(position, constellation);
+  clock.receiveSignals();
+}
+
+int TDemoEmpfaenger::signalCount() const { return clock.signals.count(); }
+
+TDemoListenElement* TDemoEmpfaenger::signalAt(int n) {
+  if (n < 1 || n > signalCount()) return nullptr;
+  clock.signals.setPosition(n - 1);
+  return static_cast<TDemoListenElement*>(clock.signals.getElem());
+}
+
+void TDemoEmpfaenger::loadCircles() {
+  TSortListe& list = clock.signals;
+  list.toFirst();
+  while (!list.atEnd() && list.position() <= 2) {
+    const auto* e = static_cast<const TDemoListenElement*>(list.getElem());
+    circles[list.position() + 1] = {clock.constellation->positions[e->number],
+                                    static_cast<long double>(e->runTime)};
+    list.next();
+  }
+}
+
+void TDemoEmpfaenger::adjustRadii(long double amount) {
+  for (int i = 1; i <= 3; ++i) circles[i].radius += amount;
+}
+
+namespace {
+
+// Where the line through the common points of two circles crosses the line of their
+// centres: the touching point of circles that touch.
+TVektorR2 radicalFoot(const TKreisR2& k1, const TKreisR2& k2) {
+  const TVektorR2 u = TEuklidGeo::differenceR2(k2.center, k1.center);
+  const long double d2 = TEuklidGeoR2::dotProductR2(u, u);
+  const long double t = (d2 + k1.radius * k1.radius - k2.radius * k2.radius) / (2 * d2);
+  return {k1.center.x + t * u.x, k1.center.y + t * u.y};
+}
+
+}  // namespace
+
+void TDemoEmpfaenger::determinePosition(TVektorR2& point) {
+  constexpr long double unset = std::numeric_limits<long double>::quiet_NaN();
+  // A radius corrected down to zero or below makes the calculator refuse the circle
+  // and leave the relation unwritten: that counts as "no common point".
+  std::uint8_t relation = 6;
+  TPunktpaarR2 points{{unset, unset}, {unset, unset}};
+  geo.intersectCircles(circles[1], circles[2], relation, points);
+  if (relation != 2 && relation != 4 && relation != 5) {
+    failed = true;
+    return;
+  }
+  if (std::isnan(points.first.x)) {
+    // Circles that touch up to rounding: the radical line misses circle 1 by a hair
+    // and the calculator writes no points. Their common point is the foot point.
+    points.first = points.second = radicalFoot(circles[1], circles[2]);
+  }
+
+  // Of the two points the one nearer the earth is plausible.
+  const TVektorR2 earth = clock.earthCircle.center;
+  point = geo.distanceR2(points.first, earth) < geo.distanceR2(points.second, earth)
+              ? points.first
+              : points.second;
+
+  deviation = circles[3].radius - geo.distanceR2(circles[3].center, point);
+  if (std::fabs(deviation) <= 1.0L) {
+    correct = true;
+  } else if (!first && std::fabs(previousDeviation - deviation) < 1e-05L) {
+    correct = true;  // the correction no longer makes progress
+  } else if (first) {
+    first = false;
+    adjustRadii(-deviation);
+  } else if (std::fabs(deviation) < std::fabs(previousDeviation)) {
+    adjustRadii(-deviation);
+  } else {
+    adjustRadii(deviation);  // the last correction did not help: the other way
+  }
+  previousDeviation = deviation;
+}
+
+// ---------------------------------------------------------------- script
+
+namespace {
+
+constexpr const char* kOkPrompt = "Zur weiteren Demonstation OK drücken";
+
+constexpr const char* kIntroduction[] = {"GPS-Satelliten (rot) umkreisen die Erde (grün).", "",
+                                         kOkPrompt};
+constexpr const char* kReceiver[] = {
+    "Ein GPS-Empfänger (gelb) wird (an zufälliger Stelle) positioniert."};
+constexpr const char* kSignals[] = {
+    "Die Signale der 3 nächsten Satelliten (durchgehend gezeichnet)",
+    "werden registriert. In den Signalen ist die Satellitenposition",
+    "gespeichert. Außerdem misst der Empfänger die Laufzeitunterschiede",
+    "der 3 Signale. (Im Raum werden 4 Signale benötigt.)", "", kOkPrompt};
+constexpr const char* kFirstIntersection[] = {
+    "Der GPS-Empfänger nimmt für das zuerst empfangene Signal eine",
+    "fiktive Laufzeit an und berechnet für die beiden anderen Signale",
+    "unter Berücksichtigung der Laufzeitunterschiede ebenfalls fiktive",
+    "Laufzeiten. Der Empfänger muss sich dann auf Kreisen um die",
+    "Satelliten mit den entsprechenden Laufzeitradien befinden.",
+    "(Im Raum befindet sich der Empfänger auf entsprechenden",
+    "Kugeloberflächen.) Zwei Kreise werden nun zum Schnitt gebracht.",
+    "Daraus ergibt sich ein möglicher Standort des Satelliten -",
+    "der 2. Schnittpunkt scheidet aus Plausibilitätsgründen aus.",
+    "(Im Raum werden drei Kugeln zum Schnitt gebracht.)",
+    "Dieser Schnittpunkt könnte theoretisch der korrekte Standort",
+    "sein, was aber wegen der fiktiven Radien in der Regel nicht",
+    "der Fall ist."};
+constexpr const char* kRepeatedIntersection[] = {
+    "Die Kreise mit den vergrößerten bzw. verkleinerten Radien werden", "zum Schnitt gebracht"};
+constexpr const char* kCheck[] = {
+    "Es wird nun geprüft, ob der berechnete Standort der korrekte",
+    "Standort ist. Dazu wird untersucht, ob dieser Standort auf",
+    "dem dritten Kreis liegt. (Im Raum wird die Prüfung mit einer", "4. Kugel vorgenommen.)"};
+constexpr const char* kResultCorrect[] = {
+    "Der berechnete Standort ist korrekt, da er auf dem dritten", "Kreis liegt."};
+constexpr const char* kResultTooSmall[] = {
+    "Der berechnete Standort ist nicht korrekt, da er außerhalb des",
+    "dritten Kreises liegt. Die fiktiven Radien waren zu klein gewählt.",
+    "Die Radien werden vergrößert und die Berechnungsschritte", "erneut durchgeführt."};
+constexpr const char* kResultTooLarge[] = {
+    "Der berechnete Standort ist nicht korrekt, da er innerhalb des",
+    "dritten Kreises liegt. Die fiktiven Radien waren zu groß gewählt.",
+    "Die Radien werden verkleinert und die Berechnungsschritte", "erneut durchgeführt."};
+
+constexpr const char* kFailure = "Satellitenstörung - biite Demo schließen";
+
+template <std::size_t N>
+void appendLines(std::vector<std::string>& memo, const char* const (&lines)[N]) {
+  memo.insert(memo.end(), std::begin(lines), std::end(lines));
+}
+
+}  // namespace
+
+TDemo2DAblauf::TDemo2DAblauf(platform::Canvas& image) : image_(image) {
+  converter = std::make_unique<TKoordinatenWandlerR2>();
+  step = 1;
+  centerX = image_.width() / 2;
+  centerY = image_.height() / 2;
+  constellation = std::make_unique<TDemoSatellitenSchar>();
+  drawScene();
+  firstPass = true;
+}
+
+void TDemo2DAblauf::startDemo() {
+  if (released()) return;
+  timerEnabled = true;
+  step = 1;
+  firstPass = true;
+  okEnabled = true;
+  showIntroduction();
+  drawScene();
+}
+
+void TDemo2DAblauf::demoTimerTimer() {
+  if (released()) return;
+  constellation->moveSatellites();
+  drawScene();
+}
+
+void TDemo2DAblauf::okClick() {
+  if (released()) return;
+  // From step 3 on the run needs its receiver; after "Schließen" only a new start
+  // (back to step 1) continues.
+  if (step >= 3 && !receiver) return;
+  switch (step) {
+    case 1:
+      placeReceiver();
+      step = 2;
+      showReceiverText();
+      break;
+    case 2:
+      timerEnabled = false;
+      registerSignals();
+      step = 3;
+      showSignalsText(receiver->signalCount());
+      break;
+    case 3:
+      drawScene();
+      drawCircles();
+      step = 4;
+      if (firstPass)
+        showFirstIntersectionText();
+      else
+        showRepeatedIntersectionText();
+      break;
+    case 4:
+      computeIntersection();
+      if (receiver->failed) {
+        platform::showMessage(platform::MessageKind::Information, kFailure);
+        return;
+      }
+      step = 5;
+      showCheckText();
+      break;
+    case 5:
+      drawCheckCircle();
+      if (receiver->correct) {
+        showResultText(0);
+        okEnabled = false;
+      } else {
+        showResultText(receiver->deviation);
+        firstPass = false;
+        step = 3;
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void TDemo2DAblauf::closeDemo() {
+  timerEnabled = false;
+  receiver.reset();
+}
+
+void TDemo2DAblauf::releaseModel() {
+  timerEnabled = false;
+  // The receiver's clock refers to the constellation: it goes first.
+  receiver.reset();
+  constellation.reset();
+  converter.reset();
+}
+
+// ---------------------------------------------------------------- drawing
+
+int TDemo2DAblauf::toScreenX(long double x) const {
+  return centerX + static_cast<int>(std::nearbyint(x));
+}
+
+int TDemo2DAblauf::toScreenY(long double y) const {
+  return centerY - static_cast<int>(std::nearbyint(y));
+}
+
+void TDemo2DAblauf::drawDot(TVektorR2 at, platform::Color color, int halfSize) {
+  image_.setBrushStyle(platform::BrushStyle::Solid);
+  image_.setBrushColor(color);
+  const int x = toScreenX(at.x), y = toScreenY(at.y);
+  image_.ellipse(x - halfSize, y - halfSize, x + halfSize, y + halfSize);
+}
+
+void TDemo2DAblauf::drawCircle(const TKreisR2& k) {
+  const int x = toScreenX(k.center.x), y = toScreenY(k.center.y);
+  const int r = static_cast<int>(std::nearbyint(k.radius));
+  image_.ellipse(x - r, y - r, x + r, y + r);
+}
+
+void TDemo2DAblauf::drawScene() {
+  if (released()) return;
+  image_.setBrushStyle(platform::BrushStyle::Solid);
+  image_.setBrushColor(platform::colors::white);
+  image_.setPenColor(platform::colors::black);
+  image_.setPenStyle(platform::PenStyle::Solid);
+  image_.rectangle(0, 0, image_.width(), image_.height());
+  const int orbit = static_cast<int>(TDemoSatellitenSchar::orbitRadius);
+  image_.ellipse(centerX - orbit, centerY - orbit, centerX + orbit, centerY + orbit);
+  if (step > 1) drawReceiver();
+  image_.setBrushColor(platform::colors::green);
+  image_.ellipse(centerX - 50, centerY - 50, centerX + 50, centerY + 50);
+  for (int i = 1; i <= TDemoSatellitenSchar::satelliteCount; ++i)
+    drawDot(constellation->positions[i], platform::colors::red, 8);
+}
+
+void TDemo2DAblauf::drawReceiver() { drawDot(receiverPosition, platform::colors::yellow, 3); }
+
+void TDemo2DAblauf::placeReceiver() {
+  const int a = platform::randomInt(360) + 1;  // degrees, 1..360
+  const int r = platform::randomInt(20) + 55;  // just outside the earth, 55..74
+  TPolarkoordinaten polar;
+  polar.angle = a * std::numbers::pi_v<long double> / 180;
+  polar.radius = r;
+  receiverPosition = converter->polarToCartesian(polar);
+  drawReceiver();
+}
+
+void TDemo2DAblauf::registerSignals() {
+  receiver.reset();
+  receiver = std::make_unique<TDemoEmpfaenger>(receiverPosition, *constellation);
+  receiver->loadCircles();
+  const int rx = toScreenX(receiverPosition.x), ry = toScreenY(receiverPosition.y);
+  for (int k = 1; k <= receiver->signalCount(); ++k) {
+    image_.setPenColor(platform::colors::black);
+    image_.setBrushStyle(platform::BrushStyle::Clear);
+    // The three signals the receiver uses solid, every further visible one dotted.
+    image_.setPenStyle(k > 3 ? platform::PenStyle::Dot : platform::PenStyle::Solid);
+    const TVektorR2 at = receiver->signalAt(k)->position;
+    image_.moveTo(rx, ry);
+    image_.lineTo(toScreenX(at.x), toScreenY(at.y));
+  }
+  image_.setPenStyle(platform::PenStyle::Solid);
+}
+
+void TDemo2DAblauf::drawCircles() {
+  image_.setPenColor(platform::colors::black);
+  image_.setPenStyle(platform::PenStyle::Solid);
+  image_.setBrushStyle(platform::BrushStyle::Clear);
+  drawCircle(receiver->circles[1]);
+  drawCircle(receiver->circles[2]);
+}
+
+void TDemo2DAblauf::computeIntersection() {
+  receiver->checkCircle = receiver->circles[3];
+  TVektorR2 point{};
+  receiver->determinePosition(point);
+  if (!receiver->failed) drawDot(point, platform::colors::lime, 3);
+}
+
+void TDemo2DAblauf::drawCheckCircle() {
+  image_.setBrushStyle(platform::BrushStyle::Clear);
+  image_.setPenColor(platform::colors::blue);
+  image_.setPenStyle(platform::PenStyle::Solid);
+  drawCircle(receiver->checkCircle);
+}
+
+// ---------------------------------------------------------------- memo texts
+
+void TDemo2DAblauf::appendOkPrompt() {
+  memo.emplace_back();
+  memo.emplace_back(kOkPrompt);
+}
+
+void TDemo2DAblauf::showIntroduction() {
+  memo.clear();
+  appendLines(memo, kIntroduction);
+}
+
+void TDemo2DAblauf::showReceiverText() {
+  memo.clear();
+  appendLines(memo, kReceiver);
+  appendOkPrompt();
+}
+
+void TDemo2DAblauf::showSignalsText(int n) {
+  memo.clear();
+  memo.push_back("Der GPS-Empfänger empfängt Signale von " + std::to_string(n) + " Satelliten.");
+  appendLines(memo, kSignals);
+}
+
+void TDemo2DAblauf::showFirstIntersectionText() {
+  memo.clear();
+  appendLines(memo, kFirstIntersection);
+  appendOkPrompt();
+}
+
+void TDemo2DAblauf::showRepeatedIntersectionText() {
+  memo.clear();
+  appendLines(memo, kRepeatedIntersection);
+  appendOkPrompt();
+}
+
+void TDemo2DAblauf::showCheckText() {
+  memo.clear();
+  appendLines(memo, kCheck);
+  appendOkPrompt();
+}
+
+void TDemo2DAblauf::showResultText(long double d) {
+  memo.clear();
+  if (d == 0) {
+    appendLines(memo, kResultCorrect);
+    return;
+  }
+  if (d < 0)
+    appendLines(memo, kResultTooSmall);
+  else
+    appendLines(memo, kResultTooLarge);
+  appendOkPrompt();
+}
+
+std::vector<std::string> TDemo2DAblauf::allTextLines() {
+  std::vector<std::string> all;
+  appendLines(all, kIntroduction);
+  appendLines(all, kReceiver);
+  all.push_back("Der GPS-Empfänger empfängt Signale von 8 Satelliten.");
+  appendLines(all, kSignals);
+  appendLines(all, kFirstIntersection);
+  appendLines(all, kRepeatedIntersection);
+  appendLines(all, kCheck);
+  appendLines(all, kResultCorrect);
+  appendLines(all, kResultTooSmall);
+  appendLines(all, kResultTooLarge);
+  return all;
+}

@@ -1,0 +1,127 @@
+#include "ui/main2DDemo.h"
+
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScrollBar>
+#include <QStringList>
+#include <algorithm>
+
+#include "ui/Glyphs.h"
+#include "ui/demoGpsUnit.h"
+
+namespace {
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QIcon& icon, int x, int y) {
+  auto* button = new QPushButton(icon, caption, parent);
+  button->setObjectName(name);
+  button->setGeometry(x, y, 75, 25);
+  button->setFocusPolicy(Qt::NoFocus);  // no tab stop
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+TForm2DDemo::TForm2DDemo(QWidget* parent) : QWidget(parent) {
+  setObjectName("Form2DDemo");
+  setWindowTitle("2D-Demonstration");
+  move(56, 117);
+  setFixedSize(929, 495);
+
+  Image = new ImageControl(521, 425, this);
+  Image->setObjectName("Image");
+  Image->move(24, 8);
+
+  BitBtnOk = makeButton(this, "BitBtnOk", "OK", glyphs::ok(), 624, 64);
+  BitBtnSchliessen = makeButton(this, "BitBtnSchliessen", "&Schließen", glyphs::close(), 624, 96);
+
+  MemoDemo = new QPlainTextEdit(this);
+  MemoDemo->setObjectName("MemoDemo");
+  MemoDemo->setGeometry(576, 144, 345, 297);
+  MemoDemo->setReadOnly(true);
+  MemoDemo->setFocusPolicy(Qt::NoFocus);
+  MemoDemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  MemoDemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  MemoDemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+  DemoTimer = new QTimer(this);
+  DemoTimer->setObjectName("DemoTimer");
+
+  connect(DemoTimer, &QTimer::timeout, this, &TForm2DDemo::DemoTimerTimer);
+  connect(BitBtnOk, &QPushButton::clicked, this, &TForm2DDemo::BitBtnOkClick);
+  connect(BitBtnSchliessen, &QPushButton::clicked, this, &TForm2DDemo::BitBtnSchliessenClick);
+
+  FormCreate();
+}
+
+TForm2DDemo::~TForm2DDemo() = default;
+
+void TForm2DDemo::FormCreate() {
+  DemoTimer->setInterval(2000);
+  ablauf_ = std::make_unique<TDemo2DAblauf>(Image->canvas());
+  fitMemoFont();
+  sync();
+}
+
+// The memo's lines are written for a narrow 8-point font: the font shrinks (within
+// reason) until the widest line fits beside the scroll bar without scrolling sideways.
+void TForm2DDemo::fitMemoFont() {
+  QFont font = MemoDemo->font();
+  const qreal available = MemoDemo->width() - 2 * MemoDemo->frameWidth() -
+                          MemoDemo->verticalScrollBar()->sizeHint().width() -
+                          2 * MemoDemo->document()->documentMargin() - 2;
+  const auto widest = [&font] {
+    const QFontMetricsF metrics(font);
+    qreal w = 0;
+    for (const std::string& line : TDemo2DAblauf::allTextLines())
+      w = std::max(w, metrics.horizontalAdvance(QString::fromStdString(line)));
+    return w;
+  };
+  while (widest() > available && font.pointSizeF() > 7.0) font.setPointSizeF(font.pointSizeF() - 0.25);
+  MemoDemo->setFont(font);
+}
+
+void TForm2DDemo::sync() {
+  if (ablauf_->timerEnabled && !DemoTimer->isActive())
+    DemoTimer->start();
+  else if (!ablauf_->timerEnabled && DemoTimer->isActive())
+    DemoTimer->stop();
+  BitBtnOk->setEnabled(ablauf_->okEnabled);
+  QStringList lines;
+  for (const std::string& line : ablauf_->memo) lines << QString::fromStdString(line);
+  const QString text = lines.join('\n');
+  if (MemoDemo->toPlainText() != text) MemoDemo->setPlainText(text);
+}
+
+void TForm2DDemo::startDemo() {
+  if (ablauf_->released()) return;
+  show();
+  // Brings it to the front when it was already open behind the main window; the
+  // offscreen platform of the tests can not raise windows and would only complain.
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
+  ablauf_->startDemo();
+  sync();
+}
+
+void TForm2DDemo::releaseModel() {
+  ablauf_->releaseModel();
+  sync();
+}
+
+void TForm2DDemo::DemoTimerTimer() {
+  ablauf_->demoTimerTimer();
+  sync();
+}
+
+void TForm2DDemo::BitBtnOkClick() {
+  ablauf_->okClick();
+  sync();
+}
+
+void TForm2DDemo::BitBtnSchliessenClick() {
+  if (ablauf_->released()) return;
+  ablauf_->closeDemo();
+  sync();
+  close();  // hides: the window lives as long as the program
+}
