@@ -445,9 +445,9 @@ TEST(Demo3DWindow, AfterReleaseTheHandlersDoNothing) {
   EXPECT_FALSE(form.aequatorRunning);
 }
 
-TEST(Demo3DWindow, Screenshots) {
-  // Set ORTIVO_SCREENSHOTS to a folder to keep the pictures.
-  const QString dir = qEnvironmentVariable("ORTIVO_SCREENSHOTS");
+TEST(Demo3DWindow, ScreenshotsOfTheSceneAndOfStepSix) {
+  // Set ORTIVO_SCREENSHOT_DIR to a folder to keep the pictures.
+  const QString dir = qEnvironmentVariable("ORTIVO_SCREENSHOT_DIR");
   TForm3DDemo form(bavaria);
   form.show();
   click(form.BitBtnOk);
