@@ -11,6 +11,7 @@
 #include "tests/support/RecordingMessages.h"
 #include "ui/MainGps.h"
 #include "ui/UnitAbout.h"
+#include "ui/main2DDemo.h"
 
 namespace {
 
@@ -132,4 +133,21 @@ TEST(MainWindow, InfoShowsTheAboutBoxWithoutBlocking) {
   EXPECT_TRUE(about.isVisible());
   EXPECT_FALSE(about.isModal());
   about.hide();
+}
+
+TEST(MainWindow, The2DButtonStartsTheDemonstrationAndBeendenReleasesIt) {
+  TFormMain form;
+  TForm2DDemo demo;
+  form.setCompanions(&demo, nullptr, nullptr);
+  form.SpeedButton2DDemo->click();
+  EXPECT_TRUE(demo.isVisible());
+  auto* timer = demo.findChild<QTimer*>("DemoTimer");
+  ASSERT_NE(timer, nullptr);
+  EXPECT_TRUE(timer->isActive());
+  QTimer::singleShot(0, &form, [&] { form.SpeedButtonBeenden->click(); });
+  QTimer::singleShot(5000, [] { QApplication::exit(99); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_FALSE(timer->isActive());
+  demo.DemoTimerTimer();  // a late tick finds nothing to move
+  demo.hide();
 }
