@@ -11,6 +11,7 @@
 #include "platform/random.h"
 #include "platform/shell.h"
 #include "ui/Glyphs.h"
+#include "ui/main2DDemo.h"
 
 QString formatNumber(long double value, int decimals, int precision) {
   return QString::fromStdString(platform::formatFixed(value, decimals, precision));
@@ -328,7 +329,7 @@ void TFormMain::TimerSatellitenScharTimer() {
   showSatellites();
 }
 
-void TFormMain::setCompanions(QWidget* form2DDemo, QWidget* form3DDemo, QWidget* aboutBox) {
+void TFormMain::setCompanions(TForm2DDemo* form2DDemo, QWidget* form3DDemo, QWidget* aboutBox) {
   form2DDemo_ = form2DDemo;
   form3DDemo_ = form3DDemo;
   aboutBox_ = aboutBox;
@@ -341,7 +342,7 @@ void TFormMain::SpeedButtonInfoClick() {
 void TFormMain::SpeedButtonHilfeClick() { platform::openHelpFile(helpFileName); }
 
 void TFormMain::SpeedButton2DDemoClick() {
-  if (form2DDemo_) form2DDemo_->show();
+  if (form2DDemo_) form2DDemo_->startDemo();
 }
 
 void TFormMain::SpeedButton3DDemoClick() {
@@ -355,6 +356,7 @@ void TFormMain::SpeedButtonBeendenClick() {
   converter.reset();
   constellation.reset();
   receiver.reset();
+  if (form2DDemo_) form2DDemo_->releaseModel();
   QApplication::quit();
 }
 

@@ -20,6 +20,8 @@
 #include "model/satellitUnit.h"
 #include "ui/StringGrid.h"
 
+class TForm2DDemo;
+
 // The main window: the constellation and its table, the true receiver position with
 // its entry and movement, the repeated position determination and the tool bar.
 class TFormMain : public QWidget {
@@ -29,7 +31,7 @@ class TFormMain : public QWidget {
   ~TFormMain() override;
 
   // The windows the tool bar shows; they are created after the main window.
-  void setCompanions(QWidget* form2DDemo, QWidget* form3DDemo, QWidget* aboutBox);
+  void setCompanions(TForm2DDemo* form2DDemo, QWidget* form3DDemo, QWidget* aboutBox);
 
   const TSatellitenSchar* satelliteConstellation() const { return constellation.get(); }
   const TEmpfaenger* currentReceiver() const { return receiver.get(); }
@@ -138,7 +140,7 @@ class TFormMain : public QWidget {
   std::unique_ptr<TSatellitenSchar> constellation;
   std::unique_ptr<TEmpfaenger> receiver;
 
-  QWidget* form2DDemo_ = nullptr;
+  TForm2DDemo* form2DDemo_ = nullptr;
   QWidget* form3DDemo_ = nullptr;
   QWidget* aboutBox_ = nullptr;
   QFont childFont_;

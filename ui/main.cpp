@@ -4,6 +4,7 @@
 #include "ui/QtPlatform.h"
 #include "ui/QtShell.h"
 #include "ui/UnitAbout.h"
+#include "ui/main2DDemo.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -16,8 +17,9 @@ int main(int argc, char** argv) {
   // The main window comes first: the demonstrations take a random receiver
   // position from it while they are built.
   TFormMain formMain;
+  TForm2DDemo form2DDemo;
   TAboutBox aboutBox;
-  formMain.setCompanions(nullptr, nullptr, &aboutBox);
+  formMain.setCompanions(&form2DDemo, nullptr, &aboutBox);
   formMain.show();
   return QApplication::exec();
 }

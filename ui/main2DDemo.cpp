@@ -67,7 +67,11 @@ void TForm2DDemo::FormCreate() {
 // The memo's lines are written for a narrow 8-point font: the font shrinks (within
 // reason) until the widest line fits beside the scroll bar without scrolling sideways.
 void TForm2DDemo::fitMemoFont() {
+  // The explanation lines were laid out for a narrow dialog font: a condensed face
+  // keeps them readable on a projector without wrapping.
   QFont font = MemoDemo->font();
+  font.setFamily("DejaVu Sans Condensed");
+  font.setPointSizeF(9.5);
   const qreal available = MemoDemo->width() - 2 * MemoDemo->frameWidth() -
                           MemoDemo->verticalScrollBar()->sizeHint().width() -
                           2 * MemoDemo->document()->documentMargin() - 2;

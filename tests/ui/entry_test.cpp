@@ -2,6 +2,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/random.h"
@@ -290,4 +291,48 @@ TEST_F(Determination, WhileMovingTheSpeedIsThatOfTheLastStep) {
   // The movement keeps its buttons as it set them.
   EXPECT_FALSE(form.BitBtnErzeugen->isEnabled());
   EXPECT_TRUE(form.BitBtnEmpfaengerBewegen->isEnabled());
+}
+
+namespace {
+std::int64_t frozenClock() { return 0; }
+}  // namespace
+
+// Four satellites low on the horizon often give a window that never settles; with
+// every other satellite marked defective that is the only window, and the
+// determination ends with the options message.
+TEST_F(Determination, WhenEveryWindowFailsTheOptionsAreOffered) {
+  const auto previous = TEmpfaenger::setTimeSource(frozenClock);
+  platform::setRandomSeed(77);
+  bool seen = false;
+  for (int attempt = 0; attempt < 400 && !seen; ++attempt) {
+    form.BitBtnErzeugen->click();
+    TUhr probe;
+    probe.receiveSignals(form.currentTruePosition(), *form.satelliteConstellation());
+    if (probe.signals.count() < 4) continue;
+    std::vector<int> heard;
+    for (probe.signals.toFirst(); !probe.signals.atEnd(); probe.signals.next())
+      heard.push_back(static_cast<TListenElement*>(probe.signals.getElem())->number);
+    const std::vector<int> keep(heard.end() - 4, heard.end());  // the four farthest
+    for (int n = 1; n <= 24; ++n)
+      form.findChild<QCheckBox*>(QString("CheckBox%1").arg(n))
+          ->setChecked(std::find(keep.begin(), keep.end(), n) == keep.end());
+    Click(form.BitBtnBerechne);
+    form.TimerBerechnungTimer();
+    const std::string message = takeMessage();
+    if (message.empty()) {
+      Click(form.BitBtnBerechne);  // found a position: stop and try another place
+      continue;
+    }
+    EXPECT_EQ(message,
+              "Position kann z.Zt. nicht bestimmt werden. Sie haben folgende Optionen: "
+              "Satelliten reparieren, neue Satellitenkonstellation abwarten.");
+    EXPECT_FALSE(form.TimerBerechnung->isActive());
+    EXPECT_EQ(form.BitBtnBerechne->text(), "Positionsbestimmung starten");
+    EXPECT_TRUE(cell(form.StringGridBerechneterStandortCart, 0, 1).isEmpty());
+    EXPECT_TRUE(form.BitBtnErzeugen->isEnabled());
+    EXPECT_TRUE(form.SpeedButton2DDemo->isEnabled());
+    seen = true;
+  }
+  TEmpfaenger::setTimeSource(previous);
+  EXPECT_TRUE(seen);
 }

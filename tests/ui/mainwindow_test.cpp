@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include "platform/shell.h"
 #include "tests/support/RecordingMessages.h"
 #include "ui/MainGps.h"
+#include "ui/QtPlatform.h"
 #include "ui/UnitAbout.h"
+#include "ui/main2DDemo.h"
 
 namespace {
 
@@ -132,4 +135,43 @@ TEST(MainWindow, InfoShowsTheAboutBoxWithoutBlocking) {
   EXPECT_TRUE(about.isVisible());
   EXPECT_FALSE(about.isModal());
   about.hide();
+}
+
+TEST(MainWindow, The2DButtonStartsTheDemonstrationAndBeendenReleasesIt) {
+  TFormMain form;
+  TForm2DDemo demo;
+  form.setCompanions(&demo, nullptr, nullptr);
+  form.SpeedButton2DDemo->click();
+  EXPECT_TRUE(demo.isVisible());
+  auto* timer = demo.findChild<QTimer*>("DemoTimer");
+  ASSERT_NE(timer, nullptr);
+  EXPECT_TRUE(timer->isActive());
+  QTimer::singleShot(0, &form, [&] { form.SpeedButtonBeenden->click(); });
+  QTimer::singleShot(5000, [] { QApplication::exit(99); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_FALSE(timer->isActive());
+  demo.DemoTimerTimer();  // a late tick finds nothing to move
+  demo.hide();
+}
+
+TEST(MainWindow, AnEnglishLocaleWritesAndReadsDecimalPoints) {
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  installQtPlatform();
+  {
+    testing_support::RecordingMessages messages;
+    TFormMain form;
+    EXPECT_EQ(form.StringGridBewegung->cell(2, 2), "26554.000");
+    EXPECT_EQ(form.StringGridBewegung->cell(3, 1), "-21751.763");
+    form.StringGridExakterStandortCart->setCell(0, 1, "6371.5");
+    form.StringGridExakterStandortCart->setCell(1, 1, "0");
+    form.StringGridExakterStandortCart->setCell(2, 1, "0");
+    form.BitBtnCartToGeo->click();
+    EXPECT_TRUE(messages.texts().empty());
+    EXPECT_EQ(form.LabeledEditExakteHoehe->text(), "500.00");
+    form.StringGridExakterStandortCart->setCell(0, 1, "6371,5");
+    form.BitBtnCartToGeo->click();
+    EXPECT_EQ(messages.texts().size(), 1u);
+  }
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  installQtPlatform();
 }
