@@ -1,5 +1,6 @@
 #include "containers/baseClss.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -25,12 +26,12 @@ void TBase::paintValue(platform::Canvas&, int, int) { abortNotOverridden("TBase.
 
 namespace {
 
+char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto up = [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; };
-    if (up(a[i]) != up(b[i])) return false;
-  }
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (upperAscii(a[i]) != upperAscii(b[i])) return false;
   return true;
 }
 
@@ -42,22 +43,26 @@ int threeWay(const T& a, const T& b) {
 }  // namespace
 
 bool sameClass(const TBase& a, const TBase& b) {
-  return equalsIgnoringCase(a.className(), b.className());
+  // Every class hands out its one name constant: equal pointers are the common case.
+  return a.className() == b.className() || equalsIgnoringCase(a.className(), b.className());
 }
 
 // ---------------------------------------------------------------- class registry
 
 namespace {
 
+// Class names are found regardless of case, without building upper-cased copies.
 struct NameLess {
   using is_transparent = void;
-  static std::string upper(std::string_view s) {
-    std::string u(s);
-    for (char& c : u)
-      if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-    return u;
+  bool operator()(std::string_view a, std::string_view b) const {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+      const auto ca = static_cast<unsigned char>(upperAscii(a[i]));
+      const auto cb = static_cast<unsigned char>(upperAscii(b[i]));
+      if (ca != cb) return ca < cb;
+    }
+    return a.size() < b.size();
   }
-  bool operator()(std::string_view a, std::string_view b) const { return upper(a) < upper(b); }
 };
 
 std::map<std::string, TClassInfo, NameLess>& registry() {
