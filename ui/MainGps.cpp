@@ -12,6 +12,7 @@
 #include "platform/shell.h"
 #include "ui/Glyphs.h"
 #include "ui/main2DDemo.h"
+#include "ui/main3DDemo.h"
 
 QString formatNumber(long double value, int decimals, int precision) {
   return QString::fromStdString(platform::formatFixed(value, decimals, precision));
@@ -329,7 +330,7 @@ void TFormMain::TimerSatellitenScharTimer() {
   showSatellites();
 }
 
-void TFormMain::setCompanions(TForm2DDemo* form2DDemo, QWidget* form3DDemo, QWidget* aboutBox) {
+void TFormMain::setCompanions(TForm2DDemo* form2DDemo, TForm3DDemo* form3DDemo, QWidget* aboutBox) {
   form2DDemo_ = form2DDemo;
   form3DDemo_ = form3DDemo;
   aboutBox_ = aboutBox;
@@ -346,7 +347,12 @@ void TFormMain::SpeedButton2DDemoClick() {
 }
 
 void TFormMain::SpeedButton3DDemoClick() {
-  if (form3DDemo_) form3DDemo_->show();
+  if (!form3DDemo_) return;
+  form3DDemo_->show();
+  // The picture starts black until the first OK.
+  platform::Canvas& canvas = form3DDemo_->Image->canvas();
+  canvas.setBrushColor(platform::colors::black);
+  canvas.rectangle(0, 0, form3DDemo_->width(), form3DDemo_->height());
 }
 
 void TFormMain::SpeedButtonBeendenClick() {
@@ -357,6 +363,7 @@ void TFormMain::SpeedButtonBeendenClick() {
   constellation.reset();
   receiver.reset();
   if (form2DDemo_) form2DDemo_->releaseModel();
+  if (form3DDemo_) form3DDemo_->releaseScene();
   QApplication::quit();
 }
 

@@ -21,6 +21,7 @@
 #include "ui/StringGrid.h"
 
 class TForm2DDemo;
+class TForm3DDemo;
 
 // The main window: the constellation and its table, the true receiver position with
 // its entry and movement, the repeated position determination and the tool bar.
@@ -31,7 +32,7 @@ class TFormMain : public QWidget {
   ~TFormMain() override;
 
   // The windows the tool bar shows; they are created after the main window.
-  void setCompanions(TForm2DDemo* form2DDemo, QWidget* form3DDemo, QWidget* aboutBox);
+  void setCompanions(TForm2DDemo* form2DDemo, TForm3DDemo* form3DDemo, QWidget* aboutBox);
 
   const TSatellitenSchar* satelliteConstellation() const { return constellation.get(); }
   const TEmpfaenger* currentReceiver() const { return receiver.get(); }
@@ -141,7 +142,7 @@ class TFormMain : public QWidget {
   std::unique_ptr<TEmpfaenger> receiver;
 
   TForm2DDemo* form2DDemo_ = nullptr;
-  QWidget* form3DDemo_ = nullptr;
+  TForm3DDemo* form3DDemo_ = nullptr;
   QWidget* aboutBox_ = nullptr;
   QFont childFont_;
 };

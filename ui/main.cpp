@@ -5,6 +5,7 @@
 #include "ui/QtShell.h"
 #include "ui/UnitAbout.h"
 #include "ui/main2DDemo.h"
+#include "ui/main3DDemo.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -18,8 +19,9 @@ int main(int argc, char** argv) {
   // position from it while they are built.
   TFormMain formMain;
   TForm2DDemo form2DDemo;
+  TForm3DDemo form3DDemo([&formMain] { return formMain.erzeugePosition(); });
   TAboutBox aboutBox;
-  formMain.setCompanions(&form2DDemo, nullptr, &aboutBox);
+  formMain.setCompanions(&form2DDemo, &form3DDemo, &aboutBox);
   formMain.show();
   return QApplication::exec();
 }

@@ -14,6 +14,7 @@
 #include "ui/QtPlatform.h"
 #include "ui/UnitAbout.h"
 #include "ui/main2DDemo.h"
+#include "ui/main3DDemo.h"
 
 namespace {
 
@@ -174,4 +175,22 @@ TEST(MainWindow, AnEnglishLocaleWritesAndReadsDecimalPoints) {
   }
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   installQtPlatform();
+}
+
+TEST(MainWindow, The3DButtonShowsABlackPictureAndBeendenReleasesTheScene) {
+  TFormMain form;
+  TForm3DDemo demo([&form] { return form.erzeugePosition(); });
+  form.setCompanions(nullptr, &demo, nullptr);
+  form.SpeedButton3DDemo->click();
+  EXPECT_TRUE(demo.isVisible());
+  const QImage& picture = demo.Image->image();
+  for (QPoint p : {QPoint(1, 1), QPoint(450, 330), QPoint(picture.width() - 2, picture.height() - 2)})
+    EXPECT_EQ(QColor(picture.pixel(p)), QColor(Qt::black)) << p.x() << "," << p.y();
+  QTimer::singleShot(0, &form, [&] { form.SpeedButtonBeenden->click(); });
+  QTimer::singleShot(5000, [] { QApplication::exit(99); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  auto* timer = demo.findChild<QTimer*>("Timer3DDemo");
+  ASSERT_NE(timer, nullptr);
+  EXPECT_FALSE(timer->isActive());
+  demo.hide();
 }
