@@ -1,6 +1,7 @@
 #include "ui/MainGps.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QHeaderView>
 #include <algorithm>
 #include <cmath>
@@ -356,6 +357,18 @@ void TFormMain::SpeedButton3DDemoClick() {
 }
 
 void TFormMain::SpeedButtonBeendenClick() {
+  releaseModel();
+  QApplication::quit();
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+  releaseModel();
+  QApplication::quit();
+  QWidget::closeEvent(event);
+}
+
+// Stops every timer first, so that no handler runs on freed objects.
+void TFormMain::releaseModel() {
   TimerSatellitenSchar->stop();
   TimerEmpfaenger->stop();
   TimerBerechnung->stop();
@@ -364,7 +377,6 @@ void TFormMain::SpeedButtonBeendenClick() {
   receiver.reset();
   if (form2DDemo_) form2DDemo_->releaseModel();
   if (form3DDemo_) form3DDemo_->releaseScene();
-  QApplication::quit();
 }
 
 

@@ -194,3 +194,17 @@ TEST(MainWindow, The3DButtonShowsABlackPictureAndBeendenReleasesTheScene) {
   EXPECT_FALSE(timer->isActive());
   demo.hide();
 }
+
+TEST(MainWindow, ClosingTheMainWindowEndsTheProgramEvenWithADemoOpen) {
+  TFormMain form;
+  TForm2DDemo demo;
+  form.setCompanions(&demo, nullptr, nullptr);
+  form.show();
+  form.SpeedButton2DDemo->click();
+  QTimer::singleShot(0, &form, [&] { form.close(); });
+  QTimer::singleShot(5000, [] { QApplication::exit(99); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_FALSE(form.TimerSatellitenSchar->isActive());
+  EXPECT_FALSE(demo.findChild<QTimer*>("DemoTimer")->isActive());
+  demo.hide();
+}
