@@ -9,6 +9,8 @@
 #include "ui/QtPlatform.h"
 #include "ui/UnitAbout.h"
 #include "ui/main2DDemo.h"
+#include "ui/QtCanvas.h"
+#include "ui/dreiDDemo.h"
 #include "ui/main3DDemo.h"
 
 namespace {
@@ -37,6 +39,42 @@ void BM_SatelliteTick(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SatelliteTick)->Unit(benchmark::kMicrosecond);
+
+TGeoPosition munich() {
+  TGeoPosition p;
+  p.eastWest = 'O';
+  p.longitude = {11, 34.5L};
+  p.northSouth = 'N';
+  p.latitude = {48, 8.25L};
+  p.height = 520;
+  return p;
+}
+
+// 3D frames rendered into the window's 897 x 657 antialiased image, as the timer
+// paints them.
+void BM_3DFreeRunningFrameIntoImage(benchmark::State& state) {
+  ImageControl image(897, 657, nullptr);
+  T3DDemo demo(image.canvas(), 0, munich);
+  demo.rotationAngles.z = 0.03490658503988659L;
+  for (auto _ : state) {
+    demo.drawScene();
+    benchmark::DoNotOptimize(image.image().constBits());
+  }
+}
+BENCHMARK(BM_3DFreeRunningFrameIntoImage)->Unit(benchmark::kMillisecond);
+
+void BM_3DStep6FrameIntoImage(benchmark::State& state) {
+  ImageControl image(897, 657, nullptr);
+  T3DDemo demo(image.canvas(), 0, munich);
+  demo.rotationAngles.z = 0.03490658503988659L;
+  demo.receiver.clock.receiveSignals(demo.receiverPosition, demo.constellation);
+  for (auto _ : state) {
+    demo.receiver.loadSpheres(0);
+    demo.drawAlgorithmStep(6);
+    benchmark::DoNotOptimize(image.image().constBits());
+  }
+}
+BENCHMARK(BM_3DStep6FrameIntoImage)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
