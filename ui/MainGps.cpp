@@ -350,9 +350,14 @@ void TFormMain::SpeedButton2DDemoClick() {
 void TFormMain::SpeedButton3DDemoClick() {
   if (!form3DDemo_) return;
   form3DDemo_->show();
-  // The picture starts black until the first OK.
+  form3DDemo_->raise();
+  form3DDemo_->activateWindow();
+  // The picture starts black until the first OK; the outline too, whatever pen the
+  // last frame left.
   platform::Canvas& canvas = form3DDemo_->Image->canvas();
   canvas.setBrushColor(platform::colors::black);
+  canvas.setBrushStyle(platform::BrushStyle::Solid);
+  canvas.setPenColor(platform::colors::black);
   canvas.rectangle(0, 0, form3DDemo_->width(), form3DDemo_->height());
 }
 
