@@ -1,6 +1,7 @@
 #include "ui/MainGps.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QHeaderView>
 #include <algorithm>
 #include <cmath>
@@ -349,13 +350,30 @@ void TFormMain::SpeedButton2DDemoClick() {
 void TFormMain::SpeedButton3DDemoClick() {
   if (!form3DDemo_) return;
   form3DDemo_->show();
-  // The picture starts black until the first OK.
+  form3DDemo_->raise();
+  form3DDemo_->activateWindow();
+  // The picture starts black until the first OK; the outline too, whatever pen the
+  // last frame left.
   platform::Canvas& canvas = form3DDemo_->Image->canvas();
   canvas.setBrushColor(platform::colors::black);
+  canvas.setBrushStyle(platform::BrushStyle::Solid);
+  canvas.setPenColor(platform::colors::black);
   canvas.rectangle(0, 0, form3DDemo_->width(), form3DDemo_->height());
 }
 
 void TFormMain::SpeedButtonBeendenClick() {
+  releaseModel();
+  QApplication::quit();
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+  releaseModel();
+  QApplication::quit();
+  QWidget::closeEvent(event);
+}
+
+// Stops every timer first, so that no handler runs on freed objects.
+void TFormMain::releaseModel() {
   TimerSatellitenSchar->stop();
   TimerEmpfaenger->stop();
   TimerBerechnung->stop();
@@ -364,7 +382,6 @@ void TFormMain::SpeedButtonBeendenClick() {
   receiver.reset();
   if (form2DDemo_) form2DDemo_->releaseModel();
   if (form3DDemo_) form3DDemo_->releaseScene();
-  QApplication::quit();
 }
 
 

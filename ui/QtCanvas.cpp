@@ -60,9 +60,16 @@ void QtCanvas::applyPen(QPainter& p) const {
   }
   QPen pen(toQColor(penColor()));
   pen.setStyle(style);
-  pen.setWidthF(penWidth() <= 1 ? 1.0 : penWidth());
-  pen.setCapStyle(Qt::RoundCap);
-  pen.setJoinStyle(Qt::RoundJoin);
+  if (penWidth() <= 1) {
+    // Hairlines take the rasteriser's fast path: a 3D frame draws tens of
+    // thousands of them.
+    pen.setWidth(0);
+    pen.setCosmetic(true);
+  } else {
+    pen.setWidth(penWidth());
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+  }
   p.setPen(pen);
 }
 

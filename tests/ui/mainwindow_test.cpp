@@ -181,10 +181,12 @@ TEST(MainWindow, The3DButtonShowsABlackPictureAndBeendenReleasesTheScene) {
   TFormMain form;
   TForm3DDemo demo([&form] { return form.erzeugePosition(); });
   form.setCompanions(nullptr, &demo, nullptr);
+  // A frame leaves a white pen behind; showing the window again still gives black.
+  demo.Image->canvas().setPenColor(platform::colors::white);
   form.SpeedButton3DDemo->click();
   EXPECT_TRUE(demo.isVisible());
   const QImage& picture = demo.Image->image();
-  for (QPoint p : {QPoint(1, 1), QPoint(450, 330), QPoint(picture.width() - 2, picture.height() - 2)})
+  for (QPoint p : {QPoint(0, 0), QPoint(400, 0), QPoint(1, 1), QPoint(450, 330), QPoint(picture.width() - 2, picture.height() - 2)})
     EXPECT_EQ(QColor(picture.pixel(p)), QColor(Qt::black)) << p.x() << "," << p.y();
   QTimer::singleShot(0, &form, [&] { form.SpeedButtonBeenden->click(); });
   QTimer::singleShot(5000, [] { QApplication::exit(99); });
@@ -192,5 +194,19 @@ TEST(MainWindow, The3DButtonShowsABlackPictureAndBeendenReleasesTheScene) {
   auto* timer = demo.findChild<QTimer*>("Timer3DDemo");
   ASSERT_NE(timer, nullptr);
   EXPECT_FALSE(timer->isActive());
+  demo.hide();
+}
+
+TEST(MainWindow, ClosingTheMainWindowEndsTheProgramEvenWithADemoOpen) {
+  TFormMain form;
+  TForm2DDemo demo;
+  form.setCompanions(&demo, nullptr, nullptr);
+  form.show();
+  form.SpeedButton2DDemo->click();
+  QTimer::singleShot(0, &form, [&] { form.close(); });
+  QTimer::singleShot(5000, [] { QApplication::exit(99); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_FALSE(form.TimerSatellitenSchar->isActive());
+  EXPECT_FALSE(demo.findChild<QTimer*>("DemoTimer")->isActive());
   demo.hide();
 }
