@@ -28,6 +28,9 @@ TForm2DDemo::TForm2DDemo(QWidget* parent) : QWidget(parent) {
   setWindowTitle("2D-Demonstration");
   move(56, 117);
   setFixedSize(929, 495);
+  // Only the main window's closing ends the program: an open demonstration must not
+  // keep it running.
+  setAttribute(Qt::WA_QuitOnClose, false);
 
   Image = new ImageControl(521, 425, this);
   Image->setObjectName("Image");
