@@ -103,6 +103,8 @@ void TForm2DDemo::sync() {
 
 void TForm2DDemo::startDemo() {
   if (ablauf_->released()) return;
+  // A minimised window would stay out of sight of the class.
+  setWindowState(windowState() & ~Qt::WindowMinimized);
   show();
   // Brings it to the front when it was already open behind the main window; the
   // offscreen platform of the tests can not raise windows and would only complain.

@@ -110,6 +110,17 @@ TEST(Form2DDemo, StartRunsTheTimerAndOkWalksThroughTheSteps) {
   EXPECT_EQ(form.ablauf().step, 1);
 }
 
+TEST(Form2DDemo, StartBringsBackAMinimisedWindow) {
+  TForm2DDemo form;
+  form.startDemo();
+  form.showMinimized();
+  ASSERT_TRUE(form.isMinimized());
+  form.startDemo();
+  EXPECT_FALSE(form.isMinimized());
+  EXPECT_TRUE(form.isVisible());
+  form.hide();
+}
+
 TEST(Form2DDemo, TheFrameCloseBoxOnlyHides) {
   TForm2DDemo form;
   form.startDemo();
