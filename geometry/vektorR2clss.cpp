@@ -45,27 +45,6 @@ constexpr Message kMessages[] = {
 // ---------------------------------------------------------------------------
 // TEuklidGeo
 
-bool TEuklidGeo::isZero(long double a) noexcept {
-  return std::fabs(a) <= geometry_tolerance::zero;
-}
-
-bool TEuklidGeo::sameValue(long double a, long double b) noexcept {
-  const long double tolerance =
-      std::max(std::min(std::fabs(a), std::fabs(b)) * geometry_tolerance::zero,
-               geometry_tolerance::zero);
-  return std::fabs(a - b) <= tolerance;
-}
-
-bool TEuklidGeo::isEqual(long double a, long double b) noexcept {
-  return std::fabs(a - b) <= geometry_tolerance::equal;
-}
-
-bool TEuklidGeo::isNullVectorR2(TVektorR2 v) noexcept { return isZero(v.x) && isZero(v.y); }
-
-bool TEuklidGeo::isNullVectorR3(TVektorR3 v) noexcept {
-  return isZero(v.x) && isZero(v.y) && isZero(v.z);
-}
-
 bool TEuklidGeo::areIndependent(TVektorR3 u, TVektorR3 v, long double& lambda) noexcept {
   if (isNullVectorR3(u) || isNullVectorR3(v)) return false;
   bool dependent;

@@ -3,6 +3,8 @@
 // Vector records shared by the plane and the spatial calculator, their common
 // base class TEuklidGeo and the plane calculator TEuklidGeoR2.
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string_view>
@@ -47,18 +49,27 @@ inline constexpr long double equal = 1e-10L;
 class TEuklidGeo {
  public:
   // abs(a) <= 1e-16.
-  static bool isZero(long double a) noexcept;
+  static bool isZero(long double a) noexcept { return std::fabs(a) <= geometry_tolerance::zero; }
   // Relative comparison: abs(a - b) <= max(min(abs(a), abs(b)) * 1e-16, 1e-16).
-  static bool sameValue(long double a, long double b) noexcept;
+  static bool sameValue(long double a, long double b) noexcept {
+    const long double tolerance =
+        std::max(std::min(std::fabs(a), std::fabs(b)) * geometry_tolerance::zero,
+                 geometry_tolerance::zero);
+    return std::fabs(a - b) <= tolerance;
+  }
   // Absolute comparison: abs(a - b) <= 1e-10.
-  static bool isEqual(long double a, long double b) noexcept;
+  static bool isEqual(long double a, long double b) noexcept {
+    return std::fabs(a - b) <= geometry_tolerance::equal;
+  }
 
   // True when u and v are linearly independent. lambda receives the factor that
   // would map v onto u (unless one of them is a null vector).
   static bool areIndependent(TVektorR3 u, TVektorR3 v, long double& lambda) noexcept;
 
-  static bool isNullVectorR2(TVektorR2 v) noexcept;
-  static bool isNullVectorR3(TVektorR3 v) noexcept;
+  static bool isNullVectorR2(TVektorR2 v) noexcept { return isZero(v.x) && isZero(v.y); }
+  static bool isNullVectorR3(TVektorR3 v) noexcept {
+    return isZero(v.x) && isZero(v.y) && isZero(v.z);
+  }
   static TVektorR2 vectorR2(long double x, long double y) noexcept { return {x, y}; }
   static TVektorR3 vectorR3(long double x, long double y, long double z) noexcept {
     return {x, y, z};

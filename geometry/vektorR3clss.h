@@ -200,11 +200,14 @@ class TEuklidGeoR3 : public TEuklidGeo {
 #include <memory>
 
 #include "containers/baseClss.h"
+#include "containers/listClss.h"
 
 // Point lists are never stored or painted element-wise, so only compare and copy
 // are provided; the class is deliberately not registered for loading.
 class TVektorR3Class : public TBase {
   ORTIVO_ELEMENT_CLASS(TVektorR3Class)
+  // Every frame of the 3D scene makes and drops tens of thousands of them.
+  ORTIVO_POOLED_ALLOCATION(TVektorR3Class)
  public:
   explicit TVektorR3Class(TVektorR3 v = {}) noexcept : vector(v) {}
 

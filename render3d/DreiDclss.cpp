@@ -35,12 +35,12 @@ inline long double snapped(long double a) { return TEuklidGeo::isZero(a) ? 0.0L 
 
 // rotateAroundAxis with the cosine and sine given: the same matrix, product and
 // snapping, term for term, so that the points are exactly those of the calculator.
-TVektorR3 turnAbout(TVektorR3 v, TVektorR3 n, long double c, long double s) {
+inline TVektorR3 turnAbout(TVektorR3 v, TVektorR3 n, long double c, long double s) {
   const long double C = 1 - c;
   const TMatrixR3 m{n.x * n.x * C + c,       n.x * n.y * C - s * n.z, n.x * n.z * C + s * n.y,
                     n.x * n.y * C + s * n.z, n.y * n.y * C + c,       n.y * n.z * C - s * n.x,
                     n.x * n.z * C - s * n.y, n.y * n.z * C + s * n.x, n.z * n.z * C + c};
-  TVektorR3 r = TEuklidGeoR3::matrixTimesVector(m, v);
+  TVektorR3 r = matrixTimesVector3D(m, v);
   r.x = snapped(r.x), r.y = snapped(r.y), r.z = snapped(r.z);
   return r;
 }

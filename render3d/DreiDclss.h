@@ -15,6 +15,14 @@
 // through the repetition of the first, not through this constant.
 inline constexpr long double kTwoPi3D = 6.283185307179586L;
 
+// TEuklidGeoR3::matrixTimesVector where the compiler can inline it into the
+// per-point loops: the same sums in the same order, so the same results.
+inline TVektorR3 matrixTimesVector3D(const TMatrixR3& m, TVektorR3 v) noexcept {
+  return {TEuklidGeoR3::dotProduct({m.e1, m.e4, m.e7}, v),
+          TEuklidGeoR3::dotProduct({m.e2, m.e5, m.e8}, v),
+          TEuklidGeoR3::dotProduct({m.e3, m.e6, m.e9}, v)};
+}
+
 class T3DObjekt {
  public:
   T3DObjekt();

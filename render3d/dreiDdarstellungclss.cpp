@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <string_view>
+#include <typeinfo>
 
 namespace {
 
@@ -21,8 +22,16 @@ std::int32_t toPixel(long double v) {
   return static_cast<std::int32_t>(r);
 }
 
-TVektorR3Class* asPoint(TBase* e) { return dynamic_cast<TVektorR3Class*>(e); }
-TListe* asList(TBase* e) { return dynamic_cast<TListe*>(e); }
+// The exact class is checked first: that is what the point lists hold, and it spares
+// the per-point dynamic_cast. Derived classes still take the general way.
+TVektorR3Class* asPoint(TBase* e) {
+  if (e && typeid(*e) == typeid(TVektorR3Class)) return static_cast<TVektorR3Class*>(e);
+  return dynamic_cast<TVektorR3Class*>(e);
+}
+TListe* asList(TBase* e) {
+  if (e && typeid(*e) == typeid(TListe)) return static_cast<TListe*>(e);
+  return dynamic_cast<TListe*>(e);
+}
 
 bool classNameIs(const TBase& e, std::string_view upperName) {
   const std::string_view name = e.className();
@@ -47,15 +56,15 @@ class AxisRotation {
 
   TVektorR3 apply(TVektorR3 v) const {
     if (doX_) {
-      v = TEuklidGeoR3::matrixTimesVector(mx_, v);
+      v = matrixTimesVector3D(mx_, v);
       v.y = snapped(v.y), v.z = snapped(v.z);
     }
     if (doY_) {
-      v = TEuklidGeoR3::matrixTimesVector(my_, v);
+      v = matrixTimesVector3D(my_, v);
       v.x = snapped(v.x), v.z = snapped(v.z);
     }
     if (doZ_) {
-      v = TEuklidGeoR3::matrixTimesVector(mz_, v);
+      v = matrixTimesVector3D(mz_, v);
       v.x = snapped(v.x), v.y = snapped(v.y);
     }
     return v;
@@ -102,18 +111,37 @@ T3DProjektion::T3DProjektion(T3DObjekt& obj, std::uint8_t kind, platform::Canvas
   imagePlane_.point = {0, 0, 0};
   planeValid_ = geometry.checkPlane(imagePlane_);
   if (planeValid_) planeEquation_ = geometry.parametricToPlane(imagePlane_);
+  equationValid_ = planeValid_ && (planeEquation_.a != 0 || planeEquation_.b != 0 ||
+                                   planeEquation_.c != 0);
 }
 
 platform::Point T3DProjektion::projectPoint(TVektorR3 P) {
   // What centralProjection and parallelProjection do after building the plane:
   // intersect the projecting line with it; Q stays the origin when they do not meet
   // in one point.
-  const TGeradeR3 line = projectionKind == central ? geometry.lineThroughPoints(eye, P)
-                                                   : TGeradeR3{P, eye};
+  const TGeradeR3 line = projectionKind == central
+                             ? TGeradeR3{eye, TEuklidGeo::differenceR3(P, eye)}
+                             : TGeradeR3{P, eye};
   TVektorR3 Q{0, 0, 0};
-  if (planeValid_) {
-    std::uint8_t code = 0;
-    geometry.intersectLinePlaneEquation(line, planeEquation_, code, Q);
+  if (equationValid_ && !TEuklidGeo::isNullVectorR3(line.direction)) {
+    // intersectLinePlaneEquation with its checks already passed, inline: the same
+    // operations in the same order, so the same point.
+    const TEbenengleichungR3& E = planeEquation_;
+    const TVektorR3 n{E.a, E.b, E.c};
+    const long double nu = TEuklidGeoR3::dotProduct(n, line.direction);
+    const long double np = TEuklidGeoR3::dotProduct(n, line.point);
+    if (!TEuklidGeo::isZero(nu)) {
+      const long double t = (E.d - np) / nu;
+      Q = TEuklidGeoR3::sum(line.point, TEuklidGeoR3::multiply(line.direction, t));
+    }
+  } else {
+    // The rare cases that report an error: the calculator's own way.
+    const TGeradeR3 checked =
+        projectionKind == central ? geometry.lineThroughPoints(eye, P) : line;
+    if (planeValid_) {
+      std::uint8_t code = 0;
+      geometry.intersectLinePlaneEquation(checked, planeEquation_, code, Q);
+    }
   }
   const TVektorR2 q{TEuklidGeoR3::dotProduct(Q, imagePlane_.direction1),
                     TEuklidGeoR3::dotProduct(Q, imagePlane_.direction2)};

@@ -80,5 +80,7 @@ class T3DProjektion {
   // The image plane through the origin facing the eye, with its unit axes.
   TEbeneR3 imagePlane_;
   bool planeValid_ = false;
+  // The plane's equation passes the calculator's check: projectPoint may skip it.
+  bool equationValid_ = false;
   TEbenengleichungR3 planeEquation_;
 };
