@@ -35,15 +35,28 @@ inline long double snapped(long double a) { return TEuklidGeo::isZero(a) ? 0.0L 
 
 // rotateAroundAxis with the cosine and sine given: the same matrix, product and
 // snapping, term for term, so that the points are exactly those of the calculator.
-inline TVektorR3 turnAbout(TVektorR3 v, TVektorR3 n, long double c, long double s) {
-  const long double C = 1 - c;
-  const TMatrixR3 m{n.x * n.x * C + c,       n.x * n.y * C - s * n.z, n.x * n.z * C + s * n.y,
-                    n.x * n.y * C + s * n.z, n.y * n.y * C + c,       n.y * n.z * C - s * n.x,
-                    n.x * n.z * C - s * n.y, n.y * n.z * C + s * n.x, n.z * n.z * C + c};
-  TVektorR3 r = matrixTimesVector3D(m, v);
-  r.x = snapped(r.x), r.y = snapped(r.y), r.z = snapped(r.z);
-  return r;
-}
+// The products of the axis' coordinates are the first factor of each term and do
+// not change along a circle, so they are made once.
+class TurnAbout {
+ public:
+  explicit TurnAbout(TVektorR3 n)
+      : n_(n), xx_(n.x * n.x), xy_(n.x * n.y), xz_(n.x * n.z), yy_(n.y * n.y), yz_(n.y * n.z),
+        zz_(n.z * n.z) {}
+
+  TVektorR3 operator()(TVektorR3 v, long double c, long double s) const {
+    const long double C = 1 - c;
+    const TMatrixR3 m{xx_ * C + c,          xy_ * C - s * n_.z, xz_ * C + s * n_.y,
+                      xy_ * C + s * n_.z, yy_ * C + c,          yz_ * C - s * n_.x,
+                      xz_ * C - s * n_.y, yz_ * C + s * n_.x, zz_ * C + c};
+    TVektorR3 r = matrixTimesVector3D(m, v);
+    r.x = snapped(r.x), r.y = snapped(r.y), r.z = snapped(r.z);
+    return r;
+  }
+
+ private:
+  TVektorR3 n_;
+  long double xx_, xy_, xz_, yy_, yz_, zz_;
+};
 
 }  // namespace
 
@@ -55,9 +68,10 @@ void T3DKreis::appendCirclePoints(TListe& dest, const TKreisR3& circle, const TC
   const TVektorR3 n = geometry.normalize(axis);
   const TVektorR3 radiusVector =
       geometry.multiply(geometry.normalize(circle.plane.direction1), circle.radius);
+  const TurnAbout turn(n);
   for (std::uint32_t k = 0; k <= steps.steps(); ++k) {
     const TVektorR3 p =
-        geometry.sum(circle.center, turnAbout(radiusVector, n, steps.cosine(k), steps.sine(k)));
+        geometry.sum(circle.center, turn(radiusVector, steps.cosine(k), steps.sine(k)));
     dest.append(std::make_unique<TVektorR3Class>(p));
   }
 }

@@ -94,6 +94,15 @@ QFont QtCanvas::qfont() const {
   return f;
 }
 
+void QtCanvas::shiftToPixelCentres(QPainter& p, bool shifted) {
+  if (shifted_ == shifted) return;
+  if (shifted)
+    p.setWorldTransform(QTransform::fromTranslate(0.5, 0.5));
+  else
+    p.resetTransform();
+  shifted_ = shifted;
+}
+
 void QtCanvas::flush() {
   if (pending_.size() < 2) {
     pending_.clear();
@@ -101,24 +110,24 @@ void QtCanvas::flush() {
   }
   QPainter& p = painter();
   applyPen(p);
-  p.setBrush(Qt::NoBrush);
-  // Pixel centres: a line from (x, y) runs through the middle of that pixel.
-  p.save();
-  p.translate(0.5, 0.5);
-  p.drawPolyline(pending_);
-  p.restore();
+  if (p.brush().style() != Qt::NoBrush) p.setBrush(Qt::NoBrush);
+  // Pixel centres: a line from (x, y) runs through the middle of that pixel. The
+  // shift stays for the following polylines: a 3D frame draws hundreds in a row.
+  shiftToPixelCentres(p, true);
+  p.drawPolyline(pending_.data(), int(pending_.size()));
   pending_.clear();
 }
 
 void QtCanvas::lineTo(int x, int y) {
-  if (pending_.isEmpty()) pending_.append(QPoint(penPos().x, penPos().y));
-  pending_.append(QPoint(x, y));
+  if (pending_.empty()) pending_.emplace_back(penPos().x, penPos().y);
+  pending_.emplace_back(x, y);
   setPenPos({x, y});
 }
 
 void QtCanvas::ellipse(int x1, int y1, int x2, int y2) {
   flush();
   QPainter& p = painter();
+  shiftToPixelCentres(p, false);
   applyPen(p);
   applyBrush(p);
   p.drawEllipse(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1));
@@ -127,6 +136,7 @@ void QtCanvas::ellipse(int x1, int y1, int x2, int y2) {
 void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
   flush();
   QPainter& p = painter();
+  shiftToPixelCentres(p, false);
   const bool aa = p.testRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::Antialiasing, false);
   applyBrush(p);
@@ -144,6 +154,7 @@ void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
 void QtCanvas::textOut(int x, int y, const std::string& utf8) {
   flush();
   QPainter& p = painter();
+  shiftToPixelCentres(p, false);
   const QString text = QString::fromStdString(utf8);
   p.setFont(qfont());
   const QFontMetrics metrics(p.font(), image_);
@@ -166,6 +177,7 @@ void QtCanvas::finish() {
   flush();
   painter_.reset();
   penApplied_ = false;
+  shifted_ = false;
 }
 
 // Schedules one repaint of its control for all drawing since the last paint.

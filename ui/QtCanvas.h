@@ -3,9 +3,10 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
-#include <QPolygon>
+#include <QPoint>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include "platform/Canvas.h"
 
@@ -40,7 +41,13 @@ class QtCanvas : public platform::Canvas {
 
   QImage* image_;
   std::unique_ptr<QPainter> painter_;
-  QPolygon pending_;
+  // Puts the painter's origin on the pixel centres for polylines, or back.
+  void shiftToPixelCentres(QPainter& p, bool shifted);
+
+  // The pending polyline; kept between polylines so that its storage is reused.
+  std::vector<QPoint> pending_;
+  // The painter draws with the half-pixel shift of the polylines.
+  bool shifted_ = false;
   // The pen last handed to the painter; other drawing calls set the painter's pen
   // directly and clear this.
   mutable Pen appliedPen_;
