@@ -388,3 +388,65 @@ TEST(T3DProjektion, AgreesWithTheCalculatorsProjections) {
     }
   }
 }
+
+namespace {
+
+// projectPoint as the calculator does it, call for call: the projecting line,
+// the image plane made anew, their intersection and the mapping to pixels.
+platform::Point calculatorPixel(TVektorR3 P, std::uint8_t kind, TVektorR3 eye,
+                                const TTransformer& transformer) {
+  TEuklidGeoR3 g(false);
+  const TGeradeR3 line = kind == T3DProjektion::central ? g.lineThroughPoints(eye, P)
+                                                        : TGeradeR3{P, eye};
+  TEbeneR3 plane;
+  g.parallelProjection({0, 0, 0}, eye, plane);
+  plane.point = {0, 0, 0};
+  TVektorR3 Q{0, 0, 0};
+  if (g.checkPlane(plane)) {
+    std::uint8_t code = 0;
+    g.intersectLinePlaneEquation(line, g.parametricToPlane(plane), code, Q);
+  }
+  return transformer.worldToPixel(
+      {TEuklidGeoR3::dotProduct(Q, plane.direction1), TEuklidGeoR3::dotProduct(Q, plane.direction2)});
+}
+
+}  // namespace
+
+TEST(T3DProjektion, EveryPixelIsTheCalculatorsOneOverManyPointsAndScales) {
+  // The per-point path is inlined and skips the calculator's checks; the pixels
+  // must stay exactly where they were, also under strong magnification and for the
+  // points the checks are there for (the eye itself, points a hair from it).
+  const TVektorR3 eyes[] = {{0, -50, 0}, {3, -40, 17}, {0, 0, 50}, {-0.5L, 0.25L, -30},
+                            {1e-3L, -7, 1e-17L}};
+  const TViewWindow windows[] = {kWindow, {{-1e-4L, -7.5e-5L}, {1e-4L, 7.5e-5L}},
+                                 {{-3, 2}, {-2.999L, 2.001L}}};
+  std::uint64_t seed = 12345;
+  auto next = [&seed] {
+    seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<long double>(seed >> 11) / static_cast<long double>(1ULL << 53) * 60 - 30;
+  };
+  std::vector<TVektorR3> pts;
+  for (int i = 0; i < 1500; ++i) pts.push_back({next(), next(), next()});
+  T3DObjekt none;
+  RecordingCanvas canvas(897, 657);
+  int compared = 0;
+  for (const auto& eye : eyes) {
+    std::vector<TVektorR3> all = pts;
+    all.push_back(eye);
+    all.push_back({eye.x + 1e-18L, eye.y, eye.z});
+    all.push_back({eye.x, eye.y * (1 + 1e-15L), eye.z + 1e-9L});
+    all.push_back({0, 0, 0});
+    for (std::uint8_t kind : {T3DProjektion::parallel, T3DProjektion::central}) {
+      for (const auto& window : windows) {
+        T3DProjektion projection(none, kind, canvas, window, eye);
+        for (const auto& p : all) {
+          ASSERT_EQ(projection.projectPoint(p),
+                    calculatorPixel(p, kind, eye, projection.transformer))
+              << "eye " << int(&eye - eyes) << " kind " << int(kind);
+          ++compared;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(compared, 5 * 2 * 3 * 1504);
+}
