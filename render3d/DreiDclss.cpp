@@ -45,12 +45,16 @@ class TurnAbout {
 
   TVektorR3 operator()(TVektorR3 v, long double c, long double s) const {
     const long double C = 1 - c;
-    const TMatrixR3 m{xx_ * C + c,          xy_ * C - s * n_.z, xz_ * C + s * n_.y,
-                      xy_ * C + s * n_.z, yy_ * C + c,          yz_ * C - s * n_.x,
-                      xz_ * C - s * n_.y, yz_ * C + s * n_.x, zz_ * C + c};
-    TVektorR3 r = matrixTimesVector3D(m, v);
-    r.x = snapped(r.x), r.y = snapped(r.y), r.z = snapped(r.z);
-    return r;
+    // The matrix of rotationMatrixAxis row by row, each row used at once: the x87
+    // stack then holds what it needs instead of spilling nine entries.
+    // Row 1: e1, e4, e7; row 2: e2, e5, e8; row 3: e3, e6, e9.
+    const long double e1 = xx_ * C + c, e4 = xy_ * C + s * n_.z, e7 = xz_ * C - s * n_.y;
+    const long double rx = TEuklidGeoR3::dotProduct({e1, e4, e7}, v);
+    const long double e2 = xy_ * C - s * n_.z, e5 = yy_ * C + c, e8 = yz_ * C + s * n_.x;
+    const long double ry = TEuklidGeoR3::dotProduct({e2, e5, e8}, v);
+    const long double e3 = xz_ * C + s * n_.y, e6 = yz_ * C - s * n_.x, e9 = zz_ * C + c;
+    const long double rz = TEuklidGeoR3::dotProduct({e3, e6, e9}, v);
+    return {snapped(rx), snapped(ry), snapped(rz)};
   }
 
  private:
