@@ -91,13 +91,21 @@ void rotateList(TListe& list, const AxisRotation& rotation) {
 TTransformer::TTransformer(const TViewWindow& window, const platform::Canvas& image)
     : viewWindow(window), left(0), bottom(image.height()), right(image.width()), top(0) {}
 
-platform::Point TTransformer::worldToPixel(TVektorR2 p) const {
-  const TVektorR2 a = viewWindow.first;
-  const TVektorR2 b = viewWindow.second;
-  const long double px = left + static_cast<long double>(right - left) * (p.x - a.x) / (b.x - a.x);
-  const long double py = bottom + static_cast<long double>(top - bottom) * (p.y - a.y) / (b.y - a.y);
+namespace {
+
+inline platform::Point mapToPixel(const TTransformer& t, TVektorR2 p) {
+  const TVektorR2 a = t.viewWindow.first;
+  const TVektorR2 b = t.viewWindow.second;
+  const long double px =
+      t.left + static_cast<long double>(t.right - t.left) * (p.x - a.x) / (b.x - a.x);
+  const long double py =
+      t.bottom + static_cast<long double>(t.top - t.bottom) * (p.y - a.y) / (b.y - a.y);
   return {toPixel(px), toPixel(py)};
 }
+
+}  // namespace
+
+platform::Point TTransformer::worldToPixel(TVektorR2 p) const { return mapToPixel(*this, p); }
 
 // -----------------------------------------------------------------------------
 
@@ -115,33 +123,46 @@ T3DProjektion::T3DProjektion(T3DObjekt& obj, std::uint8_t kind, platform::Canvas
                                    planeEquation_.c != 0);
 }
 
-platform::Point T3DProjektion::projectPoint(TVektorR3 P) {
-  // What centralProjection and parallelProjection do after building the plane:
-  // intersect the projecting line with it; Q stays the origin when they do not meet
-  // in one point.
-  const TGeradeR3 line = projectionKind == central
-                             ? TGeradeR3{eye, TEuklidGeo::differenceR3(P, eye)}
-                             : TGeradeR3{P, eye};
+namespace {
+
+// What centralProjection and parallelProjection do after building the plane,
+// for a plane equation that passes the calculator's check: intersect the
+// projecting line with it by the operations of intersectLinePlaneEquation, in the
+// same order. False when the line's own check would fail; Q stays the origin when
+// line and plane do not meet in one point.
+inline bool projectUnchecked(TVektorR3 P, bool centralKind, TVektorR3 eye,
+                             const TEbenengleichungR3& E, const TEbeneR3& plane,
+                             const TTransformer& transformer, platform::Point& pixel) {
+  const TGeradeR3 line = centralKind ? TGeradeR3{eye, TEuklidGeo::differenceR3(P, eye)}
+                                     : TGeradeR3{P, eye};
+  if (TEuklidGeo::isNullVectorR3(line.direction)) return false;
+  const TVektorR3 n{E.a, E.b, E.c};
+  const long double nu = TEuklidGeoR3::dotProduct(n, line.direction);
+  const long double np = TEuklidGeoR3::dotProduct(n, line.point);
   TVektorR3 Q{0, 0, 0};
-  if (equationValid_ && !TEuklidGeo::isNullVectorR3(line.direction)) {
-    // intersectLinePlaneEquation with its checks already passed, inline: the same
-    // operations in the same order, so the same point.
-    const TEbenengleichungR3& E = planeEquation_;
-    const TVektorR3 n{E.a, E.b, E.c};
-    const long double nu = TEuklidGeoR3::dotProduct(n, line.direction);
-    const long double np = TEuklidGeoR3::dotProduct(n, line.point);
-    if (!TEuklidGeo::isZero(nu)) {
-      const long double t = (E.d - np) / nu;
-      Q = TEuklidGeoR3::sum(line.point, TEuklidGeoR3::multiply(line.direction, t));
-    }
-  } else {
-    // The rare cases that report an error: the calculator's own way.
-    const TGeradeR3 checked =
-        projectionKind == central ? geometry.lineThroughPoints(eye, P) : line;
-    if (planeValid_) {
-      std::uint8_t code = 0;
-      geometry.intersectLinePlaneEquation(checked, planeEquation_, code, Q);
-    }
+  if (!TEuklidGeo::isZero(nu)) {
+    const long double t = (E.d - np) / nu;
+    Q = TEuklidGeoR3::sum(line.point, TEuklidGeoR3::multiply(line.direction, t));
+  }
+  pixel = mapToPixel(transformer, {TEuklidGeoR3::dotProduct(Q, plane.direction1),
+                                   TEuklidGeoR3::dotProduct(Q, plane.direction2)});
+  return true;
+}
+
+}  // namespace
+
+platform::Point T3DProjektion::projectPoint(TVektorR3 P) {
+  platform::Point pixel{};
+  if (equationValid_ && projectUnchecked(P, projectionKind == central, eye, planeEquation_,
+                                         imagePlane_, transformer, pixel))
+    return pixel;
+  // The rare cases that report an error: the calculator's own way.
+  const TGeradeR3 line =
+      projectionKind == central ? geometry.lineThroughPoints(eye, P) : TGeradeR3{P, eye};
+  TVektorR3 Q{0, 0, 0};
+  if (planeValid_) {
+    std::uint8_t code = 0;
+    geometry.intersectLinePlaneEquation(line, planeEquation_, code, Q);
   }
   const TVektorR2 q{TEuklidGeoR3::dotProduct(Q, imagePlane_.direction1),
                     TEuklidGeoR3::dotProduct(Q, imagePlane_.direction2)};
@@ -149,17 +170,33 @@ platform::Point T3DProjektion::projectPoint(TVektorR3 P) {
 }
 
 void T3DProjektion::drawPolyline(TListe& list) {
+  // The points are projected a run at a time before the run goes to the canvas:
+  // they do not depend on one another, so the processor can overlap their
+  // divisions instead of waiting for each between two canvas calls.
+  constexpr int kRun = 32;
+  platform::Point run[kRun];
+  int n = 0;
   bool first = true;
+  auto handOver = [&] {
+    for (int i = 0; i < n; ++i) {
+      if (first)
+        canvas().moveTo(run[i].x, run[i].y);
+      else
+        canvas().lineTo(run[i].x, run[i].y);
+      first = false;
+    }
+    n = 0;
+  };
+  const bool centralKind = projectionKind == central;
   for (list.toFirst(); !list.atEnd(); list.next()) {
     const TVektorR3Class* p = asPoint(list.getElem());
     if (!p) continue;
-    const platform::Point px = projectPoint(p->vector);
-    if (first)
-      canvas().moveTo(px.x, px.y);
-    else
-      canvas().lineTo(px.x, px.y);
-    first = false;
+    if (!equationValid_ || !projectUnchecked(p->vector, centralKind, eye, planeEquation_,
+                                             imagePlane_, transformer, run[n]))
+      run[n] = projectPoint(p->vector);
+    if (++n == kRun) handOver();
   }
+  handOver();
 }
 
 void T3DProjektion::drawPolylines(TListe& list) {
