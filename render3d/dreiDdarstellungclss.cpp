@@ -187,12 +187,19 @@ void T3DProjektion::drawPolyline(TListe& list) {
     }
     n = 0;
   };
+  // Local copies: the canvas calls can not change them, so what depends on them
+  // alone (the parallel kind's line direction, the window's extent) is worked out
+  // once for the loop.
   const bool centralKind = projectionKind == central;
+  const TVektorR3 eyePoint = eye;
+  const TEbenengleichungR3 E = planeEquation_;
+  const TEbeneR3 plane = imagePlane_;
+  const TTransformer pixels = transformer;
   for (list.toFirst(); !list.atEnd(); list.next()) {
     const TVektorR3Class* p = asPoint(list.getElem());
     if (!p) continue;
-    if (!equationValid_ || !projectUnchecked(p->vector, centralKind, eye, planeEquation_,
-                                             imagePlane_, transformer, run[n]))
+    if (!equationValid_ ||
+        !projectUnchecked(p->vector, centralKind, eyePoint, E, plane, pixels, run[n]))
       run[n] = projectPoint(p->vector);
     if (++n == kRun) handOver();
   }
