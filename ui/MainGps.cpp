@@ -1,6 +1,7 @@
 #include "ui/MainGps.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QHeaderView>
 #include <algorithm>
 #include <cmath>
@@ -349,10 +350,14 @@ void TFormMain::SpeedButton2DDemoClick() {
 void TFormMain::SpeedButton3DDemoClick() {
   if (!form3DDemo_) return;
   form3DDemo_->show();
-  // The picture starts black until the first OK.
+  // The picture starts black until the first OK. A fill with the brush alone: the pen
+  // the last frame left behind would otherwise frame the picture in its colour.
   platform::Canvas& canvas = form3DDemo_->Image->canvas();
+  const platform::PenStyle penStyle = canvas.penStyle();
   canvas.setBrushColor(platform::colors::black);
+  canvas.setPenStyle(platform::PenStyle::Clear);
   canvas.rectangle(0, 0, form3DDemo_->width(), form3DDemo_->height());
+  canvas.setPenStyle(penStyle);
 }
 
 void TFormMain::SpeedButtonBeendenClick() {
@@ -364,7 +369,15 @@ void TFormMain::SpeedButtonBeendenClick() {
   receiver.reset();
   if (form2DDemo_) form2DDemo_->releaseModel();
   if (form3DDemo_) form3DDemo_->releaseScene();
+  // Clicks still queued before the loop ends must not reach the freed objects.
+  setEnabled(false);
   QApplication::quit();
+}
+
+// The main window's closing ends the program, even while other windows are open.
+void TFormMain::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  if (event->isAccepted()) QCoreApplication::exit(0);
 }
 
 

@@ -102,6 +102,9 @@ class TFormMain : public QWidget {
   void TimerBerechnungTimer();
   void BitBtnBerechneClick();
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void buildLayout();
   void FormCreate();

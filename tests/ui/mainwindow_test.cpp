@@ -181,11 +181,16 @@ TEST(MainWindow, The3DButtonShowsABlackPictureAndBeendenReleasesTheScene) {
   TFormMain form;
   TForm3DDemo demo([&form] { return form.erzeugePosition(); });
   form.setCompanions(nullptr, &demo, nullptr);
+  // A frame drawn before leaves its pen behind; the black picture has no frame of it.
+  demo.Image->canvas().setPenColor(platform::colors::yellow);
+  demo.Image->canvas().setPenWidth(3);
   form.SpeedButton3DDemo->click();
   EXPECT_TRUE(demo.isVisible());
   const QImage& picture = demo.Image->image();
-  for (QPoint p : {QPoint(1, 1), QPoint(450, 330), QPoint(picture.width() - 2, picture.height() - 2)})
+  for (QPoint p : {QPoint(0, 0), QPoint(1, 1), QPoint(450, 0), QPoint(0, 330), QPoint(450, 330),
+                   QPoint(picture.width() - 2, picture.height() - 2)})
     EXPECT_EQ(QColor(picture.pixel(p)), QColor(Qt::black)) << p.x() << "," << p.y();
+  EXPECT_EQ(demo.Image->canvas().penStyle(), platform::PenStyle::Solid);
   QTimer::singleShot(0, &form, [&] { form.SpeedButtonBeenden->click(); });
   QTimer::singleShot(5000, [] { QApplication::exit(99); });
   EXPECT_EQ(QApplication::exec(), 0);
@@ -193,4 +198,36 @@ TEST(MainWindow, The3DButtonShowsABlackPictureAndBeendenReleasesTheScene) {
   ASSERT_NE(timer, nullptr);
   EXPECT_FALSE(timer->isActive());
   demo.hide();
+}
+
+TEST(MainWindow, ClosingTheMainWindowEndsTheProgramWhileOthersAreOpen) {
+  TFormMain form;
+  TAboutBox about;
+  form.setCompanions(nullptr, nullptr, &about);
+  form.show();
+  form.SpeedButtonInfo->click();
+  QTimer::singleShot(0, &form, [&] { form.close(); });
+  QTimer guard;  // against a loop that goes on; dies with the test
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] { QApplication::exit(99); });
+  guard.start(3000);
+  EXPECT_EQ(QApplication::exec(), 0);
+  about.hide();
+}
+
+TEST(MainWindow, AfterBeendenLateClicksReachNothing) {
+  testing_support::RecordingMessages messages;
+  TFormMain form;
+  form.show();
+  QTimer::singleShot(0, &form, [&] { form.SpeedButtonBeenden->click(); });
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] { QApplication::exit(99); });
+  guard.start(3000);
+  EXPECT_EQ(QApplication::exec(), 0);
+  // The converter is gone: a click that still arrived must not use it.
+  form.BitBtnErzeugen->click();
+  form.BitBtnCartToGeo->click();
+  EXPECT_EQ(form.StringGridExakterStandortCart->cell(0, 1), "");
+  EXPECT_TRUE(messages.texts().empty());
 }
