@@ -85,7 +85,13 @@ TEST_F(Entry, CartesianLimitsAndMessages) {
   EXPECT_EQ(cell(form.StringGridExakterStandortGeo, 2, 2), "90");
   EXPECT_EQ(form.LabeledEditExakteHoehe->text(), "11000,00");
 
-  for (const char* x : {"6382,001", "6370,9"}) {
+  // The 0.0001 km allowance counts on both sides, bounds included.
+  for (const char* x : {"6382,0001", "6370,9999"}) {
+    enterCartesian("0", x, "0");
+    Click(form.BitBtnCartToGeo);
+    EXPECT_EQ(takeMessage(), "") << x;
+  }
+  for (const char* x : {"6382,001", "6370,9", "6382,0002", "6370,9998"}) {
     enterCartesian(x, "0", "0");
     Click(form.BitBtnCartToGeo);
     EXPECT_EQ(takeMessage(), "Unzulässiger Standort") << x;
@@ -263,12 +269,26 @@ TEST_F(Determination, FindsThePositionAndShowsTheSignals) {
 }
 
 TEST_F(Determination, AllSatellitesDefectiveStopsWithTheMinimumMessage) {
-  enterCartesian("6371", "0", "0");
+  enterGeographic("O", "13", "24", "N", "52", "31", "35");
+  Click(form.BitBtnGeoToCart);
   Click(form.BitBtnBerechne);
+  form.TimerBerechnungTimer();
+  ASSERT_EQ(takeMessage(), "");
+  ASSERT_FALSE(form.EditUnterschied->text().isEmpty());
   for (int n = 1; n <= 24; ++n) form.findChild<QCheckBox*>(QString("CheckBox%1").arg(n))->setChecked(true);
   form.TimerBerechnungTimer();
   EXPECT_EQ(takeMessage(), "Es müssen mindestens 4 Satelliten empfangen werden");
   EXPECT_EQ(form.LabeledEditAnzEmpfangeneSatelliten->text(), "0: ");
+  // The results of the previous tick are gone.
+  EXPECT_EQ(form.EditUnterschied->text(), "");
+  EXPECT_EQ(form.LabeledEditBerechneteGeschwindigkeit->text(), "");
+  EXPECT_EQ(form.LabeledEditBerechneteHoehe->text(), "");
+  for (int c = 0; c <= 2; ++c) EXPECT_EQ(cell(form.StringGridBerechneterStandortCart, c, 1), "");
+  for (int r = 1; r <= 2; ++r)
+    for (int c = 1; c <= 3; ++c) EXPECT_EQ(cell(form.StringGridBerechneterStandortGeo, c, r), "");
+  for (int r = 1; r <= 4; ++r)
+    for (int c = 0; c <= 6; ++c) EXPECT_EQ(cell(form.StringGridSatelliten, c, r), "");
+  EXPECT_EQ(cell(form.StringGridBerechneterStandortGeo, 0, 1), QString::fromUtf8("Länge"));
   EXPECT_FALSE(form.TimerBerechnung->isActive());
   EXPECT_EQ(form.BitBtnBerechne->text(), "Positionsbestimmung starten");
   for (int n = 1; n <= 24; ++n)
