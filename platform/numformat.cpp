@@ -61,8 +61,12 @@ std::string formatFixed(long double value, int decimals, int precision,
   // how many digits the integer part has.
   std::string_view scientific =
       write(buffer, value, std::chars_format::scientific, precision - 1);
-  const auto e = scientific.find('e');
-  const int exponent = e == std::string_view::npos ? 0 : std::atoi(scientific.data() + e + 1);
+  int exponent = 0;
+  if (const auto e = scientific.find('e'); e != std::string_view::npos) {
+    const char* digits = scientific.data() + e + 1;
+    if (*digits == '+') ++digits;  // from_chars takes a minus sign only
+    std::from_chars(digits, scientific.data() + scientific.size(), exponent);
+  }
   const bool zero = value == 0;
   const int integerDigits = zero ? 1 : exponent + 1;
 

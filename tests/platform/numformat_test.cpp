@@ -94,6 +94,17 @@ TEST(FormatFixed, MoreIntegerDigitsThanPrecisionGoScientific) {
   EXPECT_EQ(formatFixed(99999999.0L, 3, 8, ","), "99999999,000");
 }
 
+TEST(FormatFixed, EachTextIsReadOnlyAsFarAsItWasWritten) {
+  // A long text first leaves digits behind in the working buffer; they must not
+  // lengthen the exponent of the shorter texts that follow.
+  for (int round = 0; round < 3; ++round) {
+    EXPECT_EQ(formatFixed(-1.23456789012345678901234567e-300L, 60, 30, "."),
+              "0.000000000000000000000000000000000000000000000000000000000000");
+    EXPECT_EQ(formatFixed(21010.59001998269L, 3, 8, ","), "21010,590");
+    EXPECT_EQ(formatFixed(123456789.0L, 3, 8, ","), "1,2345679E+08");
+  }
+}
+
 TEST(FormatFixed, NoNegativeZero) {
   EXPECT_EQ(formatFixed(-0.0L, 3, 18, ","), "0,000");
   EXPECT_EQ(formatFixed(-0.0004L, 3, 18, ","), "0,000");

@@ -259,7 +259,11 @@ TEST_F(Determination, FindsThePositionAndShowsTheSignals) {
     const TListenElement* e = receiver->signalAt(first - 1 + row);
     EXPECT_EQ(cell(form.StringGridSatelliten, 0, row), QString::number(e->number));
     EXPECT_EQ(cell(form.StringGridSatelliten, 4, row), QString::number(e->runTime / 1000000));
+    EXPECT_EQ(cell(form.StringGridSatelliten, 5, row),
+              QString::number(e->runTime % 1000000 / 1000));
     EXPECT_EQ(cell(form.StringGridSatelliten, 6, row), QString::number(e->runTime % 1000));
+    EXPECT_EQ(cell(form.StringGridSatelliten, 1, row), formatNumber(e->position.x, 3, 8));
+    EXPECT_EQ(cell(form.StringGridSatelliten, 3, row), formatNumber(e->position.z, 3, 8));
   }
   Click(form.BitBtnBerechne);
   EXPECT_FALSE(form.TimerBerechnung->isActive());
