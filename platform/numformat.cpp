@@ -82,7 +82,7 @@ std::string formatFixed(long double value, int decimals, int precision,
     text.append(std::size_t(decimals - std::max(allowed, 0)), '0');
   }
   if (decimals == 0 && !text.empty() && text.back() == '.') text.pop_back();
-  if (text.front() == '-' &&
+  if (!text.empty() && text.front() == '-' &&
       std::none_of(text.begin(), text.end(), [](char c) { return c >= '1' && c <= '9'; })) {
     text.erase(0, 1);
   }
