@@ -29,7 +29,52 @@ void BM_InsertSorted(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_InsertSorted)->Arg(16)->Arg(256)->Arg(4096);
+BENCHMARK(BM_InsertSorted)->Arg(16)->Arg(256)->Arg(4096)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// A list filled to its limit of 65535 elements by appending.
+void BM_Append(benchmark::State& state) {
+  const auto input = values(static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) {
+    TListe list;
+    for (auto v : input) list.append(std::make_unique<TInteger>(v));
+    benchmark::DoNotOptimize(list.count());
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_Append)->Arg(65535)->Unit(benchmark::kMillisecond);
+
+// Saving and loading a full list of 65535 TInteger elements.
+void BM_SaveIntegers(benchmark::State& state) {
+  TListe list;
+  for (auto v : values(65535)) list.append(std::make_unique<TInteger>(v));
+  std::vector<std::uint8_t> out;
+  for (auto _ : state) {
+    out.clear();
+    TWriter writer(out);
+    list.save(writer);
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(out.size()));
+}
+BENCHMARK(BM_SaveIntegers)->Unit(benchmark::kMillisecond);
+
+void BM_LoadIntegers(benchmark::State& state) {
+  TListe list;
+  for (auto v : values(65535)) list.append(std::make_unique<TInteger>(v));
+  std::vector<std::uint8_t> bytes;
+  {
+    TWriter writer(bytes);
+    list.save(writer);
+  }
+  for (auto _ : state) {
+    TListe loaded;
+    TReader reader(bytes);
+    loaded.load(reader);
+    benchmark::DoNotOptimize(loaded.count());
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
+}
+BENCHMARK(BM_LoadIntegers)->Unit(benchmark::kMillisecond);
 
 void BM_LookUp(benchmark::State& state) {
   const auto input = values(static_cast<std::size_t>(state.range(0)));

@@ -2,6 +2,8 @@
 // main window's timer, run synchronously.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <ctime>
 #include <cmath>
 #include <random>
 #include <vector>
@@ -9,6 +11,13 @@
 #include "model/GpsUnit.h"
 
 namespace {
+
+// CPU time of this thread: on a busy machine wall time would measure the others.
+double threadMicros() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return t.tv_sec * 1e6 + t.tv_nsec * 1e-3;
+}
 
 std::vector<TVektorR3> receivers(int count) {
   std::mt19937_64 rng(7);
@@ -42,6 +51,71 @@ void BM_Determination(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Determination);
+
+// The same determinations one by one: median, 95th percentile and longest freeze of
+// the window, in microseconds of CPU time.
+void BM_DeterminationSpread(benchmark::State& state) {
+  const auto positions = receivers(300);
+  TSatellitenSchar sky;
+  std::vector<double> micros;
+  for (auto _ : state) {
+    micros.clear();
+    for (const TVektorR3& position : positions) {
+      const double start = threadMicros();
+      TEmpfaenger receiver;
+      receiver.clock.receiveSignals(position, sky);
+      TVektorR3 p{};
+      const int n = receiver.signalCount();
+      for (int first = 0; first <= n - 4; ++first) {
+        receiver.determinePosition(first, p);
+        if (!receiver.failed) break;
+      }
+      benchmark::DoNotOptimize(p);
+      micros.push_back(threadMicros() - start);
+    }
+  }
+  std::sort(micros.begin(), micros.end());
+  state.counters["median_us"] = micros[micros.size() / 2];
+  state.counters["p95_us"] = micros[micros.size() * 95 / 100];
+  state.counters["max_us"] = micros.back();
+}
+BENCHMARK(BM_DeterminationSpread)->Unit(benchmark::kMillisecond);
+
+std::int64_t iterationCount = 0;
+std::int64_t countingClock() {
+  ++iterationCount;
+  return 0;
+}
+
+// Cost of one iteration of the fix (intersection, comparison with the fourth
+// sphere, correction, time check), over windows that need many iterations.
+void BM_FixIteration(benchmark::State& state) {
+  const auto positions = receivers(300);
+  TSatellitenSchar sky;
+  const auto previous = TEmpfaenger::setTimeSource(countingClock);
+  std::vector<std::unique_ptr<TEmpfaenger>> slow;
+  for (const TVektorR3& position : positions) {
+    auto receiver = std::make_unique<TEmpfaenger>();
+    receiver->clock.receiveSignals(position, sky);
+    if (receiver->signalCount() < 4) continue;
+    TVektorR3 p{};
+    iterationCount = 0;
+    receiver->determinePosition(0, p);
+    if (!receiver->failed && iterationCount > 200) slow.push_back(std::move(receiver));
+  }
+  iterationCount = 0;
+  const double start = threadMicros();
+  for (auto _ : state) {
+    for (auto& receiver : slow) {
+      TVektorR3 p{};
+      receiver->determinePosition(0, p);
+      benchmark::DoNotOptimize(p);
+    }
+  }
+  state.counters["ns_per_iteration"] = (threadMicros() - start) * 1000 / double(iterationCount);
+  TEmpfaenger::setTimeSource(previous);
+}
+BENCHMARK(BM_FixIteration)->Unit(benchmark::kMillisecond);
 
 void BM_ReceiveSignals(benchmark::State& state) {
   const auto positions = receivers(64);

@@ -196,7 +196,11 @@ void TWriter::WriteString(std::string_view cp1252) {
   put(utf8.data(), utf8.size());
 }
 
-void TWriter::WriteChar(char c) { WriteString(std::string_view(&c, 1)); }
+// Always the one code page byte: a character is not a text, so it never takes the UTF-8 form.
+void TWriter::WriteChar(char c) {
+  const std::uint8_t b[3] = {streamtags::String, 1, static_cast<std::uint8_t>(c)};
+  put(b, 3);
+}
 
 void TWriter::WriteBoolean(bool value) { putByte(value ? streamtags::True : streamtags::False); }
 

@@ -474,7 +474,10 @@ void TEuklidGeoR3::projectOntoImagePlane(TVektorR3 Z, const TGeradeR3& projectin
   TVektorR3 e1 = crossProduct({0, 0, 1}, n);
   // Looking along the z axis: any horizontal axis will do.
   if (isNullVectorR3(e1)) e1 = {1, 0, 0};
-  e1 = multiply(e1, 1 / length(e1));
+  // Divided by the length, unlike normalize, which multiplies by its reciprocal:
+  // the two differ in the last bit, and every drawn point goes through this axis.
+  const long double len = length(e1);
+  e1 = {e1.x / len, e1.y / len, e1.z / len};
   const TVektorR3 e2 = crossProduct(n, e1);
   image = {{0, 0, 0}, e1, e2};
   std::uint8_t code = 0;

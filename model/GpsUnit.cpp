@@ -38,23 +38,58 @@ void TEmpfaenger::adjustRadii(long double delta) {
   for (int i = 1; i <= 4; ++i) spheres[i].radius += delta;
 }
 
+namespace {
+
+using G = TEuklidGeoR3;
+
+bool cutsOrTouches(std::uint8_t relation) { return relation == 2 || relation == 4 || relation == 5; }
+
+// The plane of the circle in which two spheres meet, as intersectSpheres gives it:
+// the radical plane, in the parametric form of planeToParametric. The same
+// arithmetic, without the circle's centre and radius, which the fix never reads.
+TEbeneR3 radicalPlane(const TKugelR3& K1, const TKugelR3& K2) {
+  const TVektorR3 m1 = K1.center, m2 = K2.center;
+  const TVektorR3 n = G::multiply(G::differenceR3(m2, m1), 2);
+  const long double d =
+      K1.radius * K1.radius - K2.radius * K2.radius - G::dotProduct(m1, m1) + G::dotProduct(m2, m2);
+  if (n.x != 0) return {{d / n.x, 0, 0}, {-n.y / n.x, 1, 0}, {-n.z / n.x, 0, 1}};
+  if (n.y != 0) return {{0, d / n.y, 0}, {1, 0, 0}, {0, -n.z / n.y, 1}};
+  return {{0, 0, d / n.z}, {1, 0, 0}, {0, 1, 0}};
+}
+
+// intersectPlanes for two planes of that form (whose directions are independent by
+// construction): true with the line when they meet in exactly one line.
+bool meetInALine(const TEbeneR3& E1, const TEbeneR3& E2, TGeradeR3& line) {
+  const TVektorR3 n = G::crossProduct(E1.direction1, E1.direction2);
+  const long double d = G::dotProduct(n, E1.point);
+  const TVektorR3 P = E2.point, u = E2.direction1, v = E2.direction2;
+  const long double alpha = G::dotProduct(n, u);
+  const long double beta = G::dotProduct(n, v);
+  const long double gamma = d - G::dotProduct(n, P);
+  if (G::isZero(alpha)) {
+    if (G::isZero(beta)) return false;
+    line = {G::sum(P, G::multiply(v, gamma / beta)), u};
+    return true;
+  }
+  line = {G::sum(P, G::multiply(u, gamma / alpha)), G::sum(v, G::multiply(u, -beta / alpha))};
+  return true;
+}
+
+}  // namespace
+
 void TEmpfaenger::intersectThreeSpheres(TVektorR3& point) {
-  std::uint8_t relation12 = 0;
-  std::uint8_t relation13 = 0;
-  TKreisR3 circle12{};
-  TKreisR3 circle13{};
-  geo.intersectSpheres(spheres[1], spheres[2], relation12, circle12);
-  geo.intersectSpheres(spheres[1], spheres[3], relation13, circle13);
-  // Without a common circle (or touching point) there is nothing to intersect.
-  const auto meets = [](std::uint8_t r) { return r == 2 || r == 4 || r == 5; };
-  if (!meets(relation12) || !meets(relation13)) {
+  // A sphere whose radius a correction made zero or negative fails the check of
+  // intersectSpheres; spheres without a common circle leave nothing to intersect.
+  if (spheres[1].radius <= 0 || spheres[2].radius <= 0 || spheres[3].radius <= 0 ||
+      !cutsOrTouches(G::sphereRelation(spheres[1], spheres[2])) ||
+      !cutsOrTouches(G::sphereRelation(spheres[1], spheres[3]))) {
     failed = true;
     return;
   }
-  std::uint8_t lineCode = 0;
   TGeradeR3 line{};
-  geo.intersectPlanes(circle12.plane, circle13.plane, lineCode, line);
-  if (lineCode != 2) {
+  if (!meetInALine(radicalPlane(spheres[1], spheres[2]), radicalPlane(spheres[1], spheres[3]),
+                   line) ||
+      G::isNullVectorR3(line.direction)) {
     failed = true;
     return;
   }
@@ -66,8 +101,8 @@ void TEmpfaenger::intersectThreeSpheres(TVektorR3& point) {
     return;
   }
   // The mirror image far out in space is no position on the earth.
-  const long double d1 = geo.distance(candidates.first, clock.earthCenter);
-  const long double d2 = geo.distance(candidates.second, clock.earthCenter);
+  const long double d1 = G::distance(candidates.first, clock.earthCenter);
+  const long double d2 = G::distance(candidates.second, clock.earthCenter);
   point = d1 < d2 ? candidates.first : candidates.second;
 }
 

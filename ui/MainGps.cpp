@@ -365,17 +365,28 @@ void TFormMain::SpeedButton2DDemoClick() {
 void TFormMain::SpeedButton3DDemoClick() {
   if (!form3DDemo_) return;
   showInFront(form3DDemo_);
-  // The picture starts black until the first OK. A fill with the brush alone: the pen
-  // the last frame left behind would otherwise frame the picture in its colour.
+  // The picture starts black until the first OK; the outline too, whatever pen the
+  // last frame left.
   platform::Canvas& canvas = form3DDemo_->Image->canvas();
-  const platform::PenStyle penStyle = canvas.penStyle();
   canvas.setBrushColor(platform::colors::black);
-  canvas.setPenStyle(platform::PenStyle::Clear);
+  canvas.setBrushStyle(platform::BrushStyle::Solid);
+  canvas.setPenColor(platform::colors::black);
   canvas.rectangle(0, 0, form3DDemo_->width(), form3DDemo_->height());
-  canvas.setPenStyle(penStyle);
 }
 
 void TFormMain::SpeedButtonBeendenClick() {
+  releaseModel();
+  QApplication::quit();
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+  releaseModel();
+  QApplication::quit();
+  QWidget::closeEvent(event);
+}
+
+// Stops every timer first, so that no handler runs on freed objects.
+void TFormMain::releaseModel() {
   TimerSatellitenSchar->stop();
   TimerEmpfaenger->stop();
   TimerBerechnung->stop();
@@ -386,13 +397,6 @@ void TFormMain::SpeedButtonBeendenClick() {
   if (form3DDemo_) form3DDemo_->releaseScene();
   // Clicks still queued before the loop ends must not reach the freed objects.
   setEnabled(false);
-  QApplication::quit();
-}
-
-// The main window's closing ends the program, even while other windows are open.
-void TFormMain::closeEvent(QCloseEvent* event) {
-  QWidget::closeEvent(event);
-  if (event->isAccepted()) QCoreApplication::exit(0);
 }
 
 

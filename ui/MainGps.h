@@ -103,10 +103,12 @@ class TFormMain : public QWidget {
   void BitBtnBerechneClick();
 
  protected:
+  // Closing the main window ends the program, whatever other windows are open.
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void buildLayout();
+  void releaseModel();
   void FormCreate();
   void initGrids();
   void fitTitle(QGroupBox* box);

@@ -49,6 +49,10 @@ QPainter& QtCanvas::painter() {
 }
 
 void QtCanvas::applyPen(QPainter& p) const {
+  const Pen wanted{penColor(), penWidth(), penStyle()};
+  if (penApplied_ && appliedPen_.color == wanted.color && appliedPen_.width == wanted.width &&
+      appliedPen_.style == wanted.style && p.pen().style() != Qt::NoPen)
+    return;
   Qt::PenStyle style = Qt::SolidLine;
   switch (penStyle()) {
     case platform::PenStyle::Solid: style = Qt::SolidLine; break;
@@ -60,10 +64,19 @@ void QtCanvas::applyPen(QPainter& p) const {
   }
   QPen pen(toQColor(penColor()));
   pen.setStyle(style);
-  pen.setWidthF(penWidth() <= 1 ? 1.0 : penWidth());
-  pen.setCapStyle(Qt::RoundCap);
-  pen.setJoinStyle(Qt::RoundJoin);
+  if (penWidth() <= 1) {
+    // Hairlines take the rasteriser's fast path: a 3D frame draws tens of
+    // thousands of them.
+    pen.setWidth(0);
+    pen.setCosmetic(true);
+  } else {
+    pen.setWidth(penWidth());
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+  }
   p.setPen(pen);
+  appliedPen_ = wanted;
+  penApplied_ = style != Qt::NoPen;
 }
 
 void QtCanvas::applyBrush(QPainter& p) const {
@@ -118,6 +131,7 @@ void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
   p.setRenderHint(QPainter::Antialiasing, false);
   applyBrush(p);
   p.setPen(Qt::NoPen);
+  penApplied_ = false;
   if (brushStyle() == platform::BrushStyle::Solid) p.drawRect(QRect(x1, y1, x2 - x1, y2 - y1));
   if (penStyle() != platform::PenStyle::Clear) {
     applyPen(p);
@@ -136,6 +150,7 @@ void QtCanvas::textOut(int x, int y, const std::string& utf8) {
   const QRect box(x, y, metrics.horizontalAdvance(text), metrics.height());
   if (brushStyle() == platform::BrushStyle::Solid) p.fillRect(box, toQColor(brushColor()));
   p.setPen(toQColor(font().color));
+  penApplied_ = false;
   p.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
 }
 
@@ -150,25 +165,34 @@ int QtCanvas::textHeight(const std::string&) {
 void QtCanvas::finish() {
   flush();
   painter_.reset();
+  penApplied_ = false;
 }
 
-// Schedules a repaint of its control after every drawing call.
+// Schedules one repaint of its control for all drawing since the last paint.
 class ImageControl::UpdatingCanvas : public QtCanvas {
  public:
   UpdatingCanvas(QImage* image, QWidget* owner) : QtCanvas(image), owner_(owner) {}
-  void lineTo(int x, int y) override { QtCanvas::lineTo(x, y), owner_->update(); }
+  void lineTo(int x, int y) override { QtCanvas::lineTo(x, y), changed(); }
   void ellipse(int x1, int y1, int x2, int y2) override {
-    QtCanvas::ellipse(x1, y1, x2, y2), owner_->update();
+    QtCanvas::ellipse(x1, y1, x2, y2), changed();
   }
   void rectangle(int x1, int y1, int x2, int y2) override {
-    QtCanvas::rectangle(x1, y1, x2, y2), owner_->update();
+    QtCanvas::rectangle(x1, y1, x2, y2), changed();
   }
   void textOut(int x, int y, const std::string& t) override {
-    QtCanvas::textOut(x, y, t), owner_->update();
+    QtCanvas::textOut(x, y, t), changed();
   }
+  void shown() { updatePending_ = false; }
 
  private:
+  void changed() {
+    if (updatePending_) return;
+    updatePending_ = true;
+    owner_->update();
+  }
+
   QWidget* owner_;
+  bool updatePending_ = false;
 };
 
 ImageControl::ImageControl(int width, int height, QWidget* parent) : QWidget(parent) {
@@ -194,6 +218,7 @@ const QImage& ImageControl::image() {
 
 void ImageControl::paintEvent(QPaintEvent* event) {
   canvas_->finish();
+  canvas_->shown();
   QPainter p(this);
   p.drawImage(event->rect(), image_,
               QRectF(event->rect().topLeft() * image_.devicePixelRatio(),

@@ -41,6 +41,10 @@ class QtCanvas : public platform::Canvas {
   QImage* image_;
   std::unique_ptr<QPainter> painter_;
   QPolygon pending_;
+  // The pen last handed to the painter; other drawing calls set the painter's pen
+  // directly and clear this.
+  mutable Pen appliedPen_;
+  mutable bool penApplied_ = false;
 };
 
 // An image control: owns a bitmap of a fixed logical size, shown 1:1 and kept crisp
@@ -58,7 +62,7 @@ class ImageControl : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QImage image_;
-  std::unique_ptr<QtCanvas> canvas_;
   class UpdatingCanvas;
+  QImage image_;
+  std::unique_ptr<UpdatingCanvas> canvas_;
 };

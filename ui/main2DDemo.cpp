@@ -28,6 +28,9 @@ TForm2DDemo::TForm2DDemo(QWidget* parent) : QWidget(parent) {
   setWindowTitle("2D-Demonstration");
   move(56, 117);
   setFixedSize(929, 495);
+  // Only the main window's closing ends the program: an open demonstration must not
+  // keep it running.
+  setAttribute(Qt::WA_QuitOnClose, false);
 
   Image = new ImageControl(521, 425, this);
   Image->setObjectName("Image");
@@ -100,6 +103,8 @@ void TForm2DDemo::sync() {
 
 void TForm2DDemo::startDemo() {
   if (ablauf_->released()) return;
+  // A minimised window would stay out of sight of the class.
+  setWindowState(windowState() & ~Qt::WindowMinimized);
   show();
   // Brings it to the front when it was already open behind the main window; the
   // offscreen platform of the tests can not raise windows and would only complain.

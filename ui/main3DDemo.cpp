@@ -242,6 +242,10 @@ void TForm3DDemo::BitBtnAnhaltenClick() {
     Timer3DDemo->start();
     BitBtnAnhalten->setText(QStringLiteral("Anhalten"));
     enableButtons(true, true);
+    // A rotation paused with the animation turns on again: it keeps the other one
+    // locked, so that the two never run at once.
+    if (aequatorRunning) BitBtnNordpol->setEnabled(false);
+    if (nordpolRunning) BitBtnAequator->setEnabled(false);
   }
 }
 

@@ -73,6 +73,19 @@ TEST(ElementStream, StringsByLengthAndCharacterSet) {
   EXPECT_EQ(writtenString("\x80"), bytesOf({20, 3, 0, 0, 0, 0xE2, 0x82, 0xAC}));
 }
 
+TEST(ElementStream, CharIsAlwaysAOneByteShortString) {
+  // Unlike a text, a character above 127 keeps tag 6 and its code page byte.
+  TChar umlaut('\xE4'), euro('\x80');
+  EXPECT_EQ(saved(umlaut), bytesOf({6, 1, 0xE4}));
+  EXPECT_EQ(saved(euro), bytesOf({6, 1, 0x80}));
+  Bytes out;
+  TWriter writer(out);
+  writer.WriteChar('\xFF');
+  EXPECT_EQ(out, bytesOf({6, 1, 0xFF}));
+  TString text("\xE4");
+  EXPECT_EQ(saved(text), bytesOf({20, 2, 0, 0, 0, 0xC3, 0xA4}));
+}
+
 TEST(ElementStream, ExtendedIsTheTenByteX87Image) {
   TExtended one(1.0L, 0.0L);
   EXPECT_EQ(saved(one), bytesOf({5, 0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F}));

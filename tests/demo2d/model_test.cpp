@@ -206,6 +206,27 @@ TEST(DemoEmpfaenger, DeviationOfExactlyOneIsCorrect) {
   EXPECT_NEAR(g.receiver.previousDeviation, 1.0001L, 1e-15);
 }
 
+TEST(DemoEmpfaenger, OfTwoPointsEquallyFarFromTheEarthTheSecondIsTaken) {
+  // Centres on a line through the earth's centre: the common points (4, 13) and (-4, 13)
+  // mirror each other across it.
+  HandMadeReceiver h;
+  TDemoEmpfaenger& r = h.receiver;
+  r.circles[1] = {{0, 10}, 5};
+  r.circles[2] = {{0, 16}, 5};
+  r.circles[3] = {{0, 40}, 27.5L};
+  TEuklidGeoR2 geo;
+  std::uint8_t relation = 0;
+  TPunktpaarR2 points;
+  geo.intersectCircles(r.circles[1], r.circles[2], relation, points);
+  ASSERT_EQ(relation, 4);
+  ASSERT_NE(points.first, points.second);
+  ASSERT_EQ(TEuklidGeoR2::distanceR2(points.first, {0, 0}), TEuklidGeoR2::distanceR2(points.second, {0, 0}));
+  TVektorR2 point{};
+  r.determinePosition(point);
+  EXPECT_EQ(point, points.second);
+  EXPECT_TRUE(r.correct);  // 27.5 - 27.29 from (0, 40)
+}
+
 TEST(DemoEmpfaenger, CorrectionTurnsRoundWhenItDidNotHelpAndStopsWhenItStalls) {
   HandMadeReceiver h;
   TDemoEmpfaenger& r = h.receiver;
@@ -225,6 +246,12 @@ TEST(DemoEmpfaenger, CorrectionTurnsRoundWhenItDidNotHelpAndStopsWhenItStalls) {
   EXPECT_FALSE(r.correct);
   EXPECT_EQ(r.circles[1].radius, 2);
   EXPECT_EQ(r.circles[3].radius, 17);
+
+  h.meetAtZeroSeven(20);
+  r.previousDeviation = -3;  // overshot to the same size: no better, so the other way
+  r.determinePosition(point);
+  EXPECT_FALSE(r.correct);
+  EXPECT_EQ(r.circles[1].radius, 8);
 
   h.meetAtZeroSeven(20);
   r.previousDeviation = 3.000001L;  // no more progress: accepted as it is

@@ -294,4 +294,25 @@ TEST(SpatialProjections, ImagePlaneAndImagePoints) {
   EXPECT_EQ(image.point, (TVektorR3{0, 0, 0}));
 }
 
+TEST(SpatialProjections, FirstAxisIsDividedByItsLength) {
+  // e1 / length(e1), componentwise: multiplying by the reciprocal, as normalize
+  // does, differs in the last bit for these eyes.
+  TEuklidGeoR3 geo;
+  for (const TVektorR3 eye : {TVektorR3{1, -20, 5}, TVektorR3{2, -30, 0}, TVektorR3{1, -10, 10}}) {
+    const TVektorR3 n = TEuklidGeoR3::normalize(eye);
+    const TVektorR3 e1 = TEuklidGeoR3::crossProduct({0, 0, 1}, n);
+    const long double len = TEuklidGeoR3::length(e1);
+    const TVektorR3 axis{e1.x / len, e1.y / len, e1.z / len};
+    for (bool central : {false, true}) {
+      TEbeneR3 image;
+      if (central)
+        geo.centralProjection({3, 4, 5}, eye, image);
+      else
+        geo.parallelProjection({3, 4, 5}, eye, image);
+      EXPECT_EQ(image.direction1, axis) << double(eye.x) << " " << double(eye.y) << " " << double(eye.z);
+      EXPECT_EQ(image.direction2, TEuklidGeoR3::crossProduct(n, axis));
+    }
+  }
+}
+
 }  // namespace

@@ -51,6 +51,27 @@ TEST(Clock, FictiveRunTimesKeepTheDifferences) {
   EXPECT_EQ(clock.windowStart, 0);
 }
 
+TEST(Clock, ASecondCallAddsToTheListAndTakesItsRunTimesAsTrueOnes) {
+  HandMadeSky s;
+  s.place(3, {6371 + 20000, 0, 0});
+  s.place(9, upFrom(kOnSurface, 21000));
+  TUhr clock;
+  clock.receiveSignals(kOnSurface, s.sky);
+  clock.receiveSignals(kOnSurface, s.sky);
+  const auto signals = signalsOf(clock);
+  ASSERT_EQ(signals.size(), 4u);
+  // The new true 66666667 ns goes first (in front of the fictive 70 ms), and
+  // every run time is then shifted by 70000000 - 66666667.
+  EXPECT_EQ(signals[0]->number, 3);
+  EXPECT_EQ(signals[0]->runTime, 70000000);
+  EXPECT_EQ(signals[1]->number, 9);
+  EXPECT_EQ(signals[1]->runTime, 73333333);
+  EXPECT_EQ(signals[2]->number, 3);
+  EXPECT_EQ(signals[2]->runTime, 73333333);
+  EXPECT_EQ(signals[3]->number, 9);
+  EXPECT_EQ(signals[3]->runTime, 76666666);
+}
+
 TEST(Clock, ASingleSignalGets70MillisecondsWhateverItsDistance) {
   HandMadeSky s;
   s.place(5, upFrom(kOnSurface, 25000));

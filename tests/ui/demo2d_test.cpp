@@ -6,6 +6,7 @@
 
 #include "platform/random.h"
 #include "tests/support/RecordingMessages.h"
+#include "ui/MainGps.h"
 #include "ui/demoGpsUnit.h"
 #include "ui/main2DDemo.h"
 
@@ -109,6 +110,17 @@ TEST(Form2DDemo, StartRunsTheTimerAndOkWalksThroughTheSteps) {
   EXPECT_EQ(form.ablauf().step, 1);
 }
 
+TEST(Form2DDemo, StartBringsBackAMinimisedWindow) {
+  TForm2DDemo form;
+  form.startDemo();
+  form.showMinimized();
+  ASSERT_TRUE(form.isMinimized());
+  form.startDemo();
+  EXPECT_FALSE(form.isMinimized());
+  EXPECT_TRUE(form.isVisible());
+  form.hide();
+}
+
 TEST(Form2DDemo, TheFrameCloseBoxOnlyHides) {
   TForm2DDemo form;
   form.startDemo();
@@ -182,4 +194,18 @@ TEST(Form2DDemo, ScreenshotAtStepFive) {
   if (!dir.isEmpty()) {
     EXPECT_TRUE(shot.save(QDir(QString::fromLocal8Bit(dir)).filePath("demo2d.png")));
   }
+}
+
+// The main window's close box ends the program even while the demonstration is open.
+TEST(Form2DDemo, ClosingTheMainWindowEndsTheProgramWhileTheDemoIsOpen) {
+  TFormMain main;
+  TForm2DDemo demo;
+  main.setCompanions(&demo, nullptr, nullptr);
+  main.show();
+  main.SpeedButton2DDemo->click();
+  ASSERT_TRUE(demo.isVisible());
+  QTimer::singleShot(0, &main, [&] { main.close(); });
+  QTimer::singleShot(3000, [] { QApplication::exit(99); });  // the loop would run on
+  EXPECT_EQ(QApplication::exec(), 0);
+  demo.hide();
 }

@@ -251,6 +251,24 @@ TEST(Demo3DWindow, AnhaltenPausesAndResumes) {
   EXPECT_TRUE(form.BitBtnNordpol->isEnabled());
 }
 
+TEST(Demo3DWindow, ARotationPausedWithTheAnimationStillLocksTheOtherOne) {
+  TForm3DDemo form(bavaria);
+  click(form.BitBtnOk);
+  click(form.BitBtnNordpol);
+  form.Timer3DDemoTimer();
+  click(form.BitBtnAnhalten);
+  EXPECT_FALSE(form.BitBtnNordpol->isEnabled());
+  click(form.BitBtnAnhalten);
+  EXPECT_TRUE(form.nordpolRunning);
+  EXPECT_EQ(form.BitBtnNordpol->text(), "Stop");
+  EXPECT_TRUE(form.BitBtnNordpol->isEnabled());
+  EXPECT_FALSE(form.BitBtnAequator->isEnabled());
+  EXPECT_FALSE(form.BitBtnCancel->isEnabled());
+  form.Timer3DDemoTimer();
+  EXPECT_EQ(form.LabeledEditNordpol->text(), "4");
+  EXPECT_EQ(form.LabeledEditAequator->text(), "2");  // the other angle stays
+}
+
 TEST(Demo3DWindow, AlgorithmusStopsARunningRotation) {
   TForm3DDemo form(bavaria);
   click(form.BitBtnOk);

@@ -237,19 +237,18 @@ TEST(MainWindow, The3DButtonShowsABlackPictureAndBeendenReleasesTheScene) {
   demo.hide();
 }
 
-TEST(MainWindow, ClosingTheMainWindowEndsTheProgramWhileOthersAreOpen) {
+TEST(MainWindow, ClosingTheMainWindowEndsTheProgramEvenWithADemoOpen) {
   TFormMain form;
-  TAboutBox about;
-  form.setCompanions(nullptr, nullptr, &about);
+  TForm2DDemo demo;
+  form.setCompanions(&demo, nullptr, nullptr);
   form.show();
-  form.SpeedButtonInfo->click();
+  form.SpeedButton2DDemo->click();
   QTimer::singleShot(0, &form, [&] { form.close(); });
-  QTimer guard;  // against a loop that goes on; dies with the test
-  guard.setSingleShot(true);
-  QObject::connect(&guard, &QTimer::timeout, [] { QApplication::exit(99); });
-  guard.start(3000);
+  QTimer::singleShot(5000, [] { QApplication::exit(99); });
   EXPECT_EQ(QApplication::exec(), 0);
-  about.hide();
+  EXPECT_FALSE(form.TimerSatellitenSchar->isActive());
+  EXPECT_FALSE(demo.findChild<QTimer*>("DemoTimer")->isActive());
+  demo.hide();
 }
 
 TEST(MainWindow, AfterBeendenLateClicksReachNothing) {

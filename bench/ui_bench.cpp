@@ -1,0 +1,89 @@
+// What a teacher waits for in the main window: start-up until the window is shown,
+// and the satellite tick that runs every two seconds.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <memory>
+
+#include "ui/MainGps.h"
+#include "ui/QtPlatform.h"
+#include "ui/UnitAbout.h"
+#include "ui/main2DDemo.h"
+#include "ui/QtCanvas.h"
+#include "ui/dreiDDemo.h"
+#include "ui/main3DDemo.h"
+
+namespace {
+
+void BM_StartUpToMainWindowShown(benchmark::State& state) {
+  for (auto _ : state) {
+    auto formMain = std::make_unique<TFormMain>();
+    TForm2DDemo form2DDemo;
+    TForm3DDemo form3DDemo([&] { return formMain->erzeugePosition(); });
+    TAboutBox aboutBox;
+    formMain->show();
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(formMain.get());
+  }
+}
+BENCHMARK(BM_StartUpToMainWindowShown)->Unit(benchmark::kMillisecond);
+
+// moveSatellites and the refresh of the 24 table rows.
+void BM_SatelliteTick(benchmark::State& state) {
+  TFormMain form;
+  form.show();
+  QApplication::processEvents();
+  for (auto _ : state) {
+    form.TimerSatellitenScharTimer();
+    QApplication::processEvents();  // includes repainting the table
+  }
+}
+BENCHMARK(BM_SatelliteTick)->Unit(benchmark::kMicrosecond);
+
+TGeoPosition munich() {
+  TGeoPosition p;
+  p.eastWest = 'O';
+  p.longitude = {11, 34.5L};
+  p.northSouth = 'N';
+  p.latitude = {48, 8.25L};
+  p.height = 520;
+  return p;
+}
+
+// 3D frames rendered into the window's 897 x 657 antialiased image, as the timer
+// paints them.
+void BM_3DFreeRunningFrameIntoImage(benchmark::State& state) {
+  ImageControl image(897, 657, nullptr);
+  T3DDemo demo(image.canvas(), 0, munich);
+  demo.rotationAngles.z = 0.03490658503988659L;
+  for (auto _ : state) {
+    demo.drawScene();
+    benchmark::DoNotOptimize(image.image().constBits());
+  }
+}
+BENCHMARK(BM_3DFreeRunningFrameIntoImage)->Unit(benchmark::kMillisecond);
+
+void BM_3DStep6FrameIntoImage(benchmark::State& state) {
+  ImageControl image(897, 657, nullptr);
+  T3DDemo demo(image.canvas(), 0, munich);
+  demo.rotationAngles.z = 0.03490658503988659L;
+  demo.receiver.clock.receiveSignals(demo.receiverPosition, demo.constellation);
+  for (auto _ : state) {
+    demo.receiver.loadSpheres(0);
+    demo.drawAlgorithmStep(6);
+    benchmark::DoNotOptimize(image.image().constBits());
+  }
+}
+BENCHMARK(BM_3DStep6FrameIntoImage)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  installQtPlatform();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
