@@ -136,6 +136,41 @@ TEST_F(Entry, GeographicLimitsAndMessages) {
   }
 }
 
+TEST_F(Entry, ChecksComeInTheirOrder) {
+  // Every cell wrong: mending them one by one brings each message in turn.
+  const std::vector<std::string> geographic = {
+      "Bei der Länge kan nur O oder W stehen",
+      "Bei der Breite kann nur N oder S stehen",
+      "Unzulässiges Zeichen beim Längengrad",
+      "Unzulässiges Zeichen beim Breitengrad",
+      "Unzulässiges Zeichen bei den Längenminuten",
+      "Unzulässiges Zeichen bei den Breitennminuten",
+      "Unzulässiges Zeichen bei der Höhenangabe",
+      "Unzulässiger Standort",
+  };
+  // ew, lonDeg, lonMin, ns, latDeg, latMin, height: wrong, then mended
+  QStringList cells = {"x", "a", "b", "y", "c", "d", "e"};
+  const QStringList good = {"O", "10", "5", "N", "20", "5", "20000"};
+  const int mendOrder[] = {0, 3, 1, 4, 2, 5, 6};
+  for (std::size_t step = 0; step < geographic.size(); ++step) {
+    if (step > 0) cells[mendOrder[step - 1]] = good[mendOrder[step - 1]];
+    enterGeographic(cells[0], cells[1], cells[2], cells[3], cells[4], cells[5], cells[6]);
+    Click(form.BitBtnGeoToCart);
+    EXPECT_EQ(takeMessage(), geographic[step]) << step;
+  }
+  const std::pair<QStringList, std::string> cartesian[] = {
+      {{"x", "y", "z"}, kXMessage},
+      {{"7000", "y", "z"}, "Unzulässiges Zeichen bei der y-Koordinate"},
+      {{"7000", "0", "z"}, "Unzulässiges Zeichen bei der z-Koordinate"},
+      {{"7000", "0", "0"}, "Unzulässiger Standort"},
+  };
+  for (const auto& [c, message] : cartesian) {
+    enterCartesian(c[0], c[1], c[2]);
+    Click(form.BitBtnCartToGeo);
+    EXPECT_EQ(takeMessage(), message) << c.join(" ").toStdString();
+  }
+}
+
 TEST_F(Entry, LowerCaseHemispheresConvertLikeUpperCase) {
   enterGeographic("w", "12", "30,5", "s", "45", "15", "250");
   Click(form.BitBtnGeoToCart);
