@@ -280,6 +280,11 @@ TEST_F(Determination, FindsThePositionAndShowsTheSignals) {
   EXPECT_EQ(cell(form.StringGridBerechneterStandortGeo, 1, 1), "O");
   EXPECT_EQ(cell(form.StringGridBerechneterStandortGeo, 2, 2), "52");
   EXPECT_EQ(cell(form.StringGridBerechneterStandortCart, 0, 1).section(',', 1).size(), 3);
+  // Computed minutes with three decimals, heights with two, the distance with three.
+  EXPECT_EQ(cell(form.StringGridBerechneterStandortGeo, 3, 1).section(',', 1).size(), 3);
+  EXPECT_EQ(cell(form.StringGridBerechneterStandortGeo, 3, 2).section(',', 1).size(), 3);
+  EXPECT_EQ(form.LabeledEditBerechneteHoehe->text().section(',', 1).size(), 2);
+  EXPECT_EQ(form.EditUnterschied->text().section(',', 1).size(), 3);
 
   const TEmpfaenger* r = form.currentReceiver();
   ASSERT_NE(r, nullptr);
