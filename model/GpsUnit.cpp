@@ -42,68 +42,130 @@ namespace {
 
 using G = TEuklidGeoR3;
 
+// The calculator's isEqual and distance, written out so that the innermost loop
+// makes no calls; the arithmetic is the same.
+inline bool same(long double a, long double b) {
+  return std::fabs(a - b) <= geometry_tolerance::equal;
+}
+inline long double distanceOf(TVektorR3 p, TVektorR3 q) {
+  const TVektorR3 d = G::differenceR3(p, q);
+  return std::sqrt(G::dotProduct(d, d));
+}
+
+// The relation of two spheres as sphereRelation gives it, from the distance of
+// their centres.
+inline std::uint8_t relationAt(long double d, long double r1, long double r2) {
+  if (same(d, 0)) return same(r1, r2) ? 3 : 0;
+  if (same(d, std::fabs(r1 - r2))) return 2;
+  if (d < std::fabs(r1 - r2)) return 1;
+  if (same(d, r1 + r2)) return 5;
+  if (d < r1 + r2) return 4;
+  return 6;
+}
+
 bool cutsOrTouches(std::uint8_t relation) { return relation == 2 || relation == 4 || relation == 5; }
 
-// The plane of the circle in which two spheres meet, as intersectSpheres gives it:
-// the radical plane, in the parametric form of planeToParametric. The same
-// arithmetic, without the circle's centre and radius, which the fix never reads.
-TEbeneR3 radicalPlane(const TKugelR3& K1, const TKugelR3& K2) {
-  const TVektorR3 m1 = K1.center, m2 = K2.center;
-  const TVektorR3 n = G::multiply(G::differenceR3(m2, m1), 2);
-  const long double d =
-      K1.radius * K1.radius - K2.radius * K2.radius - G::dotProduct(m1, m1) + G::dotProduct(m2, m2);
-  if (n.x != 0) return {{d / n.x, 0, 0}, {-n.y / n.x, 1, 0}, {-n.z / n.x, 0, 1}};
-  if (n.y != 0) return {{0, d / n.y, 0}, {1, 0, 0}, {0, -n.z / n.y, 1}};
-  return {{0, 0, d / n.z}, {1, 0, 0}, {0, 1, 0}};
-}
+// The radical plane of sphere 1 and sphere k in the parametric form of
+// planeToParametric, split into what depends on the centres alone and the plane
+// point, which moves with the radii.
+struct RadicalPlane {
+  long double centreDistance = 0;
+  TVektorR3 n{};  // 2 (m_k - m_1)
+  long double m1m1 = 0, mkmk = 0;
+  TVektorR3 direction1{}, direction2{};
 
-// intersectPlanes for two planes of that form (whose directions are independent by
-// construction): true with the line when they meet in exactly one line.
-bool meetInALine(const TEbeneR3& E1, const TEbeneR3& E2, TGeradeR3& line) {
-  const TVektorR3 n = G::crossProduct(E1.direction1, E1.direction2);
-  const long double d = G::dotProduct(n, E1.point);
-  const TVektorR3 P = E2.point, u = E2.direction1, v = E2.direction2;
-  const long double alpha = G::dotProduct(n, u);
-  const long double beta = G::dotProduct(n, v);
-  const long double gamma = d - G::dotProduct(n, P);
-  if (G::isZero(alpha)) {
-    if (G::isZero(beta)) return false;
-    line = {G::sum(P, G::multiply(v, gamma / beta)), u};
-    return true;
+  RadicalPlane(const TKugelR3& K1, const TKugelR3& Kk) {
+    const TVektorR3 m1 = K1.center, mk = Kk.center;
+    centreDistance = G::distance(m1, mk);
+    n = G::multiply(G::differenceR3(mk, m1), 2);
+    m1m1 = G::dotProduct(m1, m1);
+    mkmk = G::dotProduct(mk, mk);
+    if (n.x != 0) {
+      direction1 = {-n.y / n.x, 1, 0};
+      direction2 = {-n.z / n.x, 0, 1};
+    } else if (n.y != 0) {
+      direction1 = {1, 0, 0};
+      direction2 = {0, -n.z / n.y, 1};
+    } else {
+      direction1 = {1, 0, 0};
+      direction2 = {0, 1, 0};
+    }
   }
-  line = {G::sum(P, G::multiply(u, gamma / alpha)), G::sum(v, G::multiply(u, -beta / alpha))};
-  return true;
-}
+  TVektorR3 point(long double r1, long double rk) const {
+    const long double d = r1 * r1 - rk * rk - m1m1 + mkmk;
+    if (n.x != 0) return {d / n.x, 0, 0};
+    if (n.y != 0) return {0, d / n.y, 0};
+    return {0, 0, d / n.z};
+  }
+};
 
 }  // namespace
 
-void TEmpfaenger::intersectThreeSpheres(TVektorR3& point) {
-  // A sphere whose radius a correction made zero or negative fails the check of
-  // intersectSpheres; spheres without a common circle leave nothing to intersect.
-  if (spheres[1].radius <= 0 || spheres[2].radius <= 0 || spheres[3].radius <= 0 ||
-      !cutsOrTouches(G::sphereRelation(spheres[1], spheres[2])) ||
-      !cutsOrTouches(G::sphereRelation(spheres[1], spheres[3]))) {
-    failed = true;
-    return;
+// Everything of the three-sphere intersection that depends on the centres alone:
+// the fix changes only the radii, so this is worked out once per window. Each
+// iteration then does the remaining steps of intersectSpheres, intersectPlanes and
+// intersectLineSphere with the same operations, and so gets their results to the
+// last bit, without the circles' centres and radii, which the fix never reads.
+struct TEmpfaenger::Prepared {
+  RadicalPlane plane12, plane13;
+  TVektorR3 normal12{};  // normal of plane 12 as parametricToPlane computes it
+  long double alpha = 0, beta = 0;
+  bool planesMeet = false;
+  TVektorR3 lineDirection{};
+  long double lineDirectionSquared = 0;
+
+  explicit Prepared(const std::array<TKugelR3, 5>& s) : plane12(s[1], s[2]), plane13(s[1], s[3]) {
+    normal12 = G::crossProduct(plane12.direction1, plane12.direction2);
+    alpha = G::dotProduct(normal12, plane13.direction1);
+    beta = G::dotProduct(normal12, plane13.direction2);
+    planesMeet = !(G::isZero(alpha) && G::isZero(beta));
+    if (G::isZero(alpha))
+      lineDirection = plane13.direction1;
+    else
+      lineDirection = G::sum(plane13.direction2, G::multiply(plane13.direction1, -beta / alpha));
+    planesMeet = planesMeet && !G::isNullVectorR3(lineDirection);
+    lineDirectionSquared = G::dotProduct(lineDirection, lineDirection);
   }
-  TGeradeR3 line{};
-  if (!meetInALine(radicalPlane(spheres[1], spheres[2]), radicalPlane(spheres[1], spheres[3]),
-                   line) ||
-      G::isNullVectorR3(line.direction)) {
-    failed = true;
-    return;
-  }
-  std::uint8_t pointCode = 0;
-  TPunktpaarR3 candidates{};
-  geo.intersectLineSphere(line, spheres[1], pointCode, candidates);
-  if (pointCode == 0) {
-    failed = true;
-    return;
-  }
+};
+
+bool TEmpfaenger::intersectPrepared(const Prepared& f, TVektorR3& point) const {
+  const long double r1 = spheres[1].radius, r2 = spheres[2].radius, r3 = spheres[3].radius;
+  // A radius that a correction made zero or negative fails the sphere check; spheres
+  // without a common circle leave nothing to intersect.
+  if (r1 <= 0 || r2 <= 0 || r3 <= 0 || !cutsOrTouches(relationAt(f.plane12.centreDistance, r1, r2)) ||
+      !cutsOrTouches(relationAt(f.plane13.centreDistance, r1, r3)) || !f.planesMeet)
+    return false;
+
+  // The line in which the two planes meet.
+  const TVektorR3 P12 = f.plane12.point(r1, r2), P13 = f.plane13.point(r1, r3);
+  const long double gamma = G::dotProduct(f.normal12, P12) - G::dotProduct(f.normal12, P13);
+  const TVektorR3 linePoint = G::isZero(f.alpha)
+                                  ? G::sum(P13, G::multiply(f.plane13.direction2, gamma / f.beta))
+                                  : G::sum(P13, G::multiply(f.plane13.direction1, gamma / f.alpha));
+
+  // Where it meets sphere 1: t^2 + p t + q = 0 for linePoint + t * direction.
+  const TVektorR3 u = f.lineDirection;
+  const TVektorR3 w = G::differenceR3(linePoint, spheres[1].center);
+  const long double A = f.lineDirectionSquared;
+  const long double p = 2 * G::dotProduct(u, w) / A;
+  const long double q = (G::dotProduct(w, w) - r1 * r1) / A;
+  long double D = p * p / 4 - q;
+  if (same(D, 0)) D = 0;
+  if (D < 0) return false;
+  const long double root = std::sqrt(D);
+  const long double t1 = -p / 2 + root, t2 = -p / 2 - root;
+  const TVektorR3 first = G::sum(G::multiply(u, t1), linePoint);
+  const TVektorR3 second = G::sum(G::multiply(u, t2), linePoint);
+
   // The mirror image far out in space is no position on the earth.
-  const long double d1 = G::distance(candidates.first, clock.earthCenter);
-  const long double d2 = G::distance(candidates.second, clock.earthCenter);
-  point = d1 < d2 ? candidates.first : candidates.second;
+  const long double d1 = distanceOf(first, clock.earthCenter);
+  const long double d2 = distanceOf(second, clock.earthCenter);
+  point = d1 < d2 ? first : second;
+  return true;
+}
+
+void TEmpfaenger::intersectThreeSpheres(TVektorR3& point) {
+  if (!intersectPrepared(Prepared(spheres), point)) failed = true;
 }
 
 void TEmpfaenger::determinePosition(int startIndex, TVektorR3& point) {
@@ -111,11 +173,14 @@ void TEmpfaenger::determinePosition(int startIndex, TVektorR3& point) {
   failed = false;
   bool done = false;
   long double totalCorrection = 0;
+  const Prepared fixed(spheres);  // the centres stay; only the radii change
   const std::int64_t start = timeSource();
   do {
-    intersectThreeSpheres(point);
-    if (failed) break;
-    const long double mismatch = spheres[4].radius - geo.distance(spheres[4].center, point);
+    if (!intersectPrepared(fixed, point)) {
+      failed = true;
+      break;
+    }
+    const long double mismatch = spheres[4].radius - distanceOf(spheres[4].center, point);
     if (std::fabs(mismatch) <= tolerance) {
       done = true;  // a found position counts, however long it took
       break;

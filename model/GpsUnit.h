@@ -41,5 +41,8 @@ class TEmpfaenger {
   std::array<TKugelR3, 5> spheres{};  // 1..4, entry 0 unused
 
  private:
+  struct Prepared;
+  bool intersectPrepared(const Prepared& fixed, TVektorR3& point) const;
+
   TEuklidGeoR3 geo{false};
 };

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
+#include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
+#include <system_error>
 
 namespace platform {
 namespace {
@@ -32,6 +33,13 @@ std::string_view trim(std::string_view text) {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+template <std::size_t N>
+std::string_view write(char (&buffer)[N], long double value, std::chars_format format,
+                       int decimals) {
+  const auto result = std::to_chars(buffer, buffer + N, value, format, decimals);
+  return {buffer, result.ec == std::errc() ? std::size_t(result.ptr - buffer) : 0};
+}
+
 }  // namespace
 
 const std::string& decimalSeparator() { return separatorStorage(); }
@@ -46,29 +54,35 @@ std::string formatFixed(long double value, int decimals, int precision,
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
 
+  // std::to_chars, not printf: the C library's locale (which Qt sets from the
+  // environment) would otherwise choose the decimal point.
   char buffer[128];
   // The decimal exponent after rounding to `precision` significant digits tells
   // how many digits the integer part has.
-  std::snprintf(buffer, sizeof buffer, "%.*Le", precision - 1, value);
-  const char* e = std::strchr(buffer, 'e');
-  const int exponent = e ? std::atoi(e + 1) : 0;
+  std::string_view scientific =
+      write(buffer, value, std::chars_format::scientific, precision - 1);
+  int exponent = 0;
+  if (const auto e = scientific.find('e'); e != std::string_view::npos) {
+    const char* digits = scientific.data() + e + 1;
+    if (*digits == '+') ++digits;  // from_chars takes a minus sign only
+    std::from_chars(digits, scientific.data() + scientific.size(), exponent);
+  }
   const bool zero = value == 0;
   const int integerDigits = zero ? 1 : exponent + 1;
 
-  std::string text;
   if (integerDigits > precision) {
-    std::snprintf(buffer, sizeof buffer, "%.*LE", precision - 1, value);
-    return replacePoint(buffer, separator);
+    std::string text(scientific);
+    std::replace(text.begin(), text.end(), 'e', 'E');
+    return replacePoint(std::move(text), separator);
   }
   const int allowed = std::min(decimals, precision - std::max(integerDigits, 0));
-  std::snprintf(buffer, sizeof buffer, "%.*Lf", std::max(allowed, 0), value);
-  text = buffer;
+  std::string text(write(buffer, value, std::chars_format::fixed, std::max(allowed, 0)));
   if (allowed < decimals) {
     if (allowed <= 0) text += '.';
     text.append(std::size_t(decimals - std::max(allowed, 0)), '0');
   }
   if (decimals == 0 && !text.empty() && text.back() == '.') text.pop_back();
-  if (text.front() == '-' &&
+  if (!text.empty() && text.front() == '-' &&
       std::none_of(text.begin(), text.end(), [](char c) { return c >= '1' && c <= '9'; })) {
     text.erase(0, 1);
   }
@@ -104,8 +118,11 @@ std::optional<long double> parseDecimal(std::string_view text, std::string_view 
     if (expDigits == 0) return std::nullopt;
   }
   if (i != text.size()) return std::nullopt;
+  // strtold_l with the "C" locale: plain strtold follows the C library's locale,
+  // which Qt sets from the environment, and would stop at the point under a German one.
+  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
   errno = 0;
-  const long double value = std::strtold(normal.c_str(), nullptr);
+  const long double value = strtold_l(normal.c_str(), nullptr, cLocale);
   if (errno == ERANGE && std::isinf(value)) return std::nullopt;
   return value;
 }

@@ -118,6 +118,7 @@ void TFormMain::buildLayout() {
   StringGridExakterStandortGeo = new StringGrid(4, 3, 1, 1, g);
   StringGridExakterStandortGeo->setObjectName("StringGridExakterStandortGeo");
   StringGridExakterStandortGeo->setEditableCells(true);
+  // The minutes column is wider than the computed grid's: ten decimals must show in full.
   StringGridExakterStandortGeo->setColumnWidths({60, 34, 58, 112});
   StringGridExakterStandortGeo->setGeometry(10, 126, 60 + 34 + 58 + 112 + 4,
                                             StringGridExakterStandortGeo->heightForRows(3));
@@ -337,8 +338,22 @@ void TFormMain::setCompanions(TForm2DDemo* form2DDemo, TForm3DDemo* form3DDemo, 
   aboutBox_ = aboutBox;
 }
 
+namespace {
+
+// Shows a window and brings it to the front when it was already open behind another;
+// the offscreen platform of the tests can not raise windows and would only complain.
+void showInFront(QWidget* window) {
+  window->show();
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+    window->raise();
+    window->activateWindow();
+  }
+}
+
+}  // namespace
+
 void TFormMain::SpeedButtonInfoClick() {
-  if (aboutBox_) aboutBox_->show();
+  if (aboutBox_) showInFront(aboutBox_);
 }
 
 void TFormMain::SpeedButtonHilfeClick() { platform::openHelpFile(helpFileName); }
@@ -349,9 +364,7 @@ void TFormMain::SpeedButton2DDemoClick() {
 
 void TFormMain::SpeedButton3DDemoClick() {
   if (!form3DDemo_) return;
-  form3DDemo_->show();
-  form3DDemo_->raise();
-  form3DDemo_->activateWindow();
+  showInFront(form3DDemo_);
   // The picture starts black until the first OK; the outline too, whatever pen the
   // last frame left.
   platform::Canvas& canvas = form3DDemo_->Image->canvas();
@@ -382,6 +395,8 @@ void TFormMain::releaseModel() {
   receiver.reset();
   if (form2DDemo_) form2DDemo_->releaseModel();
   if (form3DDemo_) form3DDemo_->releaseScene();
+  // Clicks still queued before the loop ends must not reach the freed objects.
+  setEnabled(false);
 }
 
 

@@ -178,3 +178,49 @@ TEST(FixArithmetic, ConvergedPointsAgreeWithALeastSquaresSolution) {
             << counts[counts.size() / 2] << ", 95th percentile " << counts[counts.size() * 95 / 100]
             << ", maximum " << counts.back() << "\n";
 }
+
+// The whole fix, written out with the calculator's operations as described, against
+// the receiver: the same point, the same corrected radii, the same outcome.
+TEST(FixArithmetic, WholeWindowsMatchTheDescribedLoopExactly) {
+  const auto previous = TEmpfaenger::setTimeSource(countingClock);
+  std::mt19937_64 rng(4321);
+  TSatellitenSchar sky;
+  TEuklidGeoR3 geo(false);
+  int windows = 0;
+  for (int trial = 0; trial < 150; ++trial) {
+    if (trial % 10 == 0) sky.moveSatellites();
+    TEmpfaenger r;
+    r.clock.receiveSignals(randomReceiver(rng), sky);
+    for (int start = 0; start + 4 <= r.signalCount(); ++start) {
+      r.loadSpheres(start);
+      std::array<TKugelR3, 5> spheres = r.spheres;
+      TVektorR3 expected{};
+      bool failed = false;
+      long double total = 0;
+      for (;;) {
+        if (!referenceIntersection(spheres, expected)) {
+          failed = true;
+          break;
+        }
+        const long double m = spheres[4].radius - geo.distance(spheres[4].center, expected);
+        if (std::fabs(m) <= TEmpfaenger::tolerance) break;
+        for (int i = 1; i <= 4; ++i) spheres[i].radius += -m / 2;
+        total += -m / 2;
+        if (std::fabs(total) > TEmpfaenger::runawayCorrection) {
+          failed = true;
+          break;
+        }
+      }
+      TVektorR3 actual{};
+      r.determinePosition(start, actual);
+      ASSERT_EQ(r.failed, failed) << trial << " " << start;
+      if (!failed) {
+        EXPECT_EQ(actual, expected) << trial << " " << start;
+      }
+      for (int i = 1; i <= 4; ++i) EXPECT_EQ(r.spheres[i].radius, spheres[i].radius);
+      ++windows;
+    }
+  }
+  TEmpfaenger::setTimeSource(previous);
+  EXPECT_GT(windows, 500);
+}

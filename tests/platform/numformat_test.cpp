@@ -2,12 +2,66 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <limits>
+#include <string>
 
 using platform::formatFixed;
 using platform::parseDecimal;
 using platform::parseInteger;
+
+namespace {
+
+// Switches the C library's number conversions to a German locale, as Qt does on start
+// from the environment. Built with localedef when the machine has none installed.
+class GermanCLocale {
+ public:
+  GermanCLocale() : previous_(std::setlocale(LC_NUMERIC, nullptr)) {
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"})
+      if (use(name)) return;
+    std::string dir = (std::filesystem::temp_directory_path() / "ortivo-locale-XXXXXX").string();
+    if (!mkdtemp(dir.data())) return;
+    dir_ = dir;
+    const std::string command = "localedef -i de_DE -f UTF-8 '" + dir + "/de_DE.UTF-8' >/dev/null 2>&1";
+    (void)std::system(command.c_str());  // warnings give a non-zero status; try it anyway
+    setenv("LOCPATH", dir.c_str(), 1);
+    use("de_DE.UTF-8");
+  }
+  ~GermanCLocale() {
+    std::setlocale(LC_NUMERIC, previous_.c_str());
+    if (!dir_.empty()) {
+      unsetenv("LOCPATH");
+      std::error_code ignored;
+      std::filesystem::remove_all(dir_, ignored);
+    }
+  }
+  bool active() const { return active_; }
+
+ private:
+  bool use(const char* name) {
+    active_ = std::setlocale(LC_NUMERIC, name) && std::localeconv()->decimal_point == std::string(",");
+    return active_;
+  }
+  std::string previous_;
+  std::string dir_;
+  bool active_ = false;
+};
+
+}  // namespace
+
+TEST(NumberTexts, IgnoreTheCLibraryLocale) {
+  GermanCLocale german;
+  if (!german.active()) GTEST_SKIP() << "no German locale and no localedef to build one";
+  EXPECT_EQ(parseDecimal("6371,5", ","), 6371.5L);
+  EXPECT_EQ(parseDecimal("-0,25e1", ","), -2.5L);
+  EXPECT_EQ(parseDecimal("0.75", "."), 0.75L);
+  EXPECT_EQ(formatFixed(6371.25L, 3, 18, "."), "6371.250");
+  EXPECT_EQ(formatFixed(-21751.7634L, 3, 18, ","), "-21751,763");
+  EXPECT_EQ(formatFixed(12345.6L, 3, 4, "."), "1.235E+04");
+}
 
 TEST(FormatFixed, WritesExactlyTheDecimalsWithTheSeparator) {
   EXPECT_EQ(formatFixed(0, 3, 18, ","), "0,000");
@@ -38,6 +92,17 @@ TEST(FormatFixed, MoreIntegerDigitsThanPrecisionGoScientific) {
   EXPECT_EQ(formatFixed(-99999.7L, 2, 4, "."), "-1.000E+05");
   EXPECT_EQ(formatFixed(123456789.0L, 3, 8, ","), "1,2345679E+08");
   EXPECT_EQ(formatFixed(99999999.0L, 3, 8, ","), "99999999,000");
+}
+
+TEST(FormatFixed, EachTextIsReadOnlyAsFarAsItWasWritten) {
+  // A long text first leaves digits behind in the working buffer; they must not
+  // lengthen the exponent of the shorter texts that follow.
+  for (int round = 0; round < 3; ++round) {
+    EXPECT_EQ(formatFixed(-1.23456789012345678901234567e-300L, 60, 30, "."),
+              "0.000000000000000000000000000000000000000000000000000000000000");
+    EXPECT_EQ(formatFixed(21010.59001998269L, 3, 8, ","), "21010,590");
+    EXPECT_EQ(formatFixed(123456789.0L, 3, 8, ","), "1,2345679E+08");
+  }
 }
 
 TEST(FormatFixed, NoNegativeZero) {

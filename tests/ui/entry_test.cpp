@@ -85,7 +85,13 @@ TEST_F(Entry, CartesianLimitsAndMessages) {
   EXPECT_EQ(cell(form.StringGridExakterStandortGeo, 2, 2), "90");
   EXPECT_EQ(form.LabeledEditExakteHoehe->text(), "11000,00");
 
-  for (const char* x : {"6382,001", "6370,9"}) {
+  // The 0.0001 km allowance counts on both sides, bounds included.
+  for (const char* x : {"6382,0001", "6370,9999"}) {
+    enterCartesian("0", x, "0");
+    Click(form.BitBtnCartToGeo);
+    EXPECT_EQ(takeMessage(), "") << x;
+  }
+  for (const char* x : {"6382,001", "6370,9", "6382,0002", "6370,9998"}) {
     enterCartesian(x, "0", "0");
     Click(form.BitBtnCartToGeo);
     EXPECT_EQ(takeMessage(), "Unzulässiger Standort") << x;
@@ -127,6 +133,41 @@ TEST_F(Entry, GeographicLimitsAndMessages) {
                     c.cells[6]);
     Click(form.BitBtnGeoToCart);
     EXPECT_EQ(takeMessage(), c.message) << c.cells.join(" ").toStdString();
+  }
+}
+
+TEST_F(Entry, ChecksComeInTheirOrder) {
+  // Every cell wrong: mending them one by one brings each message in turn.
+  const std::vector<std::string> geographic = {
+      "Bei der Länge kan nur O oder W stehen",
+      "Bei der Breite kann nur N oder S stehen",
+      "Unzulässiges Zeichen beim Längengrad",
+      "Unzulässiges Zeichen beim Breitengrad",
+      "Unzulässiges Zeichen bei den Längenminuten",
+      "Unzulässiges Zeichen bei den Breitennminuten",
+      "Unzulässiges Zeichen bei der Höhenangabe",
+      "Unzulässiger Standort",
+  };
+  // ew, lonDeg, lonMin, ns, latDeg, latMin, height: wrong, then mended
+  QStringList cells = {"x", "a", "b", "y", "c", "d", "e"};
+  const QStringList good = {"O", "10", "5", "N", "20", "5", "20000"};
+  const int mendOrder[] = {0, 3, 1, 4, 2, 5, 6};
+  for (std::size_t step = 0; step < geographic.size(); ++step) {
+    if (step > 0) cells[mendOrder[step - 1]] = good[mendOrder[step - 1]];
+    enterGeographic(cells[0], cells[1], cells[2], cells[3], cells[4], cells[5], cells[6]);
+    Click(form.BitBtnGeoToCart);
+    EXPECT_EQ(takeMessage(), geographic[step]) << step;
+  }
+  const std::pair<QStringList, std::string> cartesian[] = {
+      {{"x", "y", "z"}, kXMessage},
+      {{"7000", "y", "z"}, "Unzulässiges Zeichen bei der y-Koordinate"},
+      {{"7000", "0", "z"}, "Unzulässiges Zeichen bei der z-Koordinate"},
+      {{"7000", "0", "0"}, "Unzulässiger Standort"},
+  };
+  for (const auto& [c, message] : cartesian) {
+    enterCartesian(c[0], c[1], c[2]);
+    Click(form.BitBtnCartToGeo);
+    EXPECT_EQ(takeMessage(), message) << c.join(" ").toStdString();
   }
 }
 
@@ -239,6 +280,11 @@ TEST_F(Determination, FindsThePositionAndShowsTheSignals) {
   EXPECT_EQ(cell(form.StringGridBerechneterStandortGeo, 1, 1), "O");
   EXPECT_EQ(cell(form.StringGridBerechneterStandortGeo, 2, 2), "52");
   EXPECT_EQ(cell(form.StringGridBerechneterStandortCart, 0, 1).section(',', 1).size(), 3);
+  // Computed minutes with three decimals, heights with two, the distance with three.
+  EXPECT_EQ(cell(form.StringGridBerechneterStandortGeo, 3, 1).section(',', 1).size(), 3);
+  EXPECT_EQ(cell(form.StringGridBerechneterStandortGeo, 3, 2).section(',', 1).size(), 3);
+  EXPECT_EQ(form.LabeledEditBerechneteHoehe->text().section(',', 1).size(), 2);
+  EXPECT_EQ(form.EditUnterschied->text().section(',', 1).size(), 3);
 
   const TEmpfaenger* r = form.currentReceiver();
   ASSERT_NE(r, nullptr);
@@ -253,7 +299,11 @@ TEST_F(Determination, FindsThePositionAndShowsTheSignals) {
     const TListenElement* e = receiver->signalAt(first - 1 + row);
     EXPECT_EQ(cell(form.StringGridSatelliten, 0, row), QString::number(e->number));
     EXPECT_EQ(cell(form.StringGridSatelliten, 4, row), QString::number(e->runTime / 1000000));
+    EXPECT_EQ(cell(form.StringGridSatelliten, 5, row),
+              QString::number(e->runTime % 1000000 / 1000));
     EXPECT_EQ(cell(form.StringGridSatelliten, 6, row), QString::number(e->runTime % 1000));
+    EXPECT_EQ(cell(form.StringGridSatelliten, 1, row), formatNumber(e->position.x, 3, 8));
+    EXPECT_EQ(cell(form.StringGridSatelliten, 3, row), formatNumber(e->position.z, 3, 8));
   }
   Click(form.BitBtnBerechne);
   EXPECT_FALSE(form.TimerBerechnung->isActive());
@@ -263,12 +313,26 @@ TEST_F(Determination, FindsThePositionAndShowsTheSignals) {
 }
 
 TEST_F(Determination, AllSatellitesDefectiveStopsWithTheMinimumMessage) {
-  enterCartesian("6371", "0", "0");
+  enterGeographic("O", "13", "24", "N", "52", "31", "35");
+  Click(form.BitBtnGeoToCart);
   Click(form.BitBtnBerechne);
+  form.TimerBerechnungTimer();
+  ASSERT_EQ(takeMessage(), "");
+  ASSERT_FALSE(form.EditUnterschied->text().isEmpty());
   for (int n = 1; n <= 24; ++n) form.findChild<QCheckBox*>(QString("CheckBox%1").arg(n))->setChecked(true);
   form.TimerBerechnungTimer();
   EXPECT_EQ(takeMessage(), "Es müssen mindestens 4 Satelliten empfangen werden");
   EXPECT_EQ(form.LabeledEditAnzEmpfangeneSatelliten->text(), "0: ");
+  // The results of the previous tick are gone.
+  EXPECT_EQ(form.EditUnterschied->text(), "");
+  EXPECT_EQ(form.LabeledEditBerechneteGeschwindigkeit->text(), "");
+  EXPECT_EQ(form.LabeledEditBerechneteHoehe->text(), "");
+  for (int c = 0; c <= 2; ++c) EXPECT_EQ(cell(form.StringGridBerechneterStandortCart, c, 1), "");
+  for (int r = 1; r <= 2; ++r)
+    for (int c = 1; c <= 3; ++c) EXPECT_EQ(cell(form.StringGridBerechneterStandortGeo, c, r), "");
+  for (int r = 1; r <= 4; ++r)
+    for (int c = 0; c <= 6; ++c) EXPECT_EQ(cell(form.StringGridSatelliten, c, r), "");
+  EXPECT_EQ(cell(form.StringGridBerechneterStandortGeo, 0, 1), QString::fromUtf8("Länge"));
   EXPECT_FALSE(form.TimerBerechnung->isActive());
   EXPECT_EQ(form.BitBtnBerechne->text(), "Positionsbestimmung starten");
   for (int n = 1; n <= 24; ++n)

@@ -42,6 +42,43 @@ TEST(MainWindow, StartsWithTheSatelliteTableAndTheFixedTexts) {
   EXPECT_EQ(form.GroupBoxEmpfaenger->title(),
             "Tatsächlicher Standort des GPS-Empfängers (erzeugen oder eingeben) - "
             "maximale(minimale) Höhe über dem Erdboden: 11000 (0) m");
+  const std::pair<QLabel*, const char*> captions[] = {
+      {form.LabelExakterStandortCart,
+       "Cartesische Koordinaten (in km) - maßgeblich für die Positionsbestimmung"},
+      {form.LabelExakterStandortGeo, "Geographische Koordinaten"},
+      {form.LabelTatsaechlicheGeschwindigkeit, "Geschwindigkeit in km/h"},
+      {form.LabelBerechneterStandortCart, "Cartesische Koordinaten (in km)"},
+      {form.LabelBerechneterStandortGeo, "Geographische Koordinaten"},
+      {form.LabelSatelliten,
+       "Position und fiktive Signallaufzeiten (des ersten Iterationsschritts) der 4 zur "
+       "Berechnung herangezogenen Satelliten"},
+      {form.LabelUnterschied,
+       "Entfernung tatsächlicher Standort zum berechneten Standort (Luftlinie in km)"},
+  };
+  for (const auto& [label, text] : captions) EXPECT_EQ(label->text(), QString::fromUtf8(text));
+  const std::pair<QLineEdit*, const char*> edits[] = {
+      {form.LabeledEditExakteHoehe, "Höhe (in m) über NN"},
+      {form.LabeledEditBerechneteHoehe, "Höhe (in m) über NN"},
+      {form.LabeledEditBerechneteGeschwindigkeit, "Geschwindigkeit in km/h"},
+      {form.LabeledEditAnzEmpfangeneSatelliten,
+       "Anzahl und Nummern der empfangenen Satelliten (geordnet nach Entfernung)"},
+  };
+  for (const auto& [edit, text] : edits) {
+    auto* label = form.findChild<QLabel*>(edit->objectName() + "Label");
+    ASSERT_NE(label, nullptr) << text;
+    EXPECT_EQ(label->text(), QString::fromUtf8(text));
+    EXPECT_EQ(label->buddy(), edit);
+  }
+  EXPECT_EQ(form.GroupBoxDefekt->title(), "Defekte Satelliten");
+  EXPECT_EQ(form.GroupBoxBerechneterStandort->title(),
+            QString::fromUtf8("Berechneter Standort und berechnete Geschwindigkeit des "
+                              "GPS-Empfängers"));
+  EXPECT_EQ(form.GroupBoxSatellitenbewegung->title(), "Satellitenposition");
+  EXPECT_EQ(form.BitBtnBerechne->text(), "Positionsbestimmung starten");
+  EXPECT_EQ(form.BitBtnEmpfaengerBewegen->text(), "Bewegen");
+  EXPECT_EQ(form.BitBtnCartToGeo->text(), "CartToGeo");
+  EXPECT_EQ(form.BitBtnGeoToCart->text(), "GeoToCart");
+  EXPECT_EQ(form.BitBtnErzeugen->text(), "Erzeugen");
   // No true position yet.
   EXPECT_EQ(cellOf(form.StringGridExakterStandortCart, 0, 1), "");
   EXPECT_EQ(cellOf(form.StringGridExakterStandortGeo, 0, 1), "Länge");
@@ -181,13 +218,16 @@ TEST(MainWindow, The3DButtonShowsABlackPictureAndBeendenReleasesTheScene) {
   TFormMain form;
   TForm3DDemo demo([&form] { return form.erzeugePosition(); });
   form.setCompanions(nullptr, &demo, nullptr);
-  // A frame leaves a white pen behind; showing the window again still gives black.
-  demo.Image->canvas().setPenColor(platform::colors::white);
+  // A frame drawn before leaves its pen behind; the black picture has no frame of it.
+  demo.Image->canvas().setPenColor(platform::colors::yellow);
+  demo.Image->canvas().setPenWidth(3);
   form.SpeedButton3DDemo->click();
   EXPECT_TRUE(demo.isVisible());
   const QImage& picture = demo.Image->image();
-  for (QPoint p : {QPoint(0, 0), QPoint(400, 0), QPoint(1, 1), QPoint(450, 330), QPoint(picture.width() - 2, picture.height() - 2)})
+  for (QPoint p : {QPoint(0, 0), QPoint(1, 1), QPoint(450, 0), QPoint(0, 330), QPoint(450, 330),
+                   QPoint(picture.width() - 2, picture.height() - 2)})
     EXPECT_EQ(QColor(picture.pixel(p)), QColor(Qt::black)) << p.x() << "," << p.y();
+  EXPECT_EQ(demo.Image->canvas().penStyle(), platform::PenStyle::Solid);
   QTimer::singleShot(0, &form, [&] { form.SpeedButtonBeenden->click(); });
   QTimer::singleShot(5000, [] { QApplication::exit(99); });
   EXPECT_EQ(QApplication::exec(), 0);
@@ -209,4 +249,45 @@ TEST(MainWindow, ClosingTheMainWindowEndsTheProgramEvenWithADemoOpen) {
   EXPECT_FALSE(form.TimerSatellitenSchar->isActive());
   EXPECT_FALSE(demo.findChild<QTimer*>("DemoTimer")->isActive());
   demo.hide();
+}
+
+TEST(MainWindow, AfterBeendenLateClicksReachNothing) {
+  testing_support::RecordingMessages messages;
+  TFormMain form;
+  form.show();
+  QTimer::singleShot(0, &form, [&] { form.SpeedButtonBeenden->click(); });
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] { QApplication::exit(99); });
+  guard.start(3000);
+  EXPECT_EQ(QApplication::exec(), 0);
+  // The converter is gone: a click that still arrived must not use it.
+  form.BitBtnErzeugen->click();
+  form.BitBtnCartToGeo->click();
+  EXPECT_EQ(form.StringGridExakterStandortCart->cell(0, 1), "");
+  EXPECT_TRUE(messages.texts().empty());
+}
+
+// Stacking needs a real window system: run the tests under xvfb-run with QT_QPA_PLATFORM=xcb.
+TEST(MainWindow, InfoBringsAnOpenAboutBoxToTheFront) {
+  if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+    GTEST_SKIP() << "the offscreen platform has no window stacking";
+  TFormMain form;
+  TAboutBox about;
+  form.setCompanions(nullptr, nullptr, &about);
+  form.move(0, 0);
+  form.show();
+  form.SpeedButtonInfo->click();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+  const QPoint inside = about.geometry().center();
+  form.raise();
+  form.activateWindow();
+  const auto topAt = [&](QWidget* expected) {
+    for (int i = 0; i < 40 && QApplication::topLevelAt(inside) != expected; ++i) QTest::qWait(50);
+    return QApplication::topLevelAt(inside);
+  };
+  ASSERT_EQ(topAt(&form), &form);
+  form.SpeedButtonInfo->click();
+  EXPECT_EQ(topAt(&about), static_cast<QWidget*>(&about));
+  about.hide();
 }
