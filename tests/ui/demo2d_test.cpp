@@ -205,7 +205,7 @@ TEST(Form2DDemo, ClosingTheMainWindowEndsTheProgramWhileTheDemoIsOpen) {
   main.SpeedButton2DDemo->click();
   ASSERT_TRUE(demo.isVisible());
   QTimer::singleShot(0, &main, [&] { main.close(); });
-  QTimer::singleShot(3000, [] { QApplication::exit(99); });  // the loop would run on
+  QTimer::singleShot(3000, &demo, [] { QApplication::exit(99); });  // the loop would run on
   EXPECT_EQ(QApplication::exec(), 0);
   demo.hide();
 }

@@ -133,7 +133,7 @@ TEST(MainWindow, BeendenStopsEveryTimerAndEndsTheLoop) {
   form.TimerBerechnung->start();
   form.TimerEmpfaenger->start();
   QTimer::singleShot(0, &form, [&] { form.SpeedButtonBeenden->click(); });
-  QTimer::singleShot(5000, [] { QApplication::exit(99); });  // guard against a hang
+  QTimer::singleShot(5000, &form, [] { QApplication::exit(99); });  // guard against a hang
   EXPECT_EQ(QApplication::exec(), 0);
   EXPECT_FALSE(form.TimerSatellitenSchar->isActive());
   EXPECT_FALSE(form.TimerEmpfaenger->isActive());
@@ -185,7 +185,7 @@ TEST(MainWindow, The2DButtonStartsTheDemonstrationAndBeendenReleasesIt) {
   ASSERT_NE(timer, nullptr);
   EXPECT_TRUE(timer->isActive());
   QTimer::singleShot(0, &form, [&] { form.SpeedButtonBeenden->click(); });
-  QTimer::singleShot(5000, [] { QApplication::exit(99); });
+  QTimer::singleShot(5000, &form, [] { QApplication::exit(99); });
   EXPECT_EQ(QApplication::exec(), 0);
   EXPECT_FALSE(timer->isActive());
   demo.DemoTimerTimer();  // a late tick finds nothing to move
@@ -229,7 +229,7 @@ TEST(MainWindow, The3DButtonShowsABlackPictureAndBeendenReleasesTheScene) {
     EXPECT_EQ(QColor(picture.pixel(p)), QColor(Qt::black)) << p.x() << "," << p.y();
   EXPECT_EQ(demo.Image->canvas().penStyle(), platform::PenStyle::Solid);
   QTimer::singleShot(0, &form, [&] { form.SpeedButtonBeenden->click(); });
-  QTimer::singleShot(5000, [] { QApplication::exit(99); });
+  QTimer::singleShot(5000, &form, [] { QApplication::exit(99); });
   EXPECT_EQ(QApplication::exec(), 0);
   auto* timer = demo.findChild<QTimer*>("Timer3DDemo");
   ASSERT_NE(timer, nullptr);
@@ -244,7 +244,7 @@ TEST(MainWindow, ClosingTheMainWindowEndsTheProgramEvenWithADemoOpen) {
   form.show();
   form.SpeedButton2DDemo->click();
   QTimer::singleShot(0, &form, [&] { form.close(); });
-  QTimer::singleShot(5000, [] { QApplication::exit(99); });
+  QTimer::singleShot(5000, &form, [] { QApplication::exit(99); });
   EXPECT_EQ(QApplication::exec(), 0);
   EXPECT_FALSE(form.TimerSatellitenSchar->isActive());
   EXPECT_FALSE(demo.findChild<QTimer*>("DemoTimer")->isActive());
