@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "model/GpsUnit.h"
+#include "model/LessonModel.h"
+#include "platform/numformat.h"
 
 namespace {
 
@@ -89,7 +91,9 @@ std::int64_t countingClock() {
 
 // Cost of one iteration of the fix (intersection, comparison with the fourth
 // sphere, correction, time check), over windows that need many iterations.
-void BM_FixIteration(benchmark::State& state) {
+// With `recorded`, every iteration's mismatch goes into a trace buffer as the lesson
+// model records it.
+void fixIteration(benchmark::State& state, bool recorded) {
   const auto positions = receivers(300);
   TSatellitenSchar sky;
   const auto previous = TEmpfaenger::setTimeSource(countingClock);
@@ -103,19 +107,44 @@ void BM_FixIteration(benchmark::State& state) {
     receiver->determinePosition(0, p);
     if (!receiver->failed && iterationCount > 200) slow.push_back(std::move(receiver));
   }
+  std::vector<long double> buffer(LessonModel::traceLimit);
   iterationCount = 0;
   const double start = threadMicros();
   for (auto _ : state) {
     for (auto& receiver : slow) {
       TVektorR3 p{};
-      receiver->determinePosition(0, p);
+      if (recorded) {
+        FixTrace trace;
+        trace.mismatches = buffer.data();
+        trace.capacity = LessonModel::traceLimit;
+        receiver->determinePosition(0, p, trace);
+      } else {
+        receiver->determinePosition(0, p);
+      }
       benchmark::DoNotOptimize(p);
     }
   }
   state.counters["ns_per_iteration"] = (threadMicros() - start) * 1000 / double(iterationCount);
   TEmpfaenger::setTimeSource(previous);
 }
+void BM_FixIteration(benchmark::State& state) { fixIteration(state, false); }
+void BM_FixIterationRecorded(benchmark::State& state) { fixIteration(state, true); }
 BENCHMARK(BM_FixIteration)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FixIterationRecorded)->Unit(benchmark::kMillisecond);
+
+// A whole determination as the main window's tick runs it, record included.
+void BM_LessonDetermination(benchmark::State& state) {
+  const auto positions = receivers(256);
+  LessonModel lesson;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const TVektorR3 p = positions[i++ % positions.size()];
+    lesson.readCartesian({platform::formatFixed(p.x, 10, 18), platform::formatFixed(p.y, 10, 18),
+                          platform::formatFixed(p.z, 10, 18)});
+    benchmark::DoNotOptimize(lesson.determinationTick());
+  }
+}
+BENCHMARK(BM_LessonDetermination);
 
 void BM_ReceiveSignals(benchmark::State& state) {
   const auto positions = receivers(64);

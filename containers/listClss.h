@@ -96,6 +96,43 @@ class TListNode : public TBase {
   std::unique_ptr<TListNode> next;
 };
 
+// A read-only, typed walk over a list's elements that leaves its cursor alone:
+//   for (const TListenElement& e : list.elements<TListenElement>()) ...
+// For lists that hold elements of class T only.
+template <class T>
+class TListElements {
+ public:
+  class iterator {
+   public:
+    using value_type = T;
+    using difference_type = std::ptrdiff_t;
+    iterator() = default;
+    explicit iterator(const TListNode* node) : node_(node) {}
+    const T& operator*() const { return static_cast<const T&>(*node_->element); }
+    const T* operator->() const { return &**this; }
+    iterator& operator++() {
+      node_ = node_->next.get();
+      return *this;
+    }
+    iterator operator++(int) {
+      iterator before = *this;
+      ++*this;
+      return before;
+    }
+    friend bool operator==(const iterator&, const iterator&) = default;
+
+   private:
+    const TListNode* node_ = nullptr;
+  };
+
+  explicit TListElements(const TListNode* first) : first_(first) {}
+  iterator begin() const { return iterator(first_); }
+  iterator end() const { return iterator(); }
+
+ private:
+  const TListNode* first_;
+};
+
 class TListe : public TBase {
   ORTIVO_ELEMENT_CLASS(TListe)
  public:
@@ -116,6 +153,10 @@ class TListe : public TBase {
   void setPosition(std::int32_t n);
   std::uint16_t position() const { return position_; }
   std::uint16_t count() const { return count_; }
+  template <std::derived_from<TBase> T>
+  TListElements<T> elements() const {
+    return TListElements<T>(head_->next.get());
+  }
 
   // Links x in before the current element, which x becomes. A full list shows a message
   // and refuses; x then stays with the caller. Returns whether x was taken over.

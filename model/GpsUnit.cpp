@@ -128,13 +128,14 @@ struct TEmpfaenger::Prepared {
   }
 };
 
-bool TEmpfaenger::intersectPrepared(const Prepared& f, TVektorR3& point) const {
+FixOutcome TEmpfaenger::intersectPrepared(const Prepared& f, TVektorR3& point) const {
   const long double r1 = spheres[1].radius, r2 = spheres[2].radius, r3 = spheres[3].radius;
   // A radius that a correction made zero or negative fails the sphere check; spheres
   // without a common circle leave nothing to intersect.
-  if (r1 <= 0 || r2 <= 0 || r3 <= 0 || !cutsOrTouches(relationAt(f.plane12.centreDistance, r1, r2)) ||
-      !cutsOrTouches(relationAt(f.plane13.centreDistance, r1, r3)) || !f.planesMeet)
-    return false;
+  if (r1 <= 0 || r2 <= 0 || r3 <= 0) return FixOutcome::intersectionFailed;
+  if (!cutsOrTouches(relationAt(f.plane12.centreDistance, r1, r2))) return FixOutcome::noCircle12;
+  if (!cutsOrTouches(relationAt(f.plane13.centreDistance, r1, r3))) return FixOutcome::noCircle13;
+  if (!f.planesMeet) return FixOutcome::intersectionFailed;
 
   // The line in which the two planes meet.
   const TVektorR3 P12 = f.plane12.point(r1, r2), P13 = f.plane13.point(r1, r3);
@@ -151,7 +152,7 @@ bool TEmpfaenger::intersectPrepared(const Prepared& f, TVektorR3& point) const {
   const long double q = (G::dotProduct(w, w) - r1 * r1) / A;
   long double D = p * p / 4 - q;
   if (same(D, 0)) D = 0;
-  if (D < 0) return false;
+  if (D < 0) return FixOutcome::intersectionFailed;
   const long double root = std::sqrt(D);
   const long double t1 = -p / 2 + root, t2 = -p / 2 - root;
   const TVektorR3 first = G::sum(G::multiply(u, t1), linePoint);
@@ -161,36 +162,48 @@ bool TEmpfaenger::intersectPrepared(const Prepared& f, TVektorR3& point) const {
   const long double d1 = distanceOf(first, clock.earthCenter);
   const long double d2 = distanceOf(second, clock.earthCenter);
   point = d1 < d2 ? first : second;
-  return true;
+  return FixOutcome::converged;
 }
 
 void TEmpfaenger::intersectThreeSpheres(TVektorR3& point) {
-  if (!intersectPrepared(Prepared(spheres), point)) failed = true;
+  if (intersectPrepared(Prepared(spheres), point) != FixOutcome::converged) failed = true;
 }
 
 void TEmpfaenger::determinePosition(int startIndex, TVektorR3& point) {
+  FixTrace trace;
+  determinePosition(startIndex, point, trace);
+}
+
+void TEmpfaenger::determinePosition(int startIndex, TVektorR3& point, FixTrace& trace) {
   loadSpheres(startIndex);
   failed = false;
-  bool done = false;
+  trace.iterations = 0;
+  trace.recorded = 0;
   long double totalCorrection = 0;
   const Prepared fixed(spheres);  // the centres stay; only the radii change
   const std::int64_t start = timeSource();
-  do {
-    if (!intersectPrepared(fixed, point)) {
-      failed = true;
+  for (;;) {
+    ++trace.iterations;
+    if (const FixOutcome o = intersectPrepared(fixed, point); o != FixOutcome::converged) {
+      trace.outcome = o;
       break;
     }
     const long double mismatch = spheres[4].radius - distanceOf(spheres[4].center, point);
+    if (trace.recorded < trace.capacity) trace.mismatches[trace.recorded++] = mismatch;
     if (std::fabs(mismatch) <= tolerance) {
-      done = true;  // a found position counts, however long it took
-      break;
+      trace.outcome = FixOutcome::converged;  // a found position counts, however long it took
+      return;
     }
     adjustRadii(-mismatch / 2);
     totalCorrection += -mismatch / 2;
     if (std::fabs(totalCorrection) > runawayCorrection) {
-      failed = true;
+      trace.outcome = FixOutcome::runaway;
       break;
     }
-    if ((timeSource() - start) / 1000 > timeLimitSeconds) failed = true;
-  } while (!done && !failed);
+    if ((timeSource() - start) / 1000 > timeLimitSeconds) {
+      trace.outcome = FixOutcome::timeLimit;
+      break;
+    }
+  }
+  failed = true;
 }

@@ -6,6 +6,27 @@
 #include "geometry/vektorR3clss.h"
 #include "model/uhrunit.h"
 
+// How a fix with one window of four signals ended.
+enum class FixOutcome : std::uint8_t {
+  converged,           // the candidate lies on the fourth sphere within the tolerance
+  noCircle12,          // spheres 1 and 2 have no common circle
+  noCircle13,          // spheres 1 and 3 have no common circle
+  intersectionFailed,  // a radius fell to 0, the planes do not meet in a line, or the line misses sphere 1
+  runaway,             // the correction grew beyond any clock error
+  timeLimit,           // more than the allowed whole seconds elapsed
+};
+
+// What a fix reports beyond `failed`: how it ended, how many intersections it tried,
+// and the fourth sphere's mismatch of each iteration that found a candidate, written
+// into the caller's buffer up to its capacity (the loop itself never allocates).
+struct FixTrace {
+  FixOutcome outcome = FixOutcome::converged;
+  std::uint32_t iterations = 0;
+  long double* mismatches = nullptr;
+  std::uint32_t capacity = 0;
+  std::uint32_t recorded = 0;
+};
+
 // The GPS receiver. From four signals it builds four spheres whose radii share the
 // clock's unknown error, intersects the first three and corrects all radii by the
 // same amount until the candidate lies on the fourth sphere.
@@ -35,6 +56,8 @@ class TEmpfaenger {
   void intersectThreeSpheres(TVektorR3& point);
   // The iterative fix with signals startIndex + 1 .. startIndex + 4.
   void determinePosition(int startIndex, TVektorR3& point);
+  // The same, telling in `trace` how it went.
+  void determinePosition(int startIndex, TVektorR3& point, FixTrace& trace);
 
   bool failed = false;
   TUhr clock;
@@ -42,7 +65,7 @@ class TEmpfaenger {
 
  private:
   struct Prepared;
-  bool intersectPrepared(const Prepared& fixed, TVektorR3& point) const;
+  FixOutcome intersectPrepared(const Prepared& fixed, TVektorR3& point) const;
 
   TEuklidGeoR3 geo{false};
 };

@@ -241,6 +241,10 @@ void TFormMain::buildLayout() {
   connect(BitBtnEmpfaengerBewegen, &QPushButton::clicked, this,
           &TFormMain::BitBtnEmpfaengerBewegenClick);
   connect(BitBtnBerechne, &QPushButton::clicked, this, &TFormMain::BitBtnBerechneClick);
+  // Each movement step goes at the speed of its moment.
+  connect(SpinEditTatsaechlicheGeschwindigkeit, &QSpinBox::valueChanged, this, [this](int kmh) {
+    if (lesson_) lesson_->setSpeed(kmh);
+  });
   connect(SpeedButtonInfo, &QToolButton::clicked, this, &TFormMain::SpeedButtonInfoClick);
   connect(SpeedButtonHilfe, &QToolButton::clicked, this, &TFormMain::SpeedButtonHilfeClick);
   connect(SpeedButton2DDemo, &QToolButton::clicked, this, &TFormMain::SpeedButton2DDemoClick);
@@ -249,21 +253,22 @@ void TFormMain::buildLayout() {
 }
 
 void TFormMain::FormCreate() {
-  helpFileName = "GPS.chm";
+  helpFileName = platform::helpFileName;
   platform::randomize();
   TimerSatellitenSchar->setInterval(2000);
   TimerEmpfaenger->setInterval(2000);
   TimerBerechnung->setInterval(2000);
-  converter = std::make_unique<TKoordinatenwandlerR3>();
-  constellation = std::make_unique<TSatellitenSchar>();
-  receiver = std::make_unique<TEmpfaenger>();
+  lesson_ = std::make_unique<LessonModel>();
+  lesson_->addObserver(this);
 
   initGrids();
-  LabelInfo->setText("Einem Simulationsschritt entsprechen " + QString("100") +
+  LabelInfo->setText("Einem Simulationsschritt entsprechen " +
+                     QString::number(static_cast<int>(LessonModel::stepSeconds)) +
                      " Sekunden in der Wirklichkeit");
   GroupBoxEmpfaenger->setTitle(GroupBoxEmpfaenger->title() +
-                               " - maximale(minimale) Höhe über dem Erdboden: " + "11000" + " (" +
-                               "0" + ") m");
+                               " - maximale(minimale) Höhe über dem Erdboden: " +
+                               QString::number(static_cast<int>(LessonModel::maxHeight)) + " (" +
+                               QString::number(static_cast<int>(LessonModel::minHeight)) + ") m");
 
   fitTitle(GroupBoxEmpfaenger);
 
@@ -274,9 +279,12 @@ void TFormMain::FormCreate() {
     auto* box = qobject_cast<QCheckBox*>(child);
     if (box) {
       const int tag = box->property("Tag").toInt();
-      if (tag >= 1 && tag <= 24) {
+      if (tag >= 1 && tag <= LessonModel::satelliteCount) {
         checkBoxes[tag] = box;
         box->setText(QString::number(i + 1));
+        connect(box, &QCheckBox::toggled, this, [this, tag](bool checked) {
+          if (lesson_) lesson_->setDefective(tag, checked);
+        });
       }
     }
     ++i;
@@ -314,12 +322,13 @@ void TFormMain::initGrids() {
   for (int c = 0; c < 7; ++c) StringGridSatelliten->setCell(c, 0, headers[c]);
   const char* motion[] = {"Nummer", "x", "y", "z"};
   for (int c = 0; c < 4; ++c) StringGridBewegung->setCell(c, 0, motion[c]);
-  for (int k = 1; k <= 24; ++k) StringGridBewegung->setCell(0, k, QString::number(k));
+  for (int k = 1; k <= LessonModel::satelliteCount; ++k)
+    StringGridBewegung->setCell(0, k, QString::number(k));
 }
 
 void TFormMain::showSatellites() {
-  for (int k = 1; k <= TSatellitenSchar::satelliteCount; ++k) {
-    const TVektorR3& p = constellation->satellites[k].position;
+  for (int k = 1; k <= LessonModel::satelliteCount; ++k) {
+    const TVektorR3& p = lesson_->constellation().satellites[k].position;
     StringGridBewegung->setCell(1, k, formatNumber(p.x, 3, 18));
     StringGridBewegung->setCell(2, k, formatNumber(p.y, 3, 18));
     StringGridBewegung->setCell(3, k, formatNumber(p.z, 3, 18));
@@ -327,8 +336,8 @@ void TFormMain::showSatellites() {
 }
 
 void TFormMain::TimerSatellitenScharTimer() {
-  if (!constellation) return;
-  constellation->moveSatellites();
+  if (!lesson_) return;
+  lesson_->satelliteTick();
   showSatellites();
 }
 
@@ -390,9 +399,7 @@ void TFormMain::releaseModel() {
   TimerSatellitenSchar->stop();
   TimerEmpfaenger->stop();
   TimerBerechnung->stop();
-  converter.reset();
-  constellation.reset();
-  receiver.reset();
+  lesson_.reset();
   if (form2DDemo_) form2DDemo_->releaseModel();
   if (form3DDemo_) form3DDemo_->releaseScene();
   // Clicks still queued before the loop ends must not reach the freed objects.
@@ -402,17 +409,6 @@ void TFormMain::releaseModel() {
 
 // ---------------------------------------------------------------------------
 // True receiver position: display, entry, generation and movement.
-
-namespace {
-
-constexpr long double kMinHeight = 0;      // m
-constexpr long double kMaxHeight = 11000;  // m
-
-std::optional<long double> cellNumber(const QString& text) {
-  return platform::parseDecimal(text.toStdString());
-}
-
-}  // namespace
 
 void TFormMain::showCartesian(StringGrid* grid, TVektorR3 v) {
   const int decimals = grid == StringGridBerechneterStandortCart ? 3 : 10;
@@ -442,182 +438,66 @@ void TFormMain::clearGeographicGrid(StringGrid* grid, QLineEdit* heightEdit) {
   heightEdit->clear();
 }
 
-bool TFormMain::readCartesian() {
-  // Each coordinate is stored as soon as it is read, as the entry grid shows it.
-  StringGrid* grid = StringGridExakterStandortCart;
-  const auto x = cellNumber(grid->cell(0, 1));
-  if (!x) {
-    showError("Unzulässiges Zeichen bei der x-Koordinate bzw. geographische Koordinaten wurden "
-              "nicht in cartesische Koordinaten umgewandelt");
-    return false;
-  }
-  truePosition.x = *x;
-  const auto y = cellNumber(grid->cell(1, 1));
-  if (!y) {
-    showError("Unzulässiges Zeichen bei der y-Koordinate");
-    return false;
-  }
-  truePosition.y = *y;
-  const auto z = cellNumber(grid->cell(2, 1));
-  if (!z) {
-    showError("Unzulässiges Zeichen bei der z-Koordinate");
-    return false;
-  }
-  truePosition.z = *z;
-  if (!isValidPosition(truePosition)) {
-    showError("Unzulässiger Standort");
-    return false;
-  }
-  return true;
+CartesianEntry TFormMain::cartesianEntry() const {
+  const StringGrid* g = StringGridExakterStandortCart;
+  return {g->cell(0, 1).toStdString(), g->cell(1, 1).toStdString(), g->cell(2, 1).toStdString()};
 }
 
-bool TFormMain::readGeographic() {
-  StringGrid* grid = StringGridExakterStandortGeo;
-  const QString eastWest = grid->cell(1, 1);
-  if (eastWest.toUpper() != "O" && eastWest.toUpper() != "W") {
-    showError("Bei der Länge kan nur O oder W stehen");
-    return false;
-  }
-  trueGeo.eastWest = eastWest.at(0).toLatin1();
-  const QString northSouth = grid->cell(1, 2);
-  if (northSouth.toUpper() != "S" && northSouth.toUpper() != "N") {
-    showError("Bei der Breite kann nur N oder S stehen");
-    return false;
-  }
-  trueGeo.northSouth = northSouth.at(0).toLatin1();
-  const auto longitudeDegrees = platform::parseInteger(grid->cell(2, 1).toStdString());
-  if (!longitudeDegrees) {
-    showError("Unzulässiges Zeichen beim Längengrad");
-    return false;
-  }
-  trueGeo.longitude.degrees = *longitudeDegrees;
-  const auto latitudeDegrees = platform::parseInteger(grid->cell(2, 2).toStdString());
-  if (!latitudeDegrees) {
-    showError("Unzulässiges Zeichen beim Breitengrad");
-    return false;
-  }
-  trueGeo.latitude.degrees = *latitudeDegrees;
-  const auto longitudeMinutes = cellNumber(grid->cell(3, 1));
-  if (!longitudeMinutes) {
-    showError("Unzulässiges Zeichen bei den Längenminuten");
-    return false;
-  }
-  trueGeo.longitude.minutes = *longitudeMinutes;
-  const auto latitudeMinutes = cellNumber(grid->cell(3, 2));
-  if (!latitudeMinutes) {
-    showError("Unzulässiges Zeichen bei den Breitennminuten");
-    return false;
-  }
-  trueGeo.latitude.minutes = *latitudeMinutes;
-  const auto height = cellNumber(LabeledEditExakteHoehe->text());
-  if (!height) {
-    showError("Unzulässiges Zeichen bei der Höhenangabe");
-    return false;
-  }
-  trueGeo.height = *height;
-  if (!isValidGeographic(trueGeo)) {
-    showError("Unzulässiger Standort");
-    return false;
-  }
-  return true;
+GeographicEntry TFormMain::geographicEntry() const {
+  const StringGrid* g = StringGridExakterStandortGeo;
+  return {g->cell(1, 1).toStdString(), g->cell(2, 1).toStdString(), g->cell(3, 1).toStdString(),
+          g->cell(1, 2).toStdString(), g->cell(2, 2).toStdString(), g->cell(3, 2).toStdString(),
+          LabeledEditExakteHoehe->text().toStdString()};
 }
 
-bool TFormMain::isValidPosition(TVektorR3 v) {
-  const long double n = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-  return 6371 - 0.0001L <= n && n <= 6382 + 0.0001L;
+// Shows the message of a refused action; false when there was one.
+bool TFormMain::accepted(const std::optional<std::string>& message) {
+  if (!message) return true;
+  showError(QString::fromStdString(*message));
+  return false;
 }
 
-bool TFormMain::isValidAngle(const TGradMinuten& gm, int maxDegrees) {
-  if (gm.degrees < 0) return false;
-  if (gm.degrees == maxDegrees && gm.minutes == 0) return true;
-  if (gm.degrees >= maxDegrees) return false;
-  if (gm.minutes < 0) return false;
-  return gm.minutes <= 60;
-}
-
-bool TFormMain::isValidGeographic(const TGeoPosition& g) {
-  return isValidAngle(g.longitude, 180) && isValidAngle(g.latitude, 90) &&
-         kMinHeight <= g.height && g.height <= kMaxHeight;
+// The true position as the entry grids show it: after an entry, generation or
+// movement step, and after a lesson was put back.
+void TFormMain::showTruePosition() {
+  showCartesian(StringGridExakterStandortCart, lesson_->truePosition());
+  showGeographic(StringGridExakterStandortGeo, LabeledEditExakteHoehe, lesson_->shownGeo());
 }
 
 void TFormMain::BitBtnCartToGeoClick() {
-  if (!readCartesian()) return;
-  trueGeo = converter->cartesianToGeo(truePosition);
-  showGeographic(StringGridExakterStandortGeo, LabeledEditExakteHoehe, trueGeo);
+  if (!lesson_ || !accepted(lesson_->cartToGeo(cartesianEntry()))) return;
+  showGeographic(StringGridExakterStandortGeo, LabeledEditExakteHoehe, lesson_->trueGeo());
 }
 
 void TFormMain::BitBtnGeoToCartClick() {
-  if (!readGeographic()) return;
-  truePosition = converter->geoToCartesian(trueGeo);
-  showCartesian(StringGridExakterStandortCart, truePosition);
+  if (!lesson_ || !accepted(lesson_->geoToCart(geographicEntry()))) return;
+  showCartesian(StringGridExakterStandortCart, lesson_->truePosition());
 }
 
 void TFormMain::BitBtnErzeugenClick() {
-  trueGeo = erzeugePosition();
-  showGeographic(StringGridExakterStandortGeo, LabeledEditExakteHoehe, trueGeo);
-  truePosition = converter->geoToCartesian(trueGeo);
-  showCartesian(StringGridExakterStandortCart, truePosition);
+  if (!lesson_) return;
+  lesson_->erzeugen();
+  showTruePosition();
 }
 
-TGeoPosition TFormMain::erzeugePosition() {
-  TGeoPosition g;
-  g.eastWest = platform::randomInt(2) == 1 ? 'O' : 'W';
-  g.northSouth = platform::randomInt(2) == 1 ? 'S' : 'N';
-  g.longitude.degrees = platform::randomInt(180) + 1;
-  g.longitude.minutes =
-      g.longitude.degrees == 180 ? 0 : platform::randomInt(60) + platform::randomFraction();
-  g.latitude.degrees = platform::randomInt(90) + 1;
-  g.latitude.minutes =
-      g.latitude.degrees == 90 ? 0 : platform::randomInt(60) + platform::randomFraction();
-  g.height = platform::randomInt(11000);
-  return g;
-}
+TGeoPosition TFormMain::erzeugePosition() { return LessonModel::erzeugePosition(); }
 
 void TFormMain::BitBtnEmpfaengerBewegenClick() {
-  if (TimerEmpfaenger->isActive()) {
-    BitBtnEmpfaengerBewegen->setText("Bewegen");
-    SpinEditTatsaechlicheGeschwindigkeit->setValue(0);
-    TimerEmpfaenger->stop();
-    enableBitBtns(GroupBoxEmpfaenger, true);
-  } else if (SpinEditTatsaechlicheGeschwindigkeit->value() != 0) {
-    if (readCartesian()) {
-      BitBtnEmpfaengerBewegen->setText("Stoppen");
-      enableBitBtns(GroupBoxEmpfaenger, false);
-      BitBtnEmpfaengerBewegen->setEnabled(true);
-      TimerEmpfaenger->start();
-      previousPosition = truePosition;
-    }
-  } else {
-    showError("Für eine Bewegung muss eine Geschwindigkeit>0 eingegeben werden");
-  }
+  if (!lesson_) return;
+  if (lesson_->travelling())
+    lesson_->stopTravel();
+  else
+    accepted(lesson_->startTravel(cartesianEntry()));
 }
 
 void TFormMain::TimerEmpfaengerTimer() {
-  if (!converter) return;
-  moveReceiver();
-}
-
-void TFormMain::moveReceiver() {
-  const long double speed = SpinEditTatsaechlicheGeschwindigkeit->value();  // km/h
-  const long double d = speed / 3600 * 100;  // km in the 100 s of one step
-  previousPosition = truePosition;
-  truePosition = nextReceiverPosition(d);
-  showCartesian(StringGridExakterStandortCart, truePosition);
-  showGeographic(StringGridExakterStandortGeo, LabeledEditExakteHoehe,
-                 converter->cartesianToGeo(truePosition));
-}
-
-TVektorR3 TFormMain::nextReceiverPosition(long double d) {
-  TGeoPosition g = converter->cartesianToGeo(truePosition);
-  const long double climb = (platform::randomInt(10) + 1) * d;  // taken as metres
-  const int sign = platform::randomInt(2) == 0 ? 1 : -1;
-  g.height = std::clamp(g.height + sign * climb, kMinHeight, kMaxHeight);
-  // What the climb takes off the step is left for the way along the meridian.
-  const long double horizontal = std::sqrt(d * d - (climb / 1000) * (climb / 1000));
-  return converter->moveOnMeridian(converter->geoToCartesian(g), horizontal);
+  if (!lesson_) return;
+  lesson_->receiverTick();
+  showTruePosition();
 }
 
 void TFormMain::showError(const QString& message) {
+  if (lesson_ && lesson_->determining()) lesson_->stopDetermination();
   TimerBerechnung->stop();
   BitBtnBerechne->setText("Positionsbestimmung starten");
   platform::showMessage(platform::MessageKind::Error, message.toStdString());
@@ -630,107 +510,123 @@ void TFormMain::enableBitBtns(QGroupBox* groupBox, bool enabled) {
       button->setEnabled(enabled);
 }
 
+// Mirrors the lesson's travel, determination, speed and defective satellites into
+// the timers and controls; the timers start only on a change, so that a running one
+// keeps its rhythm.
+void TFormMain::stateChanged() {
+  if (lesson_->travelling() != TimerEmpfaenger->isActive()) {
+    if (lesson_->travelling()) {
+      BitBtnEmpfaengerBewegen->setText("Stoppen");
+      enableBitBtns(GroupBoxEmpfaenger, false);
+      BitBtnEmpfaengerBewegen->setEnabled(true);
+      TimerEmpfaenger->start();
+    } else {
+      BitBtnEmpfaengerBewegen->setText("Bewegen");
+      TimerEmpfaenger->stop();
+      enableBitBtns(GroupBoxEmpfaenger, true);
+    }
+  }
+  if (SpinEditTatsaechlicheGeschwindigkeit->value() != lesson_->speed())
+    SpinEditTatsaechlicheGeschwindigkeit->setValue(lesson_->speed());
+  if (lesson_->determining() != TimerBerechnung->isActive()) {
+    if (lesson_->determining()) {
+      BitBtnBerechne->setText("Positionsbestimmung stoppen");
+      TimerBerechnung->start();
+    } else {
+      BitBtnBerechne->setText("Positionsbestimmung starten");
+      TimerBerechnung->stop();
+    }
+  }
+  for (int k = 1; k <= LessonModel::satelliteCount; ++k)
+    if (checkBoxes[k] && checkBoxes[k]->isChecked() != lesson_->defective(k))
+      checkBoxes[k]->setChecked(lesson_->defective(k));
+}
+
+// A lesson put back from a file: everything the window shows is written anew.
+void TFormMain::restored() {
+  showSatellites();
+  if (lesson_->hasTruePosition()) {
+    showTruePosition();
+  } else {
+    clearCartesianRow(StringGridExakterStandortCart);
+    clearGeographicGrid(StringGridExakterStandortGeo, LabeledEditExakteHoehe);
+  }
+  clearComputedPosition();
+}
+
+void TFormMain::lessonEnded() {}
+
 // ---------------------------------------------------------------------------
 // The repeated position determination.
 
 void TFormMain::BitBtnBerechneClick() {
-  if (TimerBerechnung->isActive()) {
-    BitBtnBerechne->setText("Positionsbestimmung starten");
-    TimerBerechnung->stop();
-  } else if (readCartesian()) {
-    BitBtnBerechne->setText("Positionsbestimmung stoppen");
-    TimerBerechnung->start();
-  }
+  if (!lesson_) return;
+  if (lesson_->determining())
+    lesson_->stopDetermination();
+  else
+    accepted(lesson_->startDetermination(cartesianEntry()));
 }
 
 void TFormMain::TimerBerechnungTimer() {
-  if (!constellation) return;
+  if (!lesson_) return;
   computePosition();
 }
 
 void TFormMain::computePosition() {
-  for (int k = 1; k <= TSatellitenSchar::satelliteCount; ++k)
-    constellation->satellites[k].working = !checkBoxes[k]->isChecked();
-  receiver = std::make_unique<TEmpfaenger>();
-  receiver->clock.receiveSignals(truePosition, *constellation);
+  enableControls(false);
+  const DeterminationRecord record = lesson_->determinationTick();
+  enableControls(true);
+  showRecord(record);
+  if (!record.found()) showError(QString::fromStdString(record.message));
+}
 
+void TFormMain::clearComputedPosition() {
   EditUnterschied->clear();
-  showReceivedSatellites();
+  LabeledEditAnzEmpfangeneSatelliten->clear();
   clearSatelliteTable();
   clearCartesianRow(StringGridBerechneterStandortCart);
   LabeledEditBerechneteGeschwindigkeit->clear();
   clearGeographicGrid(StringGridBerechneterStandortGeo, LabeledEditBerechneteHoehe);
-  if (receiver->signalCount() < 4) {
-    showError("Es müssen mindestens 4 Satelliten empfangen werden");
-    return;
-  }
-
-  TVektorR3 P{};
-  enableControls(false);
-  findPosition(P);
-  enableControls(true);
-  if (!receiver->failed) {
-    showCartesian(StringGridBerechneterStandortCart, P);
-    EditUnterschied->setText(formatNumber(TEuklidGeoR3::distance(truePosition, P), 3, 8));
-    showGeographic(StringGridBerechneterStandortGeo, LabeledEditBerechneteHoehe,
-                   converter->cartesianToGeo(P));
-    LabeledEditBerechneteGeschwindigkeit->setText(formatNumber(computedSpeed(), 3, 4));
-  } else {
-    showError(optionsMessage());
-  }
 }
 
-void TFormMain::findPosition(TVektorR3& P) {
-  const int n = receiver->signalCount();
-  TUhr& clock = receiver->clock;
-  for (clock.windowStart = 0; clock.windowStart <= n - 4;) {
-    for (int j = 1; j <= 4; ++j) showSignal(j, *receiver->signalAt(clock.windowStart + j));
-    receiver->determinePosition(clock.windowStart, P);
-    ++clock.windowStart;
-    if (!receiver->failed) break;
-  }
+void TFormMain::showRecord(const DeterminationRecord& record) {
+  EditUnterschied->clear();
+  showReceivedSatellites(record);
+  clearSatelliteTable();
+  clearCartesianRow(StringGridBerechneterStandortCart);
+  LabeledEditBerechneteGeschwindigkeit->clear();
+  clearGeographicGrid(StringGridBerechneterStandortGeo, LabeledEditBerechneteHoehe);
+  // The four signals of the window that succeeded, or of the last one tried, with
+  // their fictive run times before any correction.
+  if (const WindowRecord* window = record.shownWindow())
+    for (int j = 1; j <= 4; ++j) showSignal(j, record.signals[window->start + j - 1]);
+  if (!record.found()) return;
+  showCartesian(StringGridBerechneterStandortCart, record.position);
+  EditUnterschied->setText(formatNumber(record.distance, 3, 8));
+  showGeographic(StringGridBerechneterStandortGeo, LabeledEditBerechneteHoehe, record.geo);
+  LabeledEditBerechneteGeschwindigkeit->setText(formatNumber(record.speed, 3, 4));
 }
 
-void TFormMain::showSignal(int row, const TListenElement& e) {
+void TFormMain::showSignal(int row, const SignalRecord& e) {
   StringGrid* g = StringGridSatelliten;
   g->setCell(0, row, QString::number(e.number));
   g->setCell(1, row, formatNumber(e.position.x, 3, 8));
   g->setCell(2, row, formatNumber(e.position.y, 3, 8));
   g->setCell(3, row, formatNumber(e.position.z, 3, 8));
-  g->setCell(4, row, QString::number(e.runTime / 1000000));
-  g->setCell(5, row, QString::number((e.runTime % 1000000) / 1000));
-  g->setCell(6, row, QString::number(e.runTime % 1000));
+  g->setCell(4, row, QString::number(e.fictiveRunTime / 1000000));
+  g->setCell(5, row, QString::number((e.fictiveRunTime % 1000000) / 1000));
+  g->setCell(6, row, QString::number(e.fictiveRunTime % 1000));
 }
 
-void TFormMain::showReceivedSatellites() {
-  QString text = QString::number(receiver->signalCount()) + ": ";
-  TSortListe& signals = receiver->clock.signals;
-  for (signals.toFirst(); !signals.atEnd(); signals.next())
-    text += QString::number(static_cast<TListenElement*>(signals.getElem())->number) + ", ";
+void TFormMain::showReceivedSatellites(const DeterminationRecord& record) {
+  QString text = QString::number(record.signals.size()) + ": ";
+  for (const SignalRecord& e : record.signals) text += QString::number(e.number) + ", ";
   LabeledEditAnzEmpfangeneSatelliten->setText(text);
 }
 
 void TFormMain::clearSatelliteTable() {
   for (int r = 1; r <= 4; ++r)
     for (int c = 0; c <= 6; ++c) StringGridSatelliten->setCell(c, r, QString());
-}
-
-long double TFormMain::computedSpeed() const {
-  if (!TimerEmpfaenger->isActive()) return 0;
-  return TEuklidGeoR3::distance(previousPosition, truePosition) / 100 * 3600;
-}
-
-QString TFormMain::optionsMessage() const {
-  QString options;
-  for (int k = 1; k <= 24; ++k)
-    if (checkBoxes[k]->isChecked()) {
-      options += "Satelliten reparieren, ";
-      break;
-    }
-  if (TimerSatellitenSchar->isActive()) options += "neue Satellitenkonstellation abwarten, ";
-  options.chop(2);
-  return "Position kann z.Zt. nicht bestimmt werden. Sie haben folgende Optionen: " + options +
-         ".";
 }
 
 void TFormMain::enableControls(bool enabled) {

@@ -14,18 +14,19 @@
 #include <memory>
 #include <string>
 
-#include "geometry/Koordinatenclss.h"
-#include "geometry/vektorR3clss.h"
-#include "model/GpsUnit.h"
-#include "model/satellitUnit.h"
+#include <optional>
+
+#include "model/LessonModel.h"
 #include "ui/StringGrid.h"
 
 class TForm2DDemo;
 class TForm3DDemo;
 
-// The main window: the constellation and its table, the true receiver position with
-// its entry and movement, the repeated position determination and the tool bar.
-class TFormMain : public QWidget {
+// The main window, a view of the lesson: the satellite table, the entry and movement
+// of the true receiver position, the repeated position determination and the tool bar.
+// Clicks and timer ticks become calls on the lesson model; the grids show its state
+// and the record of each determination.
+class TFormMain : public QWidget, private LessonObserver {
   Q_OBJECT
  public:
   explicit TFormMain(QWidget* parent = nullptr);
@@ -34,9 +35,13 @@ class TFormMain : public QWidget {
   // The windows the tool bar shows; they are created after the main window.
   void setCompanions(TForm2DDemo* form2DDemo, TForm3DDemo* form3DDemo, QWidget* aboutBox);
 
-  const TSatellitenSchar* satelliteConstellation() const { return constellation.get(); }
-  const TEmpfaenger* currentReceiver() const { return receiver.get(); }
-  TVektorR3 currentTruePosition() const { return truePosition; }
+  // The lesson the window shows; gone after "Beenden".
+  LessonModel* lesson() { return lesson_.get(); }
+  const TSatellitenSchar* satelliteConstellation() const {
+    return lesson_ ? &lesson_->constellation() : nullptr;
+  }
+  const TEmpfaenger* currentReceiver() const { return lesson_ ? &lesson_->receiver() : nullptr; }
+  TVektorR3 currentTruePosition() const { return lesson_ ? lesson_->truePosition() : TVektorR3{}; }
 
   // A random true position: hemispheres, whole degrees 1..180 and 1..90 with
   // random minutes, a height of 0..10999 m. Also used by the 3D demonstration.
@@ -120,31 +125,27 @@ class TFormMain : public QWidget {
   void showGeographic(StringGrid* grid, QLineEdit* heightEdit, const TGeoPosition& g);
   void clearCartesianRow(StringGrid* grid);
   void clearGeographicGrid(StringGrid* grid, QLineEdit* heightEdit);
-  bool readCartesian();
-  bool readGeographic();
-  static bool isValidPosition(TVektorR3 v);
-  static bool isValidAngle(const TGradMinuten& gm, int maxDegrees);
-  static bool isValidGeographic(const TGeoPosition& g);
-  TVektorR3 nextReceiverPosition(long double d);
-  void moveReceiver();
+  CartesianEntry cartesianEntry() const;
+  GeographicEntry geographicEntry() const;
+  bool accepted(const std::optional<std::string>& message);
+  void showTruePosition();
 
   void computePosition();
-  void findPosition(TVektorR3& P);
-  long double computedSpeed() const;
-  QString optionsMessage() const;
   void enableControls(bool enabled);
-  void showSignal(int row, const TListenElement& e);
-  void showReceivedSatellites();
+  void showRecord(const DeterminationRecord& record);
+  void clearComputedPosition();
+  void showSignal(int row, const SignalRecord& e);
+  void showReceivedSatellites(const DeterminationRecord& record);
   void clearSatelliteTable();
 
+  // LessonObserver
+  void stateChanged() override;
+  void restored() override;
+  void lessonEnded() override;
+
   std::string helpFileName;  // looked up in the current directory
-  std::array<QCheckBox*, 25> checkBoxes{};  // by satellite number, entry 0 unused
-  TVektorR3 previousPosition{};
-  TVektorR3 truePosition{};
-  TGeoPosition trueGeo{};
-  std::unique_ptr<TKoordinatenwandlerR3> converter;
-  std::unique_ptr<TSatellitenSchar> constellation;
-  std::unique_ptr<TEmpfaenger> receiver;
+  std::array<QCheckBox*, LessonModel::satelliteCount + 1> checkBoxes{};  // entry 0 unused
+  std::unique_ptr<LessonModel> lesson_;
 
   TForm2DDemo* form2DDemo_ = nullptr;
   TForm3DDemo* form3DDemo_ = nullptr;

@@ -99,12 +99,13 @@ TEST_F(Entry, CartesianLimitsAndMessages) {
   enterCartesian("6371", "1.5", "0");  // a point is no decimal separator in German
   Click(form.BitBtnCartToGeo);
   EXPECT_EQ(takeMessage(), "Unzulässiges Zeichen bei der y-Koordinate");
-  // Coordinates read before the failure stay stored.
-  EXPECT_EQ(form.currentTruePosition().x, 6371.0L);
+  // A refused entry stores nothing; the grid keeps what was typed, to be corrected.
+  const TVektorR3 accepted = form.currentTruePosition();
   enterCartesian("6000", "0", "z");
   Click(form.BitBtnCartToGeo);
   EXPECT_EQ(takeMessage(), "Unzulässiges Zeichen bei der z-Koordinate");
-  EXPECT_EQ(form.currentTruePosition().x, 6000.0L);
+  EXPECT_EQ(form.currentTruePosition(), accepted);
+  EXPECT_EQ(cell(form.StringGridExakterStandortCart, 0, 1), "6000");
 }
 
 TEST_F(Entry, GeographicLimitsAndMessages) {

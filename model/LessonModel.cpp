@@ -1,0 +1,412 @@
+#include "model/LessonModel.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/numformat.h"
+#include "platform/random.h"
+
+namespace {
+
+const char* const kXMessage =
+    "Unzulässiges Zeichen bei der x-Koordinate bzw. geographische Koordinaten wurden nicht in "
+    "cartesische Koordinaten umgewandelt";
+
+}  // namespace
+
+LessonModel::LessonModel() : receiver_(std::make_unique<TEmpfaenger>()) {}
+
+
+template <class F>
+void LessonModel::notify(F f) {
+  // A copy: an observer may remove itself while it is told.
+  const std::vector<LessonObserver*> observers = observers_;
+  for (LessonObserver* o : observers) f(*o);
+}
+
+
+LessonModel::~LessonModel() {
+  notify([](LessonObserver& o) { o.lessonEnded(); });
+}
+
+// --- ticks --------------------------------------------------------------------
+
+void LessonModel::satelliteTick() {
+  constellation_.moveSatellites();
+  ++step_;
+  notify([](LessonObserver& o) { o.satellitesMoved(); });
+}
+
+void LessonModel::receiverTick() {
+  if (!travelling_) return;
+  const long double d = static_cast<long double>(speed_) / 3600 * stepSeconds;  // km per step
+  previousPosition_ = truePosition_;
+  truePosition_ = nextReceiverPosition(d);
+  shownGeo_ = converter_.cartesianToGeo(truePosition_);
+  notify([](LessonObserver& o) { o.receiverMoved(); });
+}
+
+TVektorR3 LessonModel::nextReceiverPosition(long double d) {
+  TGeoPosition g = converter_.cartesianToGeo(truePosition_);
+  const long double climb = (platform::randomInt(10) + 1) * d;  // taken as metres
+  const int sign = platform::randomInt(2) == 0 ? 1 : -1;
+  g.height = std::clamp(g.height + sign * climb, minHeight, maxHeight);
+  // What the climb takes off the step is left for the way along the meridian.
+  const long double horizontal = std::sqrt(d * d - (climb / 1000) * (climb / 1000));
+  return converter_.moveOnMeridian(converter_.geoToCartesian(g), horizontal);
+}
+
+DeterminationRecord LessonModel::determinationTick() {
+  DeterminationRecord record;
+  record.number = ++determinations_;
+  record.step = step_;
+  record.truePosition = truePosition_;
+  for (int k = 1; k <= satelliteCount; ++k) {
+    record.defective[k] = defective_[k];
+    constellation_.satellites[k].working = !defective_[k];
+  }
+  receiver_ = std::make_unique<TEmpfaenger>();
+  TUhr& clock = receiver_->clock;
+  clock.receiveSignals(truePosition_, constellation_);
+
+  const TEuklidGeoR3 geo{false};
+  record.signals.reserve(clock.signals.count());
+  for (const TListenElement& e : clock.signals.elements<TListenElement>()) {
+    // The clock kept only the fictive run time; the true one follows from the distance
+    // exactly as the clock measured it.
+    const long double d = geo.distance(e.position, truePosition_);
+    const auto runTime = static_cast<std::int32_t>(std::nearbyint(d / TUhr::signalSpeed));
+    record.signals.push_back({e.number, runTime, e.runTime, e.position});
+  }
+
+  const int n = receiver_->signalCount();
+  if (n < 4) {
+    record.result = DeterminationResult::tooFewSignals;
+    record.message = "Es müssen mindestens 4 Satelliten empfangen werden";
+    determining_ = false;
+  } else {
+    record.windows.reserve(n - 3);
+    TVektorR3 P{};
+    for (clock.windowStart = 0; clock.windowStart <= n - 4;) {
+      WindowRecord& w = record.windows.emplace_back();
+      w.start = clock.windowStart;
+      w.mismatches.resize(traceLimit);  // the fix writes into it and never allocates
+      FixTrace trace;
+      trace.mismatches = w.mismatches.data();
+      trace.capacity = traceLimit;
+      receiver_->determinePosition(clock.windowStart, P, trace);
+      w.mismatches.resize(trace.recorded);
+      w.outcome = trace.outcome;
+      w.iterations = trace.iterations;
+      ++clock.windowStart;
+      if (!receiver_->failed) break;
+    }
+    if (!receiver_->failed) {
+      record.result = DeterminationResult::found;
+      record.position = P;
+      record.geo = converter_.cartesianToGeo(P);
+      record.distance = TEuklidGeoR3::distance(truePosition_, P);
+      record.speed = computedSpeed();
+    } else {
+      record.result = DeterminationResult::allWindowsFailed;
+      record.message = optionsMessage();
+      determining_ = false;
+    }
+  }
+  notify([&record](LessonObserver& o) { o.determined(record); });
+  if (!determining_) notify([](LessonObserver& o) { o.stateChanged(); });
+  return record;
+}
+
+// --- entry ----------------------------------------------------------------------
+
+LessonModel::Checked<TVektorR3> LessonModel::checkCartesian(const CartesianEntry& entry) {
+  const auto x = platform::parseDecimal(entry.x);
+  if (!x) return std::string(kXMessage);
+  const auto y = platform::parseDecimal(entry.y);
+  if (!y) return std::string("Unzulässiges Zeichen bei der y-Koordinate");
+  const auto z = platform::parseDecimal(entry.z);
+  if (!z) return std::string("Unzulässiges Zeichen bei der z-Koordinate");
+  const TVektorR3 v{*x, *y, *z};
+  if (!isValidPosition(v)) return std::string("Unzulässiger Standort");
+  return v;
+}
+
+namespace {
+
+// Whether the cell holds exactly one of the two letters, in either case.
+bool isLetterOf(const std::string& cell, char upper, char otherUpper) {
+  if (cell.size() != 1) return false;
+  const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(cell[0])));
+  return c == upper || c == otherUpper;
+}
+
+}  // namespace
+
+LessonModel::Checked<TGeoPosition> LessonModel::checkGeographic(const GeographicEntry& entry) {
+  TGeoPosition g;
+  if (!isLetterOf(entry.eastWest, 'O', 'W'))
+    return std::string("Bei der Länge kan nur O oder W stehen");
+  g.eastWest = entry.eastWest[0];  // as typed; the converter reads it in either case
+  if (!isLetterOf(entry.northSouth, 'S', 'N'))
+    return std::string("Bei der Breite kann nur N oder S stehen");
+  g.northSouth = entry.northSouth[0];
+  const auto longitudeDegrees = platform::parseInteger(entry.longitudeDegrees);
+  if (!longitudeDegrees) return std::string("Unzulässiges Zeichen beim Längengrad");
+  g.longitude.degrees = *longitudeDegrees;
+  const auto latitudeDegrees = platform::parseInteger(entry.latitudeDegrees);
+  if (!latitudeDegrees) return std::string("Unzulässiges Zeichen beim Breitengrad");
+  g.latitude.degrees = *latitudeDegrees;
+  const auto longitudeMinutes = platform::parseDecimal(entry.longitudeMinutes);
+  if (!longitudeMinutes) return std::string("Unzulässiges Zeichen bei den Längenminuten");
+  g.longitude.minutes = *longitudeMinutes;
+  const auto latitudeMinutes = platform::parseDecimal(entry.latitudeMinutes);
+  if (!latitudeMinutes) return std::string("Unzulässiges Zeichen bei den Breitennminuten");
+  g.latitude.minutes = *latitudeMinutes;
+  const auto height = platform::parseDecimal(entry.height);
+  if (!height) return std::string("Unzulässiges Zeichen bei der Höhenangabe");
+  g.height = *height;
+  if (!isValidGeographic(g)) return std::string("Unzulässiger Standort");
+  return g;
+}
+
+bool LessonModel::isValidPosition(TVektorR3 v) {
+  const long double n = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+  return TKoordinatenwandlerR3::earthRadius - 0.0001L <= n &&
+         n <= TKoordinatenwandlerR3::earthRadius + maxHeight / 1000 + 0.0001L;
+}
+
+bool LessonModel::isValidAngle(const TGradMinuten& gm, int maxDegrees) {
+  if (gm.degrees < 0) return false;
+  if (gm.degrees == maxDegrees && gm.minutes == 0) return true;
+  if (gm.degrees >= maxDegrees) return false;
+  if (gm.minutes < 0) return false;
+  return gm.minutes <= 60;
+}
+
+bool LessonModel::isValidGeographic(const TGeoPosition& g) {
+  return isValidAngle(g.longitude, 180) && isValidAngle(g.latitude, 90) && minHeight <= g.height &&
+         g.height <= maxHeight;
+}
+
+std::optional<std::string> LessonModel::refuse(std::string message) {
+  // Every message of the lesson also ends a running determination.
+  if (determining_) {
+    determining_ = false;
+    notify([](LessonObserver& o) { o.stateChanged(); });
+  }
+  return message;
+}
+
+std::optional<std::string> LessonModel::readCartesian(const CartesianEntry& entry) {
+  auto checked = checkCartesian(entry);
+  if (auto* message = std::get_if<std::string>(&checked)) return refuse(std::move(*message));
+  truePosition_ = std::get<TVektorR3>(checked);
+  hasTruePosition_ = true;
+  notify([](LessonObserver& o) { o.receiverMoved(); });
+  return std::nullopt;
+}
+
+std::optional<std::string> LessonModel::readGeographic(const GeographicEntry& entry) {
+  auto checked = checkGeographic(entry);
+  if (auto* message = std::get_if<std::string>(&checked)) return refuse(std::move(*message));
+  trueGeo_ = std::get<TGeoPosition>(checked);
+  return std::nullopt;
+}
+
+std::optional<std::string> LessonModel::cartToGeo(const CartesianEntry& entry) {
+  if (auto message = readCartesian(entry)) return message;
+  trueGeo_ = converter_.cartesianToGeo(truePosition_);
+  shownGeo_ = trueGeo_;
+  notify([](LessonObserver& o) { o.receiverMoved(); });
+  return std::nullopt;
+}
+
+std::optional<std::string> LessonModel::geoToCart(const GeographicEntry& entry) {
+  if (auto message = readGeographic(entry)) return message;
+  truePosition_ = converter_.geoToCartesian(trueGeo_);
+  shownGeo_ = trueGeo_;
+  hasTruePosition_ = true;
+  notify([](LessonObserver& o) { o.receiverMoved(); });
+  return std::nullopt;
+}
+
+void LessonModel::erzeugen() {
+  trueGeo_ = erzeugePosition();
+  shownGeo_ = trueGeo_;
+  truePosition_ = converter_.geoToCartesian(trueGeo_);
+  hasTruePosition_ = true;
+  notify([](LessonObserver& o) { o.receiverMoved(); });
+}
+
+TGeoPosition LessonModel::erzeugePosition() {
+  TGeoPosition g;
+  g.eastWest = platform::randomInt(2) == 1 ? 'O' : 'W';
+  g.northSouth = platform::randomInt(2) == 1 ? 'S' : 'N';
+  g.longitude.degrees = platform::randomInt(180) + 1;
+  g.longitude.minutes =
+      g.longitude.degrees == 180 ? 0 : platform::randomInt(60) + platform::randomFraction();
+  g.latitude.degrees = platform::randomInt(90) + 1;
+  g.latitude.minutes =
+      g.latitude.degrees == 90 ? 0 : platform::randomInt(60) + platform::randomFraction();
+  g.height = platform::randomInt(static_cast<int>(maxHeight));
+  return g;
+}
+
+std::optional<std::string> LessonModel::startTravel(const CartesianEntry& entry) {
+  if (speed_ == 0)
+    return refuse("Für eine Bewegung muss eine Geschwindigkeit>0 eingegeben werden");
+  if (auto message = readCartesian(entry)) return message;
+  travelling_ = true;
+  previousPosition_ = truePosition_;
+  notify([](LessonObserver& o) { o.stateChanged(); });
+  return std::nullopt;
+}
+
+void LessonModel::stopTravel() {
+  travelling_ = false;
+  speed_ = 0;
+  notify([](LessonObserver& o) { o.stateChanged(); });
+}
+
+std::optional<std::string> LessonModel::startDetermination(const CartesianEntry& entry) {
+  if (auto message = readCartesian(entry)) return message;
+  determining_ = true;
+  notify([](LessonObserver& o) { o.stateChanged(); });
+  return std::nullopt;
+}
+
+void LessonModel::stopDetermination() {
+  determining_ = false;
+  notify([](LessonObserver& o) { o.stateChanged(); });
+}
+
+// --- state ------------------------------------------------------------------------
+
+void LessonModel::setSpeed(int kmh) {
+  const int clamped = std::clamp(kmh, 0, maxSpeed);
+  if (clamped == speed_) return;
+  speed_ = clamped;
+  notify([](LessonObserver& o) { o.stateChanged(); });
+}
+
+void LessonModel::setDefective(int satellite, bool defective) {
+  if (satellite < 1 || satellite > satelliteCount || defective_[satellite] == defective) return;
+  defective_[satellite] = defective;
+  notify([](LessonObserver& o) { o.stateChanged(); });
+}
+
+bool LessonModel::anyDefective() const {
+  return std::any_of(defective_.begin() + 1, defective_.end(), [](bool d) { return d; });
+}
+
+void LessonModel::setSatellitesRunning(bool running) {
+  if (running == satellitesRunning_) return;
+  satellitesRunning_ = running;
+  notify([](LessonObserver& o) { o.stateChanged(); });
+}
+
+std::string LessonModel::optionsMessage() const {
+  std::string options;
+  if (anyDefective()) options += "Satelliten reparieren, ";
+  if (satellitesRunning_) options += "neue Satellitenkonstellation abwarten, ";
+  if (options.size() >= 2) options.resize(options.size() - 2);
+  return "Position kann z.Zt. nicht bestimmt werden. Sie haben folgende Optionen: " + options + ".";
+}
+
+long double LessonModel::computedSpeed() const {
+  if (!travelling_) return 0;
+  return TEuklidGeoR3::distance(previousPosition_, truePosition_) / stepSeconds * 3600;
+}
+
+// --- lesson files ---------------------------------------------------------------------
+
+LessonState LessonModel::state() const {
+  LessonState s;
+  s.hasTruePosition = hasTruePosition_;
+  s.truePosition = truePosition_;
+  s.previousPosition = previousPosition_;
+  s.trueGeo = trueGeo_;
+  s.speed = speed_;
+  s.travelling = travelling_;
+  s.southward = converter_.southward;
+  s.defective = defective_;
+  s.step = step_;
+  s.determining = determining_;
+  return s;
+}
+
+std::optional<std::string> LessonModel::checkState(const LessonState& s) {
+  const auto finite = [](TVektorR3 v) {
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+  };
+  if (!finite(s.truePosition) || !finite(s.previousPosition) ||
+      !std::isfinite(s.trueGeo.longitude.minutes) || !std::isfinite(s.trueGeo.latitude.minutes) ||
+      !std::isfinite(s.trueGeo.height))
+    return std::string("Unzulässiger Standort");
+  if (s.hasTruePosition) {
+    if (!isValidPosition(s.truePosition)) return std::string("Unzulässiger Standort");
+    if (s.travelling && !isValidPosition(s.previousPosition))
+      return std::string("Unzulässiger Standort");
+  }
+  const auto letter = [](char c, char a, char b) {
+    const char u = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return u == a || u == b;
+  };
+  // A geographic position that was never entered is the empty record.
+  if (s.trueGeo != TGeoPosition{} &&
+      (!letter(s.trueGeo.eastWest, 'O', 'W') || !letter(s.trueGeo.northSouth, 'N', 'S') ||
+       !isValidGeographic(s.trueGeo)))
+    return std::string("Unzulässiger Standort");
+  if (s.speed < 0 || s.speed > maxSpeed) return std::string("Unzulässige Geschwindigkeit");
+  if (s.travelling && (s.speed == 0 || !s.hasTruePosition))
+    return std::string("Für eine Bewegung muss eine Geschwindigkeit>0 eingegeben werden");
+  if (s.determining && !s.hasTruePosition) return std::string(kXMessage);
+  if (s.step < 0 || s.step > maxStep) return std::string("Unzulässiger Simulationsschritt");
+  if (s.defective[0]) return std::string("Unzulässige Satellitennummer");
+  return std::nullopt;
+}
+
+std::optional<std::string> LessonModel::restore(const LessonState& s) {
+  if (auto message = checkState(s)) return message;
+  // The satellites are stepped from their starting places, as they moved in the
+  // lesson that was saved, so that they stand there to the last bit.
+  if (s.step != step_) {
+    if (s.step < step_) constellation_ = TSatellitenSchar();
+    const std::int64_t from = s.step < step_ ? 0 : step_;
+    for (std::int64_t i = from; i < s.step; ++i) constellation_.moveSatellites();
+  }
+  step_ = s.step;
+  hasTruePosition_ = s.hasTruePosition;
+  truePosition_ = s.truePosition;
+  previousPosition_ = s.previousPosition;
+  trueGeo_ = s.trueGeo;
+  // The grids show the entered geographic position while it still is the true one,
+  // otherwise (after a movement step, or a cartesian entry) the converted one.
+  shownGeo_ = converter_.geoToCartesian(s.trueGeo) == s.truePosition
+                  ? s.trueGeo
+                  : converter_.cartesianToGeo(s.truePosition);
+  speed_ = s.speed;
+  travelling_ = s.travelling;
+  converter_.southward = s.southward;
+  defective_ = s.defective;
+  determining_ = s.determining;
+  receiver_ = std::make_unique<TEmpfaenger>();
+  notify([](LessonObserver& o) { o.satellitesMoved(); });
+  notify([](LessonObserver& o) { o.receiverMoved(); });
+  notify([](LessonObserver& o) { o.stateChanged(); });
+  notify([](LessonObserver& o) { o.restored(); });
+  return std::nullopt;
+}
+
+// --- observers --------------------------------------------------------------------------
+
+void LessonModel::addObserver(LessonObserver* observer) {
+  if (observer && std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
+    observers_.push_back(observer);
+}
+
+void LessonModel::removeObserver(LessonObserver* observer) {
+  observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
