@@ -309,7 +309,10 @@ void LessonModel::setSatellitesRunning(bool running) {
 std::string LessonModel::optionsMessage() const {
   std::string options;
   if (anyDefective()) options += "Satelliten reparieren, ";
-  if (satellitesRunning_) options += "neue Satellitenkonstellation abwarten, ";
+  if (satellitesRunning_)
+    options += "neue Satellitenkonstellation abwarten, ";
+  else
+    options += "Zeit weiterlaufen lassen, ";
   if (options.size() >= 2) options.resize(options.size() - 2);
   return "Position kann z.Zt. nicht bestimmt werden. Sie haben folgende Optionen: " + options + ".";
 }

@@ -169,4 +169,32 @@ QIcon move() {
   });
 }
 
+// Time control: two bars, a triangle, and a triangle against a bar.
+QIcon pause() {
+  return paintIcon([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlue);
+    p.drawRoundedRect(QRectF(8, 6, 6, 20), 1.5, 1.5);
+    p.drawRoundedRect(QRectF(18, 6, 6, 20), 1.5, 1.5);
+  });
+}
+
+QIcon play() {
+  return paintIcon([](QPainter& p) {
+    p.setPen(pen(kGreen, 2));
+    p.setBrush(kGreen);
+    p.drawPolygon(QPolygonF({QPointF(9, 6), QPointF(25, 16), QPointF(9, 26)}));
+  });
+}
+
+QIcon singleStep() {
+  return paintIcon([](QPainter& p) {
+    p.setPen(pen(kBlue, 2));
+    p.setBrush(kBlue);
+    p.drawPolygon(QPolygonF({QPointF(6, 7), QPointF(19, 16), QPointF(6, 25)}));
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRectF(21, 6, 5, 20), 1.5, 1.5);
+  });
+}
+
 }  // namespace glyphs

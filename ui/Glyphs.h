@@ -14,4 +14,7 @@ QIcon close();
 QIcon convert();
 QIcon generate();
 QIcon move();
+QIcon pause();
+QIcon play();
+QIcon singleStep();
 }  // namespace glyphs

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHeaderView>
+#include <QShortcut>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -14,6 +16,15 @@
 #include "ui/Glyphs.h"
 #include "ui/main2DDemo.h"
 #include "ui/main3DDemo.h"
+
+namespace {
+
+constexpr int kTickInterval = 2000;  // ms, one simulation step at the normal run of time
+constexpr int kTimeFactors[] = {1, 2, 5, 10};
+const char* const kPauseHint = "Zeit anhalten: Satelliten und Empfänger bleiben stehen (Strg+P)";
+const char* const kResumeHint = "Zeit weiterlaufen lassen (Strg+P)";
+
+}  // namespace
 
 QString formatNumber(long double value, int decimals, int precision) {
   return QString::fromStdString(platform::formatFixed(value, decimals, precision));
@@ -91,6 +102,22 @@ void TFormMain::buildLayout() {
       makeSpeedButton(ToolBar, "SpeedButton2DDemo", "2D-Demonstration", glyphs::demo2D());
   SpeedButton3DDemo =
       makeSpeedButton(ToolBar, "SpeedButton3DDemo", "3D-Demonstration", glyphs::demo3D());
+  ToolBar->addSeparator();
+  // Time control: the described run of time is the default.
+  SpeedButtonAnhalten =
+      makeSpeedButton(ToolBar, "SpeedButtonAnhalten", kPauseHint, glyphs::pause());
+  SpeedButtonEinzelschritt = makeSpeedButton(
+      ToolBar, "SpeedButtonEinzelschritt",
+      "Einzelschritt: Satelliten und Empfänger einen Simulationsschritt weiter (Strg+E)",
+      glyphs::singleStep());
+  SpeedButtonEinzelschritt->setEnabled(false);
+  ComboBoxZeitraffer = new QComboBox(ToolBar);
+  ComboBoxZeitraffer->setObjectName("ComboBoxZeitraffer");
+  for (const int factor : kTimeFactors) ComboBoxZeitraffer->addItem(QString("%1×").arg(factor), factor);
+  ComboBoxZeitraffer->setToolTip(
+      "Zeitraffer: ein Simulationsschritt alle 2 s, 1 s, 0,4 s oder 0,2 s (Strg++ / Strg+-)");
+  ComboBoxZeitraffer->setFocusPolicy(Qt::NoFocus);
+  ToolBar->addWidget(ComboBoxZeitraffer);
   ToolBar->addSeparator();
   SpeedButtonBeenden = makeSpeedButton(ToolBar, "SpeedButtonBeenden", "Beenden", glyphs::quit());
 
@@ -250,14 +277,38 @@ void TFormMain::buildLayout() {
   connect(SpeedButton2DDemo, &QToolButton::clicked, this, &TFormMain::SpeedButton2DDemoClick);
   connect(SpeedButton3DDemo, &QToolButton::clicked, this, &TFormMain::SpeedButton3DDemoClick);
   connect(SpeedButtonBeenden, &QToolButton::clicked, this, &TFormMain::SpeedButtonBeendenClick);
+  connect(SpeedButtonAnhalten, &QToolButton::clicked, this, &TFormMain::SpeedButtonAnhaltenClick);
+  connect(SpeedButtonEinzelschritt, &QToolButton::clicked, this,
+          &TFormMain::SpeedButtonEinzelschrittClick);
+  connect(ComboBoxZeitraffer, &QComboBox::currentIndexChanged, this, [this] {
+    const int interval = kTickInterval / ComboBoxZeitraffer->currentData().toInt();
+    TimerSatellitenSchar->setInterval(interval);
+    TimerEmpfaenger->setInterval(interval);
+  });
+  const auto shortcut = [this](const QKeySequence& keys, auto slot) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
+  };
+  shortcut(QKeySequence("Ctrl+P"), [this] {
+    if (SpeedButtonAnhalten->isEnabled()) SpeedButtonAnhaltenClick();
+  });
+  shortcut(QKeySequence("Ctrl+E"), [this] {
+    if (SpeedButtonEinzelschritt->isEnabled()) SpeedButtonEinzelschrittClick();
+  });
+  shortcut(QKeySequence("Ctrl++"), [this] {
+    ComboBoxZeitraffer->setCurrentIndex(
+        std::min(ComboBoxZeitraffer->currentIndex() + 1, ComboBoxZeitraffer->count() - 1));
+  });
+  shortcut(QKeySequence("Ctrl+-"), [this] {
+    ComboBoxZeitraffer->setCurrentIndex(std::max(ComboBoxZeitraffer->currentIndex() - 1, 0));
+  });
 }
 
 void TFormMain::FormCreate() {
   helpFileName = platform::helpFileName;
   platform::randomize();
-  TimerSatellitenSchar->setInterval(2000);
-  TimerEmpfaenger->setInterval(2000);
-  TimerBerechnung->setInterval(2000);
+  TimerSatellitenSchar->setInterval(kTickInterval);
+  TimerEmpfaenger->setInterval(kTickInterval);
+  TimerBerechnung->setInterval(kTickInterval);
   lesson_ = std::make_unique<LessonModel>();
   lesson_->addObserver(this);
 
@@ -381,6 +432,16 @@ void TFormMain::SpeedButton3DDemoClick() {
   canvas.setBrushStyle(platform::BrushStyle::Solid);
   canvas.setPenColor(platform::colors::black);
   canvas.rectangle(0, 0, form3DDemo_->width(), form3DDemo_->height());
+}
+
+void TFormMain::SpeedButtonAnhaltenClick() {
+  if (lesson_) lesson_->setSatellitesRunning(!lesson_->satellitesRunning());
+}
+
+void TFormMain::SpeedButtonEinzelschrittClick() {
+  if (!lesson_ || lesson_->satellitesRunning()) return;
+  TimerSatellitenScharTimer();
+  if (lesson_->travelling()) TimerEmpfaengerTimer();
 }
 
 void TFormMain::SpeedButtonBeendenClick() {
@@ -514,17 +575,27 @@ void TFormMain::enableBitBtns(QGroupBox* groupBox, bool enabled) {
 // the timers and controls; the timers start only on a change, so that a running one
 // keeps its rhythm.
 void TFormMain::stateChanged() {
-  if (lesson_->travelling() != TimerEmpfaenger->isActive()) {
-    if (lesson_->travelling()) {
-      BitBtnEmpfaengerBewegen->setText("Stoppen");
-      enableBitBtns(GroupBoxEmpfaenger, false);
-      BitBtnEmpfaengerBewegen->setEnabled(true);
+  const bool timeRuns = lesson_->satellitesRunning();
+  if (lesson_->travelling() != travelShown_) {
+    travelShown_ = lesson_->travelling();
+    BitBtnEmpfaengerBewegen->setText(travelShown_ ? "Stoppen" : "Bewegen");
+    enableBitBtns(GroupBoxEmpfaenger, !travelShown_);
+    BitBtnEmpfaengerBewegen->setEnabled(true);
+  }
+  if (timeRuns != TimerSatellitenSchar->isActive()) {
+    if (timeRuns)
+      TimerSatellitenSchar->start();
+    else
+      TimerSatellitenSchar->stop();
+    SpeedButtonAnhalten->setIcon(timeRuns ? glyphs::pause() : glyphs::play());
+    SpeedButtonAnhalten->setToolTip(timeRuns ? kPauseHint : kResumeHint);
+    SpeedButtonEinzelschritt->setEnabled(!timeRuns);
+  }
+  if ((travelShown_ && timeRuns) != TimerEmpfaenger->isActive()) {
+    if (travelShown_ && timeRuns)
       TimerEmpfaenger->start();
-    } else {
-      BitBtnEmpfaengerBewegen->setText("Bewegen");
+    else
       TimerEmpfaenger->stop();
-      enableBitBtns(GroupBoxEmpfaenger, true);
-    }
   }
   if (SpinEditTatsaechlicheGeschwindigkeit->value() != lesson_->speed())
     SpinEditTatsaechlicheGeschwindigkeit->setValue(lesson_->speed());
@@ -630,10 +701,12 @@ void TFormMain::clearSatelliteTable() {
 }
 
 void TFormMain::enableControls(bool enabled) {
-  if (!TimerEmpfaenger->isActive()) enableBitBtns(GroupBoxEmpfaenger, enabled);
+  if (!lesson_->travelling()) enableBitBtns(GroupBoxEmpfaenger, enabled);
   enableBitBtns(GroupBoxBerechneterStandort, enabled);
   enableBitBtns(GroupBoxSatellitenbewegung, enabled);
   for (QToolButton* b : ToolBar->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
     b->setEnabled(enabled);
   SpeedButtonBeenden->setEnabled(true);
+  // A single step is offered only while the time stands.
+  if (enabled) SpeedButtonEinzelschritt->setEnabled(!lesson_->satellitesRunning());
 }

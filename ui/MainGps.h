@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +54,9 @@ class TFormMain : public QWidget, private LessonObserver {
   QToolButton* SpeedButtonHilfe;
   QToolButton* SpeedButton2DDemo;
   QToolButton* SpeedButton3DDemo;
+  QToolButton* SpeedButtonAnhalten;
+  QToolButton* SpeedButtonEinzelschritt;
+  QComboBox* ComboBoxZeitraffer;
   QToolButton* SpeedButtonBeenden;
 
   QGroupBox* GroupBoxEmpfaenger;
@@ -99,6 +103,9 @@ class TFormMain : public QWidget, private LessonObserver {
   void SpeedButton2DDemoClick();
   void SpeedButton3DDemoClick();
   void SpeedButtonBeendenClick();
+  // Time control: pause and resume the satellites and the receiver, one step while paused.
+  void SpeedButtonAnhaltenClick();
+  void SpeedButtonEinzelschrittClick();
   void TimerEmpfaengerTimer();
   void BitBtnCartToGeoClick();
   void BitBtnGeoToCartClick();
@@ -146,6 +153,7 @@ class TFormMain : public QWidget, private LessonObserver {
   std::string helpFileName;  // looked up in the current directory
   std::array<QCheckBox*, LessonModel::satelliteCount + 1> checkBoxes{};  // entry 0 unused
   std::unique_ptr<LessonModel> lesson_;
+  bool travelShown_ = false;  // the travel state the controls show
 
   TForm2DDemo* form2DDemo_ = nullptr;
   TForm3DDemo* form3DDemo_ = nullptr;

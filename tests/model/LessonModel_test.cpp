@@ -258,3 +258,15 @@ TEST(Lesson, RestoreRefusesABadStateAndPutsAGoodOneBackExactly) {
     EXPECT_EQ(target.constellation().satellites[k].position,
               source->constellation().satellites[k].position);
 }
+
+// With the time stopped, waiting for a new constellation helps nothing: the message
+// offers to let the time run instead, and never ends in an empty list.
+TEST(Lesson, OptionsMessageFollowsTheTimeAndTheDefects) {
+  LessonModel lesson;
+  const std::string head = "Position kann z.Zt. nicht bestimmt werden. Sie haben folgende Optionen: ";
+  EXPECT_EQ(lesson.optionsMessage(), head + "neue Satellitenkonstellation abwarten.");
+  lesson.setSatellitesRunning(false);
+  EXPECT_EQ(lesson.optionsMessage(), head + "Zeit weiterlaufen lassen.");
+  lesson.setDefective(24, true);
+  EXPECT_EQ(lesson.optionsMessage(), head + "Satelliten reparieren, Zeit weiterlaufen lassen.");
+}

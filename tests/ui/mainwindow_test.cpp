@@ -291,3 +291,43 @@ TEST(MainWindow, InfoBringsAnOpenAboutBoxToTheFront) {
   EXPECT_EQ(topAt(&about), static_cast<QWidget*>(&about));
   about.hide();
 }
+
+// Pausing stops the satellites and a travelling receiver but not the travel itself;
+// a single step moves both once; the speed choice shortens both ticks.
+TEST(MainWindow, TimeControlPausesStepsAndSpeedsUpTheTicks) {
+  testing_support::RecordingMessages messages;
+  TFormMain form;
+  form.BitBtnErzeugen->click();
+  form.SpinEditTatsaechlicheGeschwindigkeit->setValue(500);
+  form.BitBtnEmpfaengerBewegen->click();
+  ASSERT_TRUE(form.TimerEmpfaenger->isActive());
+  EXPECT_FALSE(form.SpeedButtonEinzelschritt->isEnabled());
+
+  form.SpeedButtonAnhalten->click();
+  EXPECT_FALSE(form.TimerSatellitenSchar->isActive());
+  EXPECT_FALSE(form.TimerEmpfaenger->isActive());
+  EXPECT_EQ(form.BitBtnEmpfaengerBewegen->text(), "Stoppen");
+  EXPECT_FALSE(form.BitBtnErzeugen->isEnabled());
+  // A determination keeps the receiver's group box as the travel set it.
+  form.BitBtnBerechne->click();
+  form.TimerBerechnungTimer();
+  EXPECT_FALSE(form.BitBtnErzeugen->isEnabled());
+  EXPECT_TRUE(form.SpeedButtonEinzelschritt->isEnabled());
+
+  const QString satellite = cellOf(form.StringGridBewegung, 1, 1);
+  const TVektorR3 before = form.currentTruePosition();
+  form.SpeedButtonEinzelschritt->click();
+  EXPECT_NE(cellOf(form.StringGridBewegung, 1, 1), satellite);
+  EXPECT_NEAR(double(TEuklidGeoR3::distance(before, form.currentTruePosition())),
+              500.0 / 36, 0.05);
+  EXPECT_EQ(form.lesson()->step(), 1);
+
+  form.ComboBoxZeitraffer->setCurrentIndex(3);
+  form.SpeedButtonAnhalten->click();
+  EXPECT_TRUE(form.TimerSatellitenSchar->isActive());
+  EXPECT_TRUE(form.TimerEmpfaenger->isActive());
+  EXPECT_EQ(form.TimerSatellitenSchar->interval(), 200);
+  EXPECT_EQ(form.TimerEmpfaenger->interval(), 200);
+  EXPECT_EQ(form.TimerBerechnung->interval(), 2000);
+  EXPECT_FALSE(form.SpeedButtonEinzelschritt->isEnabled());
+}
