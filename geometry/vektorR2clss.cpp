@@ -84,10 +84,9 @@ constexpr int kBadRadius = 1;
 constexpr int kBadLineEquation = 2;
 constexpr int kBadLine = 3;
 constexpr int kBadSegment = 6;
-
-constexpr std::uint8_t kInside = 0, kOutside = 1, kOnCircle = 2;
-constexpr std::uint8_t kOnSegment = 2;
 }  // namespace
+
+using namespace geocode;
 
 bool TEuklidGeoR2::checkCircle(const TKreisR2& k) {
   if (k.radius > 0) return true;
@@ -146,30 +145,30 @@ TGeradeR2 TEuklidGeoR2::lineEquationToParametric(const TGeradengleichungR2& g) {
 std::uint8_t TEuklidGeoR2::pointCircleRelationOf(TVektorR2 X, const TKreisR2& k) noexcept {
   const long double d = distanceR2(X, k.center);
   // Deliberately the relative test, not isEqual.
-  if (sameValue(d, k.radius)) return kOnCircle;
-  return k.radius > d ? kInside : kOutside;
+  if (sameValue(d, k.radius)) return pointRound::on;
+  return k.radius > d ? pointRound::inside : pointRound::outside;
 }
 
 std::uint8_t TEuklidGeoR2::pointCircleRelation(TVektorR2 X, const TKreisR2& k) {
-  if (!checkCircle(k)) return kOutside;
+  if (!checkCircle(k)) return pointRound::outside;
   return pointCircleRelationOf(X, k);
 }
 
 std::uint8_t TEuklidGeoR2::circleRelationOf(const TKreisR2& k1, const TKreisR2& k2) noexcept {
   const long double d = distanceR2(k1.center, k2.center);
   const long double r1 = k1.radius, r2 = k2.radius;
-  if (isZero(d)) return r1 == r2 ? 3 : 0;
-  if (d < std::fabs(r1 - r2)) return 1;
-  if (d == std::fabs(r1 - r2)) return 2;
-  if (d < r1 + r2) return 4;
-  if (d == r1 + r2) return 5;
-  return 6;
+  if (isZero(d)) return r1 == r2 ? twoRounds::identical : twoRounds::concentric;
+  if (d < std::fabs(r1 - r2)) return twoRounds::oneInside;
+  if (d == std::fabs(r1 - r2)) return twoRounds::touchingInside;
+  if (d < r1 + r2) return twoRounds::cutting;
+  if (d == r1 + r2) return twoRounds::touchingOutside;
+  return twoRounds::apart;
 }
 
 std::uint8_t TEuklidGeoR2::circleRelation(const TKreisR2& k1, const TKreisR2& k2) {
   const bool valid1 = checkCircle(k1);
   const bool valid2 = checkCircle(k2);
-  if (!valid1 || !valid2) return 6;
+  if (!valid1 || !valid2) return twoRounds::apart;
   return circleRelationOf(k1, k2);
 }
 
@@ -187,16 +186,16 @@ std::uint8_t TEuklidGeoR2::pointSegmentRelationOf(TVektorR2 X, const TStreckeR2&
   const TVektorR2 A = s.startPoint, B = s.endPoint;
   // Not normalised: the collinearity tolerance grows with the segment's length.
   const long double cr = (B.x - A.x) * (X.y - A.y) - (X.x - A.x) * (B.y - A.y);
-  if (cr < -1e-10L) return 6;
-  if (cr > 1e-10L) return 7;
+  if (cr < -1e-10L) return pointSegment::rightOf;
+  if (cr > 1e-10L) return pointSegment::leftOf;
   const long double t = B.x == A.x ? (X.y - A.y) / (B.y - A.y) : (X.x - A.x) / (B.x - A.x);
-  if (t < -1e-10L) return 4;
-  if (t > 1.0000000001L) return 5;
-  return kOnSegment;
+  if (t < -1e-10L) return pointSegment::beforeStart;
+  if (t > 1.0000000001L) return pointSegment::beyondEnd;
+  return pointSegment::on;
 }
 
 std::uint8_t TEuklidGeoR2::pointSegmentRelation(TVektorR2 X, const TStreckeR2& s) {
-  if (!checkSegmentR2(s)) return 0;
+  if (!checkSegmentR2(s)) return pointSegment::invalid;
   return pointSegmentRelationOf(X, s);
 }
 
@@ -213,14 +212,14 @@ void TEuklidGeoR2::intersectLineCircleOf(const TGeradeR2& g, const TKreisR2& k, 
   long double D = p * p / 4 - q;
   // Unlike the spatial version a slightly negative D already means "no point".
   if (D < 0) {
-    code = 0;
+    code = lineRound::none;
     return;
   }
   if (isEqual(D, 0)) {
-    code = 1;
+    code = lineRound::touching;
     D = 0;
   } else {
-    code = 2;
+    code = lineRound::twoPoints;
   }
   const long double root = std::sqrt(D);
   const long double t1 = -p / 2 + root, t2 = -p / 2 - root;
@@ -241,9 +240,9 @@ void TEuklidGeoR2::intersectCircles(const TKreisR2& k1, const TKreisR2& k2, std:
   TGeradengleichungR2 g;
   radicalLine(k1, k2, rel, g);
   relation = rel;
-  if (rel == 2 || rel == 4 || rel == 5) {
+  if (twoRounds::cutsOrTouches(rel)) {
     // The centres differ for these relations, so the radical line is valid.
-    std::uint8_t lineCode = 0;
+    std::uint8_t lineCode = lineRound::none;
     intersectLineCircleOf(lineEquationToParametricOf(g), k1, lineCode, points);
   }
 }
@@ -254,43 +253,43 @@ void TEuklidGeoR2::intersectSegmentCircle(const TStreckeR2& s, const TKreisR2& k
   const TVektorR2 A = s.startPoint, B = s.endPoint;
   const std::uint8_t relA = pointCircleRelationOf(A, k);
   const std::uint8_t relB = pointCircleRelationOf(B, k);
-  std::uint8_t lineCode = 0;
+  std::uint8_t lineCode = lineRound::none;
   TPunktpaarR2 L;
   // The segment is valid, so its line has a direction.
   intersectLineCircleOf({A, differenceR2(B, A)}, k, lineCode, L);
-  auto onSegment = [&](TVektorR2 X) { return pointSegmentRelationOf(X, s) == kOnSegment; };
+  auto onSegment = [&](TVektorR2 X) { return pointSegmentRelationOf(X, s) == pointSegment::on; };
 
-  if (relA == kInside && relB == kInside) {
-    code = 0;
-  } else if ((relA == kInside && relB == kOutside) || (relA == kOutside && relB == kInside)) {
-    code = 3;
+  if (relA == pointRound::inside && relB == pointRound::inside) {
+    code = segmentRound::inside;
+  } else if ((relA == pointRound::inside && relB == pointRound::outside) || (relA == pointRound::outside && relB == pointRound::inside)) {
+    code = segmentRound::oneCrossing;
     const TVektorR2 crossing = onSegment(L.first) ? L.first : L.second;
     points = {crossing, crossing};
-  } else if (relA == kInside || relB == kInside) {  // the other end lies on the circle
-    code = 4;
-    const TVektorR2 end = relA == kOnCircle ? A : B;
+  } else if (relA == pointRound::inside || relB == pointRound::inside) {  // the other end lies on the circle
+    code = segmentRound::endOnOtherInside;
+    const TVektorR2 end = relA == pointRound::on ? A : B;
     points = {end, end};
-  } else if (relA == kOnCircle && relB == kOnCircle) {
-    code = 2;
+  } else if (relA == pointRound::on && relB == pointRound::on) {
+    code = segmentRound::bothEndsOn;
     points = L;
-  } else if (relA == kOnCircle || relB == kOnCircle) {  // the other end lies outside
-    if (lineCode == 1) {
-      code = 8;
+  } else if (relA == pointRound::on || relB == pointRound::on) {  // the other end lies outside
+    if (lineCode == lineRound::touching) {
+      code = segmentRound::endOnAtTangent;
       points = {L.first, L.first};
     } else if (onSegment(L.first) && onSegment(L.second)) {
-      code = 6;
+      code = segmentRound::twoCrossings;
       points = L;
     } else {
-      code = 5;
+      code = segmentRound::endOnLeaving;
       const TVektorR2 p = onSegment(L.first) ? L.first : L.second;
       points = {p, p};
     }
-  } else if (lineCode == 0) {  // both ends outside
-    code = 1;
+  } else if (lineCode == lineRound::none) {  // both ends outside
+    code = segmentRound::apart;
   } else if (onSegment(L.first)) {
-    code = lineCode == 1 ? 7 : 6;
+    code = lineCode == lineRound::touching ? segmentRound::tangent : segmentRound::twoCrossings;
     points = L;
   } else {
-    code = 1;
+    code = segmentRound::apart;
   }
 }

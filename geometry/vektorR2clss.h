@@ -123,21 +123,61 @@ struct TMatrixR2 {
   friend bool operator==(const TMatrixR2&, const TMatrixR2&) = default;
 };
 
+// Relation and result codes of the calculators, one byte each. Circles and spheres
+// ("rounds") share their codes, as do segments against either.
+namespace geocode {
+
+// pointCircleRelation, pointSphereRelation
+namespace pointRound {
+inline constexpr std::uint8_t inside = 0, outside = 1, on = 2;
+}
+
+// circleRelation, sphereRelation, and the relation of intersectCircles/Spheres
+namespace twoRounds {
+inline constexpr std::uint8_t concentric = 0;       // same centre, different radii
+inline constexpr std::uint8_t oneInside = 1;        // one lies inside the other
+inline constexpr std::uint8_t touchingInside = 2;
+inline constexpr std::uint8_t identical = 3;
+inline constexpr std::uint8_t cutting = 4;          // two points, resp. a circle
+inline constexpr std::uint8_t touchingOutside = 5;
+inline constexpr std::uint8_t apart = 6;
+// The relations for which two rounds have common points: those an intersection writes.
+constexpr bool cutsOrTouches(std::uint8_t relation) {
+  return relation == touchingInside || relation == cutting || relation == touchingOutside;
+}
+}  // namespace twoRounds
+
+// intersectLineCircle, intersectLineSphere
+namespace lineRound {
+inline constexpr std::uint8_t none = 0, touching = 1, twoPoints = 2;
+}
+
+// pointSegmentRelation (plane); `invalid` for a segment that fails its check
+namespace pointSegment {
+inline constexpr std::uint8_t invalid = 0, on = 2, beforeStart = 4, beyondEnd = 5, rightOf = 6,
+                              leftOf = 7;
+}
+
+// intersectSegmentCircle, intersectSegmentSphere
+namespace segmentRound {
+inline constexpr std::uint8_t inside = 0;            // both ends inside
+inline constexpr std::uint8_t apart = 1;             // no common point
+inline constexpr std::uint8_t bothEndsOn = 2;
+inline constexpr std::uint8_t oneCrossing = 3;       // one end inside, one outside
+inline constexpr std::uint8_t endOnOtherInside = 4;
+inline constexpr std::uint8_t endOnLeaving = 5;      // one end on it, the segment leaves it
+inline constexpr std::uint8_t twoCrossings = 6;
+inline constexpr std::uint8_t tangent = 7;           // touching between the ends
+inline constexpr std::uint8_t endOnAtTangent = 8;    // one end on it, where the line touches
+}  // namespace segmentRound
+
+}  // namespace geocode
+
 // The plane calculator. Its only state is the last reported error and whether
-// errors are also shown to the user.
-//
-// Relation and result codes:
-//   pointCircleRelation   0 inside, 1 outside, 2 on the circle
-//   circleRelation        0 concentric, 1 one inside the other, 2 touching from
-//                         inside, 3 identical, 4 two common points, 5 touching from
-//                         outside, 6 apart
-//   intersectLineCircle   0 no point, 1 touching, 2 two points
-//   pointSegmentRelation  2 on the segment, 4 before the start, 5 beyond the end,
-//                         6 right of it, 7 left of it
-//   intersectSegmentCircle as TEuklidGeoR3::intersectSegmentSphere
+// errors are also shown to the user. Its codes are in geocode above.
 // An operation whose input fails its check returns at once and writes none of its
-// outputs; relation functions then answer "no common point" (1 resp. 6, 0 for
-// pointSegmentRelation).
+// outputs; relation functions then answer "no common point" (pointRound::outside
+// resp. twoRounds::apart, pointSegment::invalid).
 class TEuklidGeoR2 : public TEuklidGeo {
  public:
   explicit TEuklidGeoR2(bool showErrors = false) noexcept : showErrors_(showErrors) {}
@@ -184,7 +224,7 @@ class TEuklidGeoR2 : public TEuklidGeo {
 
   // --- intersections --------------------------------------------------------
   void intersectLineCircle(const TGeradeR2& g, const TKreisR2& k, std::uint8_t& code, TPunktpaarR2& points);
-  // Points for relations 2, 4 and 5 (unless rounding leaves the radical line just
+  // Points where twoRounds::cutsOrTouches(relation) (unless rounding leaves the radical line just
   // outside the circle).
   void intersectCircles(const TKreisR2& k1, const TKreisR2& k2, std::uint8_t& relation, TPunktpaarR2& points);
   void intersectSegmentCircle(const TStreckeR2& s, const TKreisR2& k, std::uint8_t& code, TPunktpaarR2& points);

@@ -183,10 +183,9 @@ constexpr int kBadPlaneEquation = 2;
 constexpr int kBadLine = 3;
 constexpr int kBadPlane = 4;
 constexpr int kBadSegment = 8;
-
-constexpr std::uint8_t kInside = 0, kOutside = 1, kOnSphere = 2;
-constexpr std::uint8_t kOn = 2, kNotOn = 3;
 }  // namespace
+
+using namespace geocode;
 
 bool TEuklidGeoR3::checkSphere(const TKugelR3& K) {
   if (K.radius > 0) return true;
@@ -249,7 +248,7 @@ TEbenengleichungR3 TEuklidGeoR3::parametricToPlane(const TEbeneR3& E) {
 TGeradeR3 TEuklidGeoR3::perpendicularFoot(TVektorR3 P, const TEbenengleichungR3& E) {
   if (!checkPlaneEquation(E)) return {};
   TGeradeR3 h{P, {E.a, E.b, E.c}};
-  std::uint8_t code = 0;
+  std::uint8_t code = linePlane::onePoint;
   intersectLinePlaneEquation(h, E, code, h.point);
   return h;
 }
@@ -258,7 +257,7 @@ TGeradeR3 TEuklidGeoR3::perpendicularFoot(TVektorR3 P, const TEbenengleichungR3&
 // relations
 
 std::uint8_t TEuklidGeoR3::pointOnLine(TVektorR3 X, const TGeradeR3& g) {
-  if (!checkLine(g)) return kNotOn;
+  if (!checkLine(g)) return pointOn::notOn;
   const TVektorR3 w = differenceR3(X, g.point), u = g.direction;
   bool on;
   if (u.x != 0)
@@ -267,43 +266,43 @@ std::uint8_t TEuklidGeoR3::pointOnLine(TVektorR3 X, const TGeradeR3& g) {
     on = isEqual(X.x, g.point.x) && isEqual(w.y * u.z, w.z * u.y);
   else
     on = isEqual(w.x, 0) && isEqual(w.y, 0);
-  return on ? kOn : kNotOn;
+  return on ? pointOn::on : pointOn::notOn;
 }
 
 std::uint8_t TEuklidGeoR3::pointOnSegment(TVektorR3 X, const TStreckeR3& s) {
   const TVektorR3 A = s.startPoint, B = s.endPoint;
-  if (pointOnLine(X, {A, differenceR3(B, A)}) == kNotOn) return kNotOn;
+  if (pointOnLine(X, {A, differenceR3(B, A)}) == pointOn::notOn) return pointOn::notOn;
   const TVektorR2 a2{A.x, A.y}, b2{B.x, B.y};
   if (samePointR2(a2, b2)) {
     // Parallel to the z axis: the (x, y) projection says nothing.
     const long double tol = geometry_tolerance::equal;
     const bool between = (A.z - tol <= X.z && X.z <= B.z + tol) || (B.z - tol <= X.z && X.z <= A.z + tol);
-    return between ? kOn : kNotOn;
+    return between ? pointOn::on : pointOn::notOn;
   }
   TEuklidGeoR2 plane(false);
-  return plane.pointSegmentRelation({X.x, X.y}, {a2, b2}) == 2 ? kOn : kNotOn;
+  return plane.pointSegmentRelation({X.x, X.y}, {a2, b2}) == pointSegment::on ? pointOn::on : pointOn::notOn;
 }
 
 std::uint8_t TEuklidGeoR3::pointSphereRelationOf(TVektorR3 X, const TKugelR3& K) noexcept {
   const long double dist = distance(X, K.center);
-  if (isEqual(dist, K.radius)) return kOnSphere;
-  return K.radius <= dist ? kOutside : kInside;
+  if (isEqual(dist, K.radius)) return pointRound::on;
+  return K.radius <= dist ? pointRound::outside : pointRound::inside;
 }
 
 std::uint8_t TEuklidGeoR3::pointSphereRelation(TVektorR3 X, const TKugelR3& K) {
-  if (!checkSphere(K)) return kOutside;
+  if (!checkSphere(K)) return pointRound::outside;
   return pointSphereRelationOf(X, K);
 }
 
 std::uint8_t TEuklidGeoR3::sphereRelation(const TKugelR3& K1, const TKugelR3& K2) noexcept {
   const long double d = distance(K1.center, K2.center);
   const long double r1 = K1.radius, r2 = K2.radius;
-  if (isEqual(d, 0)) return isEqual(r1, r2) ? 3 : 0;
-  if (isEqual(d, std::fabs(r1 - r2))) return 2;
-  if (d < std::fabs(r1 - r2)) return 1;
-  if (isEqual(d, r1 + r2)) return 5;
-  if (d < r1 + r2) return 4;
-  return 6;
+  if (isEqual(d, 0)) return isEqual(r1, r2) ? twoRounds::identical : twoRounds::concentric;
+  if (isEqual(d, std::fabs(r1 - r2))) return twoRounds::touchingInside;
+  if (d < std::fabs(r1 - r2)) return twoRounds::oneInside;
+  if (isEqual(d, r1 + r2)) return twoRounds::touchingOutside;
+  if (d < r1 + r2) return twoRounds::cutting;
+  return twoRounds::apart;
 }
 
 // ---------------------------------------------------------------------------
@@ -316,12 +315,12 @@ void TEuklidGeoR3::intersectLinePlaneEquation(const TGeradeR3& g, const TEbeneng
   const long double nu = dotProduct(n, g.direction);
   const long double np = dotProduct(n, g.point);
   if (isZero(nu)) {
-    code = sameValue(np, E.d) ? 1 : 2;
+    code = sameValue(np, E.d) ? linePlane::inPlane : linePlane::parallel;
     return;
   }
   const long double t = (E.d - np) / nu;
   point = sum(g.point, multiply(g.direction, t));
-  code = 0;
+  code = linePlane::onePoint;
 }
 
 void TEuklidGeoR3::intersectLinePlane(const TGeradeR3& g, const TEbeneR3& E, std::uint8_t& code,
@@ -341,15 +340,15 @@ void TEuklidGeoR3::intersectPlaneEquations(const TEbenengleichungR3& E1, const T
   const long double gamma = E1.d - dotProduct(n, P);
   if (isZero(alpha)) {
     if (isZero(beta)) {
-      code = isZero(gamma) ? 0 : 1;
+      code = isZero(gamma) ? twoPlanes::identical : twoPlanes::parallel;
       return;
     }
     line = {sum(P, multiply(v, gamma / beta)), u};
-    code = 2;
+    code = twoPlanes::oneLine;
     return;
   }
   line = {sum(P, multiply(u, gamma / alpha)), sum(v, multiply(u, -beta / alpha))};
-  code = 2;
+  code = twoPlanes::oneLine;
 }
 
 void TEuklidGeoR3::intersectPlanes(const TEbeneR3& E1, const TEbeneR3& E2, std::uint8_t& code,
@@ -374,10 +373,10 @@ void TEuklidGeoR3::intersectLineSphere(const TGeradeR3& g, const TKugelR3& K, st
   // A nearly tangent line counts as tangent, from either side.
   if (isEqual(D, 0)) D = 0;
   if (D < 0) {
-    code = 0;
+    code = lineRound::none;
     return;
   }
-  code = D == 0 ? 1 : 2;
+  code = D == 0 ? lineRound::touching : lineRound::twoPoints;
   const long double root = std::sqrt(D);
   const long double t1 = -p / 2 + root, t2 = -p / 2 - root;
   points.first = sum(multiply(u, t1), g.point);
@@ -391,13 +390,15 @@ void TEuklidGeoR3::intersectPlaneSphere(const TEbenengleichungR3& E, const TKuge
   TKreisR3 result;
   result.plane = planeToParametric(E);
   result.center = h.point;
-  std::uint8_t footCode = 0;
+  std::uint8_t footCode = linePlane::onePoint;
   intersectLinePlaneEquation(h, E, footCode, result.center);
   result.radius = 0;
   const std::uint8_t rel = pointSphereRelationOf(result.center, K);
-  code = rel == kInside ? 0 : rel == kOutside ? 1 : 2;
-  if (code == 0) {
-    std::uint8_t lineCode = 0;
+  code = rel == pointRound::inside    ? planeSphere::circle
+         : rel == pointRound::outside ? planeSphere::none
+                                      : planeSphere::touching;
+  if (code == planeSphere::circle) {
+    std::uint8_t lineCode = lineRound::none;
     TPunktpaarR3 points{result.center, result.center};
     intersectLineSphere({result.center, result.plane.direction1}, K, lineCode, points);
     result.radius = distance(points.first, result.center);
@@ -414,8 +415,8 @@ void TEuklidGeoR3::intersectSpheres(const TKugelR3& K1, const TKugelR3& K2, std:
   const TEbenengleichungR3 E{
       n.x, n.y, n.z, K1.radius * K1.radius - K2.radius * K2.radius - dotProduct(m1, m1) + dotProduct(m2, m2)};
   relation = sphereRelation(K1, K2);
-  if (relation == 2 || relation == 4 || relation == 5) {
-    std::uint8_t code = 0;
+  if (twoRounds::cutsOrTouches(relation)) {
+    std::uint8_t code = planeSphere::circle;
     intersectPlaneSphere(E, K1, code, circle);
   }
 }
@@ -426,43 +427,43 @@ void TEuklidGeoR3::intersectSegmentSphere(const TStreckeR3& s, const TKugelR3& K
   const TVektorR3 A = s.startPoint, B = s.endPoint;
   const std::uint8_t relA = pointSphereRelationOf(A, K);
   const std::uint8_t relB = pointSphereRelationOf(B, K);
-  std::uint8_t lineCode = 0;
+  std::uint8_t lineCode = lineRound::none;
   TPunktpaarR3 L;
   intersectLineSphere(lineThroughPoints(A, B), K, lineCode, L);
-  auto onSegment = [&](TVektorR3 X) { return pointOnSegment(X, s) == kOn; };
+  auto onSegment = [&](TVektorR3 X) { return pointOnSegment(X, s) == pointOn::on; };
 
-  if (relA == kInside && relB == kInside) {
-    code = 0;
-  } else if ((relA == kInside && relB == kOutside) || (relA == kOutside && relB == kInside)) {
-    code = 3;
+  if (relA == pointRound::inside && relB == pointRound::inside) {
+    code = segmentRound::inside;
+  } else if ((relA == pointRound::inside && relB == pointRound::outside) || (relA == pointRound::outside && relB == pointRound::inside)) {
+    code = segmentRound::oneCrossing;
     const TVektorR3 crossing = onSegment(L.first) ? L.first : L.second;
     points = {crossing, crossing};
-  } else if (relA == kInside || relB == kInside) {  // the other end lies on the sphere
-    code = 4;
-    const TVektorR3 end = relA == kOnSphere ? A : B;
+  } else if (relA == pointRound::inside || relB == pointRound::inside) {  // the other end lies on the sphere
+    code = segmentRound::endOnOtherInside;
+    const TVektorR3 end = relA == pointRound::on ? A : B;
     points = {end, end};
-  } else if (relA == kOnSphere && relB == kOnSphere) {
-    code = 2;
+  } else if (relA == pointRound::on && relB == pointRound::on) {
+    code = segmentRound::bothEndsOn;
     points = L;
-  } else if (relA == kOnSphere || relB == kOnSphere) {  // the other end lies outside
-    if (lineCode == 1) {
-      code = 8;
+  } else if (relA == pointRound::on || relB == pointRound::on) {  // the other end lies outside
+    if (lineCode == lineRound::touching) {
+      code = segmentRound::endOnAtTangent;
       points = {L.first, L.first};
     } else if (onSegment(L.first) && onSegment(L.second)) {
-      code = 6;
+      code = segmentRound::twoCrossings;
       points = L;
     } else {
-      code = 5;
-      const TVektorR3 end = relA == kOnSphere ? A : B;
+      code = segmentRound::endOnLeaving;
+      const TVektorR3 end = relA == pointRound::on ? A : B;
       points = {end, end};
     }
-  } else if (lineCode == 0) {  // both ends outside
-    code = 1;
+  } else if (lineCode == lineRound::none) {  // both ends outside
+    code = segmentRound::apart;
   } else if (onSegment(L.first)) {
-    code = lineCode == 1 ? 7 : 6;
+    code = lineCode == lineRound::touching ? segmentRound::tangent : segmentRound::twoCrossings;
     points = L;
   } else {
-    code = 1;
+    code = segmentRound::apart;
   }
 }
 
@@ -480,7 +481,7 @@ void TEuklidGeoR3::projectOntoImagePlane(TVektorR3 Z, const TGeradeR3& projectin
   e1 = {e1.x / len, e1.y / len, e1.z / len};
   const TVektorR3 e2 = crossProduct(n, e1);
   image = {{0, 0, 0}, e1, e2};
-  std::uint8_t code = 0;
+  std::uint8_t code = linePlane::onePoint;
   intersectLinePlane(projecting, image, code, image.point);
 }
 

@@ -57,27 +57,36 @@ struct TPunktpaarR3 {
   friend bool operator==(const TPunktpaarR3&, const TPunktpaarR3&) = default;
 };
 
-// Relation and result codes (one byte each):
-//   pointOnLine, pointOnSegment   2 on it, 3 not on it
-//   pointSphereRelation           0 inside, 1 outside, 2 on the sphere
-//   sphereRelation                0 concentric, 1 one inside the other, 2 touching
-//                                 from inside, 3 identical, 4 cutting in a circle,
-//                                 5 touching from outside, 6 apart
-//   intersectLinePlane...         0 one point, 1 the line lies in the plane,
-//                                 2 parallel
-//   intersectPlane(Equation)s     0 identical, 1 parallel, 2 one line
-//   intersectLineSphere           0 no point, 1 touching, 2 two points
-//   intersectPlaneSphere          0 circle, 1 no common point, 2 touching
-//   intersectSegmentSphere        0 inside, 1 no common point, 2 both ends on the
-//                                 sphere, 3 one crossing, 4 one end on the sphere
-//                                 and the other inside, 5 one end on the sphere and
-//                                 the segment leaves it, 6 two crossings, 7 tangent
-//                                 inside the segment, 8 one end on the sphere at a
-//                                 tangent
+// Codes of the spatial calculator besides those it shares with the plane one
+// (geocode::pointRound, twoRounds, lineRound, segmentRound).
+namespace geocode {
+
+// pointOnLine, pointOnSegment
+namespace pointOn {
+inline constexpr std::uint8_t on = 2, notOn = 3;
+}
+
+// intersectLinePlane, intersectLinePlaneEquation
+namespace linePlane {
+inline constexpr std::uint8_t onePoint = 0, inPlane = 1, parallel = 2;
+}
+
+// intersectPlanes, intersectPlaneEquations
+namespace twoPlanes {
+inline constexpr std::uint8_t identical = 0, parallel = 1, oneLine = 2;
+}
+
+// intersectPlaneSphere
+namespace planeSphere {
+inline constexpr std::uint8_t circle = 0, none = 1, touching = 2;
+}
+
+}  // namespace geocode
+
 // An operation whose input fails its check reports the error and returns at once
 // without writing any of its outputs; the callers must look at the code before
-// they use an output. Relation functions then answer "not on it" / "outside" (3
-// resp. 1), functions returning a figure the zero record.
+// they use an output. Relation functions then answer pointOn::notOn /
+// pointRound::outside, functions returning a figure the zero record.
 
 class TEuklidGeoR3 : public TEuklidGeo {
  public:
@@ -169,8 +178,8 @@ class TEuklidGeoR3 : public TEuklidGeo {
   // radius 0.
   void intersectPlaneSphere(const TEbenengleichungR3& E, const TKugelR3& K, std::uint8_t& code,
                             TKreisR3& circle);
-  // relation = sphereRelation(K1, K2); the circle is written for relations 2, 4
-  // and 5 (for touching spheres its radius is 0 and its centre the touching point).
+  // relation = sphereRelation(K1, K2); the circle is written where twoRounds::cutsOrTouches
+  // (for touching spheres its radius is 0 and its centre the touching point).
   void intersectSpheres(const TKugelR3& K1, const TKugelR3& K2, std::uint8_t& relation, TKreisR3& circle);
   // The visibility test of a segment against a sphere.
   void intersectSegmentSphere(const TStreckeR3& s, const TKugelR3& K, std::uint8_t& code, TPunktpaarR3& points);

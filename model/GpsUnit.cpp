@@ -55,15 +55,16 @@ inline long double distanceOf(TVektorR3 p, TVektorR3 q) {
 // The relation of two spheres as sphereRelation gives it, from the distance of
 // their centres.
 inline std::uint8_t relationAt(long double d, long double r1, long double r2) {
-  if (same(d, 0)) return same(r1, r2) ? 3 : 0;
-  if (same(d, std::fabs(r1 - r2))) return 2;
-  if (d < std::fabs(r1 - r2)) return 1;
-  if (same(d, r1 + r2)) return 5;
-  if (d < r1 + r2) return 4;
-  return 6;
+  using namespace geocode::twoRounds;
+  if (same(d, 0)) return same(r1, r2) ? identical : concentric;
+  if (same(d, std::fabs(r1 - r2))) return touchingInside;
+  if (d < std::fabs(r1 - r2)) return oneInside;
+  if (same(d, r1 + r2)) return touchingOutside;
+  if (d < r1 + r2) return cutting;
+  return apart;
 }
 
-bool cutsOrTouches(std::uint8_t relation) { return relation == 2 || relation == 4 || relation == 5; }
+using geocode::twoRounds::cutsOrTouches;
 
 // The radical plane of sphere 1 and sphere k in the parametric form of
 // planeToParametric, split into what depends on the centres alone and the plane

@@ -18,11 +18,12 @@ TUhr::TUhr() = default;
 bool TUhr::isVisible(TVektorR3 receiverPosition, const TSatellitenSchar& constellation, int k) {
   const TStreckeR3 lineOfSight{receiverPosition, constellation.satellites[k].position};
   const TKugelR3 earth{earthCenter, earthRadius};
-  std::uint8_t code = 0;  // stays "inside" should a check refuse the figures
+  std::uint8_t code = geocode::segmentRound::inside;  // stays "inside" should a check refuse the figures
   TPunktpaarR3 points{};
   geo.intersectSegmentSphere(lineOfSight, earth, code, points);
   // Clear of the ball, from the surface above the horizon, or grazing it.
-  return code == 1 || code == 5 || code == 7;
+  using namespace geocode::segmentRound;
+  return code == apart || code == endOnLeaving || code == tangent;
 }
 
 void TUhr::receiveSignals(TVektorR3 receiverPosition, const TSatellitenSchar& constellation) {

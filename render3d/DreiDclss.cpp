@@ -9,7 +9,7 @@ T3DObjekt::~T3DObjekt() = default;
 // -----------------------------------------------------------------------------
 
 T3DStrecke::T3DStrecke(const TStreckeR3& segment) {
-  kind = 3;
+  kind = drawKind::segment;
   points->append(std::make_unique<TVektorR3Class>(segment.startPoint));
   points->append(std::make_unique<TVektorR3Class>(segment.endPoint));
 }
@@ -25,7 +25,7 @@ TCircleSteps::TCircleSteps(std::uint16_t n) : steps_(n == 0 ? 2 : n), table_(ste
 }
 
 T3DKreis::T3DKreis(const TKreisR3& circle, std::uint16_t n) {
-  kind = 7;
+  kind = drawKind::circle;
   appendCirclePoints(*points, circle, TCircleSteps(n), geometry);
 }
 
@@ -84,7 +84,7 @@ void T3DKreis::appendCirclePoints(TListe& dest, const TKreisR3& circle, const TC
 
 T3DKugel::T3DKugel(const TKugelR3& sphere, TVektorR3 axis, std::uint16_t meridianSteps,
                    std::uint16_t latitudeCount, std::uint16_t pointsPerCircle) {
-  kind = 8;
+  kind = drawKind::wireFrame;
   // With one step there would be no half turn to test the meridians against.
   const std::uint16_t m = meridianSteps < 2 ? 2 : meridianSteps;
   const std::uint16_t l = latitudeCount == 0 ? 1 : latitudeCount;

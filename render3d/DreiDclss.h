@@ -23,6 +23,28 @@ inline TVektorR3 matrixTimesVector3D(const TMatrixR3& m, TVektorR3 v) noexcept {
           TEuklidGeoR3::dotProduct({m.e3, m.e6, m.e9}, v)};
 }
 
+// What T3DProjektion::draw makes of an object's points.
+namespace drawKind {
+inline constexpr std::uint8_t twoWidths = 0;           // six sub-lists, the last three at width 3
+inline constexpr std::uint8_t disc = 1;                // around the first point
+inline constexpr std::uint8_t polyline = 2;
+inline constexpr std::uint8_t segment = 3;
+inline constexpr std::uint8_t consumingPolylines = 5;  // five points, then pairs; points are taken
+inline constexpr std::uint8_t circle = 7;
+inline constexpr std::uint8_t wireFrame = 8;
+inline constexpr std::uint8_t firstMiddleLast = 11;    // middle sub-lists in secondColor
+inline constexpr std::uint8_t firstThenSecond = 12;    // all but the first in secondColor
+inline constexpr std::uint8_t mixed = 13;              // points between value elements
+inline constexpr std::uint8_t last = 15;               // higher kinds draw nothing
+// The point list is one polyline.
+constexpr bool isOnePolyline(std::uint8_t k) { return k == 2 || k == 3 || k == 4 || k == 6 || k == 7; }
+// Each sub-list is one polyline.
+constexpr bool isPolylineList(std::uint8_t k) { return k == 8 || k == 9 || k == 10 || k == 14 || k == 15; }
+// Points are turned one by one; the others turn their sub-lists.
+constexpr bool rotatesPoints(std::uint8_t k) { return (k >= 1 && k <= 7) || k == mixed; }
+constexpr bool rotatesSublists(std::uint8_t k) { return k == twoWidths || (k >= 8 && k <= last && k != mixed); }
+}  // namespace drawKind
+
 class T3DObjekt {
  public:
   T3DObjekt();
@@ -31,11 +53,11 @@ class T3DObjekt {
   T3DObjekt& operator=(const T3DObjekt&) = delete;
 
   platform::Color color = 0;
-  // Second pen colour of kinds 11 and 12.
+  // Second pen colour of firstMiddleLast and firstThenSecond.
   platform::Color secondColor = 0;
-  // Pen width in pixels; also the disc radius of kinds 1 and 13.
+  // Pen width in pixels; also the disc radius of disc and mixed.
   std::int32_t penWidth = 0;
-  // 0..15, see T3DProjektion::draw.
+  // drawKind; see T3DProjektion::draw.
   std::uint8_t kind = 0;
   // Points (TVektorR3Class) or, for the kinds drawn as several polylines, lists of
   // points.
@@ -43,7 +65,7 @@ class T3DObjekt {
   TEuklidGeoR3 geometry{false};
 };
 
-// Kind 3: [start point, end point].
+// drawKind::segment: [start point, end point].
 class T3DStrecke : public T3DObjekt {
  public:
   explicit T3DStrecke(const TStreckeR3& segment);
@@ -68,7 +90,7 @@ class TCircleSteps {
   std::vector<CosSin> table_;
 };
 
-// Kind 7: n + 1 points on the circle, the last one repeating the first; n = 0
+// drawKind::circle: n + 1 points on the circle, the last one repeating the first; n = 0
 // counts as 2.
 class T3DKreis : public T3DObjekt {
  public:
@@ -81,7 +103,7 @@ class T3DKreis : public T3DObjekt {
                                  TEuklidGeoR3& geometry);
 };
 
-// Kind 8: a wire frame, one point list per circle: great circles through both ends
+// drawKind::wireFrame: one point list per circle: great circles through both ends
 // of the axis (meridians), then latitude circles perpendicular to it.
 class T3DKugel : public T3DObjekt {
  public:

@@ -161,7 +161,7 @@ platform::Point T3DProjektion::projectPoint(TVektorR3 P) {
       projectionKind == central ? geometry.lineThroughPoints(eye, P) : TGeradeR3{P, eye};
   TVektorR3 Q{0, 0, 0};
   if (planeValid_) {
-    std::uint8_t code = 0;
+    std::uint8_t code = geocode::linePlane::onePoint;
     geometry.intersectLinePlaneEquation(line, planeEquation_, code, Q);
   }
   const TVektorR2 q{TEuklidGeoR3::dotProduct(Q, imagePlane_.direction1),
@@ -223,13 +223,22 @@ void T3DProjektion::draw() {
   c.setPenWidth(object.penWidth);
   TListe& list = *object.points;
   const std::uint32_t count = list.count();
-  switch (object.kind) {
-    case 0:
+  const std::uint8_t kind = object.kind;
+  if (drawKind::isOnePolyline(kind)) {
+    drawPolyline(list);
+    return;
+  }
+  if (drawKind::isPolylineList(kind)) {
+    drawPolylines(list);
+    return;
+  }
+  switch (kind) {
+    case drawKind::twoWidths:
       drawSublists(list, 0, 3);
       c.setPenWidth(3);
       drawSublists(list, 3, 6);
       break;
-    case 1: {
+    case drawKind::disc: {
       list.toFirst();
       if (const TVektorR3Class* p = asPoint(list.getElem())) {
         const platform::Point px = projectPoint(p->vector);
@@ -238,16 +247,10 @@ void T3DProjektion::draw() {
       }
       break;
     }
-    case 2: case 3: case 4: case 6: case 7:
-      drawPolyline(list);
-      break;
-    case 5:
+    case drawKind::consumingPolylines:
       drawConsumingPolylines();
       break;
-    case 8: case 9: case 10: case 14: case 15:
-      drawPolylines(list);
-      break;
-    case 11:
+    case drawKind::firstMiddleLast:
       drawSublists(list, 0, 1);
       if (count >= 2) {
         c.setPenColor(object.secondColor);
@@ -256,12 +259,12 @@ void T3DProjektion::draw() {
         drawSublists(list, count - 1, count);
       }
       break;
-    case 12:
+    case drawKind::firstThenSecond:
       drawSublists(list, 0, 1);
       c.setPenColor(object.secondColor);
       drawSublists(list, 1, count);
       break;
-    case 13:
+    case drawKind::mixed:
       drawMixed();
       break;
     default:
@@ -269,7 +272,7 @@ void T3DProjektion::draw() {
   }
 }
 
-// Kind 5: a polyline of the first five points, then one segment per following
+// drawKind::consumingPolylines: a polyline of the first five points, then one segment per following
 // pair. Each point leaves the object as it is drawn.
 void T3DProjektion::drawConsumingPolylines() {
   TListe& list = *object.points;
@@ -287,7 +290,7 @@ void T3DProjektion::drawConsumingPolylines() {
   while (!list.empty()) take(2);
 }
 
-// Kind 13: points between value elements. A leading text marks a marker: a disc
+// drawKind::mixed: points between value elements. A leading text marks a marker: a disc
 // at the second element, or one or two lines from it. Otherwise a Boolean lifts
 // the pen and points are joined while it is down.
 void T3DProjektion::drawMixed() {
@@ -334,18 +337,10 @@ void T3DProjektion::drawMixed() {
 
 void T3DProjektion::rotate(TVektorR3 angles) {
   TListe& list = *object.points;
-  switch (object.kind) {
-    case 1: case 2: case 3: case 4: case 5: case 6: case 7:
-    case 13:  // the points among its value elements
-      rotatePoints(list, angles);
-      break;
-    case 0:  // lists of points like kind 8
-    case 8: case 9: case 10: case 11: case 12: case 14: case 15:
-      rotatePolylines(list, angles);
-      break;
-    default:
-      break;
-  }
+  if (drawKind::rotatesPoints(object.kind))
+    rotatePoints(list, angles);  // for mixed: the points among its value elements
+  else if (drawKind::rotatesSublists(object.kind))
+    rotatePolylines(list, angles);  // twoWidths: its lists of points like wireFrame
 }
 
 void T3DProjektion::rotatePoints(TListe& list, TVektorR3 angles) {

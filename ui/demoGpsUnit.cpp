@@ -23,13 +23,10 @@ TDemoListenElement* TDemoEmpfaenger::signalAt(int n) {
 }
 
 void TDemoEmpfaenger::loadCircles() {
-  TSortListe& list = clock.signals;
-  list.toFirst();
-  while (!list.atEnd() && list.position() <= 2) {
-    const auto* e = static_cast<const TDemoListenElement*>(list.getElem());
-    circles[list.position() + 1] = {clock.constellation->positions[e->number],
-                                    static_cast<long double>(e->runTime)};
-    list.next();
+  int i = 1;
+  for (const TDemoListenElement& e : clock.signals.elements<TDemoListenElement>()) {
+    if (i > 3) break;
+    circles[i++] = {clock.constellation->positions[e.number], static_cast<long double>(e.runTime)};
   }
 }
 
@@ -54,10 +51,10 @@ void TDemoEmpfaenger::determinePosition(TVektorR2& point) {
   constexpr long double unset = std::numeric_limits<long double>::quiet_NaN();
   // A radius corrected down to zero or below makes the calculator refuse the circle
   // and leave the relation unwritten: that counts as "no common point".
-  std::uint8_t relation = 6;
+  std::uint8_t relation = geocode::twoRounds::apart;
   TPunktpaarR2 points{{unset, unset}, {unset, unset}};
   geo.intersectCircles(circles[1], circles[2], relation, points);
-  if (relation != 2 && relation != 4 && relation != 5) {
+  if (!geocode::twoRounds::cutsOrTouches(relation)) {
     failed = true;
     return;
   }

@@ -21,13 +21,13 @@ void TDemoUhr::setReceiver(TVektorR2 position, const TDemoSatellitenSchar& const
 
 bool TDemoUhr::isVisible(int k) {
   if (!constellation || k < 1 || k > TDemoSatellitenSchar::satelliteCount) return false;
-  // Anything but outcome 1 (both ends outside, no common point) blocks the view; a
-  // segment the calculator refuses leaves the code at 0.
-  std::uint8_t code = 0;
+  // Anything but "apart" blocks the view; a segment the calculator refuses leaves
+  // the code at "inside".
+  std::uint8_t code = geocode::segmentRound::inside;
   TPunktpaarR2 points;
   geo.intersectSegmentCircle({receiverPosition, constellation->positions[k]}, earthCircle, code,
                              points);
-  return code == 1;
+  return code == geocode::segmentRound::apart;
 }
 
 void TDemoUhr::receiveSignals() {

@@ -148,22 +148,21 @@ void T3DDemo::drawCandidate() {
 }
 
 void T3DDemo::drawSignalLines(bool algorithmMode) {
-  TSortListe& signals = receiver.clock.signals;
   const TVektorR3 from = geometry.multiply(receiverPosition, scale);
   int index = 0;
-  for (signals.toFirst(); !signals.atEnd(); signals.next(), ++index) {
-    if (algorithmMode && index >= 4) break;
-    const auto* e = static_cast<const TListenElement*>(signals.getElem());
-    T3DStrecke line({from, geometry.multiply(e->position, scale)});
+  for (const TListenElement& e : receiver.clock.signals.elements<TListenElement>()) {
+    if (algorithmMode && index++ >= 4) break;
+    T3DStrecke line({from, geometry.multiply(e.position, scale)});
     line.color = signalColor;
     drawObject(line);
   }
 }
 
 bool T3DDemo::isUsedSatellite(int i) {
-  TSortListe& signals = receiver.clock.signals;
   int looked = 0;
-  for (signals.toFirst(); !signals.atEnd() && looked < 4; signals.next(), ++looked)
-    if (static_cast<const TListenElement*>(signals.getElem())->number == i) return true;
+  for (const TListenElement& e : receiver.clock.signals.elements<TListenElement>()) {
+    if (looked++ == 4) break;
+    if (e.number == i) return true;
+  }
   return false;
 }
