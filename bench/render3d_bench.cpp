@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "render3d/dreiDdarstellungclss.h"
-#include "ui/dreiDDemo.h"
+#include "demo/dreiDDemo.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "ui/UnitAbout.h"
 #include "ui/main2DDemo.h"
 #include "ui/QtCanvas.h"
-#include "ui/dreiDDemo.h"
+#include "demo/dreiDDemo.h"
 #include "ui/main3DDemo.h"
 
 namespace {

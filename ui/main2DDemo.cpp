@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "ui/Glyphs.h"
-#include "ui/demoGpsUnit.h"
+#include "demo/demoGpsUnit.h"
 
 namespace {
 

@@ -1,21 +1,16 @@
 #include "ui/main3DDemo.h"
 
 #include <QLocale>
+#include <QStringList>
 #include <algorithm>
-#include <cmath>
+#include <utility>
 
 #include "platform/numformat.h"
 #include "ui/Glyphs.h"
 
 namespace {
 
-constexpr long double kPi = 3.14159265358979323846264338327950288L;
-// One step of either rotation: 2 degrees.
-constexpr long double kRotationStep = 0.03490658503988659L;
 constexpr int kTimerInterval = 300;  // ms
-
-// Whole degrees of an angle in radians.
-long double degreesOf(long double angle) { return std::rint(angle / kPi * 180); }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& geometry, const QIcon& icon = QIcon()) {
@@ -154,15 +149,14 @@ void TForm3DDemo::buildLayout() {
 
 void TForm3DDemo::FormCreate() {
   projectionKind = chosenProjection();
-  demo = std::make_unique<T3DDemo>(Image->canvas(), projectionKind, erzeugePosition_);
+  ablauf_ = std::make_unique<TDemo3DAblauf>(Image->canvas(), projectionKind, erzeugePosition_);
   Timer3DDemo->setInterval(kTimerInterval);
   showEye();
 }
 
 void TForm3DDemo::releaseScene() {
-  Timer3DDemo->stop();
-  demo.reset();
-  released_ = true;
+  ablauf_->releaseScene();
+  sync();
 }
 
 std::uint8_t TForm3DDemo::chosenProjection() const {
@@ -172,6 +166,7 @@ std::uint8_t TForm3DDemo::chosenProjection() const {
 // --- inner operations ----------------------------------------------------------
 
 void TForm3DDemo::showEye() {
+  const T3DDemo* demo = ablauf_->demo.get();
   if (!demo) return;
   StringGridAuge->setCell(0, 0, QStringLiteral("x"));
   StringGridAuge->setCell(1, 0, QStringLiteral("y"));
@@ -183,242 +178,81 @@ void TForm3DDemo::showEye() {
         c, 1, QString::fromStdString(platform::formatFixed(coordinates[c], 3, 12, separator)));
 }
 
-void TForm3DDemo::enableButtons(bool rotationOnly, bool enabled) {
-  BitBtnAequator->setEnabled(enabled);
-  BitBtnNordpol->setEnabled(enabled);
-  BitBtnCancel->setEnabled(false);
-  if (!rotationOnly) {
-    BitBtnAnhalten->setEnabled(enabled);
-    BitBtnAlgorithmus->setEnabled(enabled);
+void TForm3DDemo::sync() {
+  const TDemo3DAblauf& a = *ablauf_;
+  if (a.timerActive != Timer3DDemo->isActive()) {
+    if (a.timerActive)
+      Timer3DDemo->start();
+    else
+      Timer3DDemo->stop();
   }
-}
-
-void TForm3DDemo::resetDemo() {
-  demo->eye = {0, -50, 0};
-  demo->rotationAngles = {0, 0, 0};
-  demo->rotationAngles.z = kRotationStep;
-  LabeledEditAequator->setText(QString::number(static_cast<qint64>(degreesOf(demo->rotationAngles.z))));
-  aequatorRunning = false;
-  nordpolRunning = false;
-  abortRequested = false;
-  BitBtnAlgorithmus->setText(QStringLiteral("Algorithmus"));
-  BitBtnAlgorithmusAbbrechen->setEnabled(false);
-  algorithmMode = false;
-  algorithmStep = 0;
+  const std::pair<QPushButton*, const TDemo3DAblauf::Button*> buttons[] = {
+      {BitBtnAnhalten, &a.anhalten}, {BitBtnAlgorithmus, &a.algorithmus},
+      {BitBtnAlgorithmusAbbrechen, &a.abbrechen}, {BitBtnAequator, &a.aequator},
+      {BitBtnNordpol, &a.nordpol}, {BitBtnCancel, &a.cancel}};
+  for (const auto& [button, state] : buttons) {
+    const QString text = QString::fromStdString(state->text);
+    if (button->text() != text) button->setText(text);
+    button->setEnabled(state->enabled);
+  }
+  LabeledEditAequator->setText(QString::fromStdString(a.aequatorDegrees));
+  LabeledEditNordpol->setText(QString::fromStdString(a.nordpolDegrees));
+  QStringList lines;
+  for (const std::string& line : a.memo) lines << QString::fromStdString(line);
+  const QString text = lines.join('\n');
+  if (Memo3d->toPlainText() != text) Memo3d->setPlainText(text);
   showEye();
-  LabeledEditNordpol->setText(QStringLiteral("0"));
-  Timer3DDemo->start();
-  // The timer runs again, so the button must offer to stop it, also when the
-  // animation had been paused before.
-  BitBtnAnhalten->setText(QStringLiteral("Anhalten"));
-  BitBtnAequator->setText(QStringLiteral("Start"));
-  BitBtnNordpol->setText(QStringLiteral("Start"));
-  enableButtons(false, true);
-  Memo3d->clear();
 }
 
 // --- handlers --------------------------------------------------------------------
 
 void TForm3DDemo::BitBtnOkClick() {
-  if (released_) return;
-  demo.reset();
+  if (ablauf_->released()) return;
   projectionKind = chosenProjection();
-  demo = std::make_unique<T3DDemo>(Image->canvas(), projectionKind, erzeugePosition_);
-  resetDemo();
+  ablauf_->okClick(projectionKind);
+  sync();
 }
 
 void TForm3DDemo::BitBtnCancelClick() {
-  if (released_ || !demo) return;
-  resetDemo();
+  ablauf_->cancelClick();
+  sync();
 }
 
 void TForm3DDemo::BitBtnAnhaltenClick() {
-  if (released_) return;
-  if (Timer3DDemo->isActive()) {
-    Timer3DDemo->stop();
-    BitBtnAnhalten->setText(QStringLiteral("Fortsetzen"));
-    enableButtons(true, false);
-  } else {
-    Timer3DDemo->start();
-    BitBtnAnhalten->setText(QStringLiteral("Anhalten"));
-    enableButtons(true, true);
-    // A rotation paused with the animation turns on again: it keeps the other one
-    // locked, so that the two never run at once.
-    if (aequatorRunning) BitBtnNordpol->setEnabled(false);
-    if (nordpolRunning) BitBtnAequator->setEnabled(false);
-  }
-}
-
-void TForm3DDemo::toggleRotation(bool& running, QPushButton* own, QPushButton* other) {
-  running = !running;
-  own->setText(running ? QStringLiteral("Stop") : QStringLiteral("Weiter"));
-  BitBtnCancel->setEnabled(!running);
-  other->setEnabled(!running);
-  // Outside the walk-through the timer runs anyway; inside it, the rotation alone
-  // decides whether frames are painted.
-  if (algorithmMode) {
-    if (running)
-      Timer3DDemo->start();
-    else
-      Timer3DDemo->stop();
-  }
+  ablauf_->anhaltenClick();
+  sync();
 }
 
 void TForm3DDemo::BitBtnAequatorClick() {
-  if (released_) return;
-  toggleRotation(aequatorRunning, BitBtnAequator, BitBtnNordpol);
+  ablauf_->aequatorClick();
+  sync();
 }
 
 void TForm3DDemo::BitBtnNordpolClick() {
-  if (released_) return;
-  toggleRotation(nordpolRunning, BitBtnNordpol, BitBtnAequator);
+  ablauf_->nordpolClick();
+  sync();
 }
 
 void TForm3DDemo::Timer3DDemoTimer() {
-  if (released_ || !demo) return;
-  TVektorR3& angles = demo->rotationAngles;
-  if (aequatorRunning) {
-    angles.z += kRotationStep;
-    // The turn about the z axis ends at 362 degrees and starts again from 2.
-    if (degreesOf(angles.z) >= 362) {
-      BitBtnAequator->setText(QStringLiteral("Start"));
-      aequatorRunning = false;
-      BitBtnNordpol->setEnabled(true);
-      angles.z = kRotationStep;
-      BitBtnCancel->setEnabled(false);
-    }
-    LabeledEditAequator->setText(QString::number(static_cast<qint64>(degreesOf(angles.z))));
-    showEye();
-  }
-  if (nordpolRunning) {
-    angles.x += kRotationStep;
-    if (degreesOf(angles.x) >= 360) {
-      BitBtnNordpol->setText(QStringLiteral("Start"));
-      nordpolRunning = false;
-      BitBtnAequator->setEnabled(true);
-      angles.x = 0;
-      BitBtnCancel->setEnabled(false);
-    }
-    LabeledEditNordpol->setText(QString::number(static_cast<qint64>(degreesOf(angles.x))));
-    showEye();
-  }
-  if (algorithmMode)
-    demo->drawAlgorithmStep(algorithmStep);
-  else
-    demo->drawScene();
+  ablauf_->timerTick();
+  sync();
 }
 
 void TForm3DDemo::BitBtnAlgorithmusAbbrechenClick() {
-  if (released_) return;
-  abortRequested = true;
-  BitBtnAlgorithmusClick();
+  ablauf_->algorithmusAbbrechenClick();
+  sync();
 }
 
 void TForm3DDemo::BitBtnAlgorithmusClick() {
-  if (released_ || !demo) return;
-  ++algorithmStep;
-  if (abortRequested)
-    algorithmStep = 7;
-  else if (algorithmStep == 7 && !demo->found)
-    algorithmStep = 2;  // once more with the corrected radii
-
-  if (algorithmStep == 1)
-    startWalkThrough();
-  else if (algorithmStep <= 6)
-    showStep();
-  else
-    endWalkThrough();
-}
-
-void TForm3DDemo::startWalkThrough() {
-  TUhr& clock = demo->receiver.clock;
-  // The list is filled once per walk-through; what a previous one left must not be
-  // taken for new signals.
-  clock.signals.clear();
-  clock.receiveSignals(demo->receiverPosition, demo->constellation);
-  if (demo->receiver.signalCount() < 4) {
-    // Four spheres can not be loaded: the walk-through ends before it begins.
-    endWalkThrough();
-    return;
-  }
-  demo->receiver.loadSpheres(0);
-  algorithmMode = true;
-  BitBtnAlgorithmus->setText(QStringLiteral("Fortsetzen"));
-  BitBtnAnhalten->setEnabled(false);
-  BitBtnAlgorithmusAbbrechen->setEnabled(true);
-  Timer3DDemo->stop();
-  nordpolRunning = false;
-  aequatorRunning = false;
-  demo->drawAlgorithmStep(1);
-  Memo3d->clear();
-  Memo3d->appendPlainText(QStringLiteral("4 Satelliten werden zur Berechnung herangezogen"));
-  Memo3d->appendPlainText(
-      QStringLiteral("Zur weiteren Erläuterung siehe Hilfestellung und 2D-Demonstration"));
-  for (QPushButton* b : {BitBtnAequator, BitBtnNordpol})
-    if (b->text() == QStringLiteral("Stop")) b->setText(QStringLiteral("Weiter"));
-}
-
-void TForm3DDemo::showStep() {
-  demo->drawAlgorithmStep(algorithmStep);
-  Memo3d->clear();
-  if (algorithmStep <= 4) {
-    Memo3d->appendPlainText(QStringLiteral("3 Kugeln werden zum Schnitt gebracht."));
-  } else if (algorithmStep == 5) {
-    Memo3d->appendPlainText(
-        QStringLiteral("Einer der beiden Schnittpunkte kommt als möglicher Standort in Betracht."));
-  } else {
-    const long double d = demo->distanceToFourth;
-    Memo3d->appendPlainText(
-        QStringLiteral("Abstand des mögklichen Standorts zur Oberfläche der 4.Kugel:"));
-    Memo3d->appendPlainText(QString::number(static_cast<qint64>(std::rint(std::fabs(d) * 1000))) +
-                            QStringLiteral(" Meter."));
-    if (demo->found) {
-      Memo3d->appendPlainText(QStringLiteral("Dieser mögliche Standort liegt in der Nähe der 4.Kugel."));
-      Memo3d->appendPlainText(QStringLiteral("Der Standort wurde gefunden und das Verfahren wird beendet"));
-    } else {
-      if (!aequatorRunning && !nordpolRunning) algorithmStep = 1;
-      if (d >= 0) {
-        Memo3d->appendPlainText(QStringLiteral("Dieser mögliche Standort liegt innerhalb der 4.Kugel."));
-        Memo3d->appendPlainText(
-            QStringLiteral("Daher werden die Kugelradien verkleinert und das Verfahren wiederholt."));
-      } else {
-        Memo3d->appendPlainText(QStringLiteral("Dieser mögliche Standort liegt außerhalb der 4.Kugel."));
-        Memo3d->appendPlainText(
-            QStringLiteral("Daher werden die Kugelradien vergrößert und das Verfahren wiederholt."));
-      }
-    }
-  }
-}
-
-void TForm3DDemo::endWalkThrough() {
-  BitBtnAlgorithmus->setText(QStringLiteral("Algorithmus"));
-  algorithmMode = false;
-  abortRequested = false;
-  BitBtnAnhalten->setEnabled(true);
-  BitBtnAlgorithmusAbbrechen->setEnabled(false);
-  algorithmStep = 0;
-  // The free frames receive their own signals each time.
-  demo->receiver.clock.signals.clear();
-  Timer3DDemo->start();
-  BitBtnAnhalten->setText(QStringLiteral("Anhalten"));
-  // A walk-through begun while the animation was paused found both rotations
-  // locked; the animation runs again now, so they are offered again.
-  if (!BitBtnAequator->isEnabled() && !BitBtnNordpol->isEnabled()) {
-    BitBtnAequator->setEnabled(true);
-    BitBtnNordpol->setEnabled(true);
-  }
-  Memo3d->clear();
+  ablauf_->algorithmusClick();
+  sync();
 }
 
 void TForm3DDemo::BitBtnSchliessenClick() {
-  if (released_) return;
+  if (ablauf_->released()) return;
   close();
-  Timer3DDemo->stop();
+  ablauf_->schliessenClick();
   RadioButtonParallel->setEnabled(true);
   RadioButtonZentral->setEnabled(true);
-  algorithmStep = 0;
-  enableButtons(false, false);
-  BitBtnAnhalten->setText(QStringLiteral("Anhalten"));
-  BitBtnAlgorithmus->setText(QStringLiteral("Algorithmus"));
-  BitBtnAlgorithmusAbbrechen->setEnabled(false);
+  sync();
 }

@@ -14,7 +14,7 @@
 
 #include "ui/QtCanvas.h"
 #include "ui/StringGrid.h"
-#include "ui/dreiDDemo.h"
+#include "demo/dreiDDemo.h"
 
 // The 3D demonstration window: projection choice, the animated scene, two
 // rotations of the scene and the step-by-step walk-through of the position fix.
@@ -53,15 +53,9 @@ class TForm3DDemo : public QWidget {
   QPushButton* BitBtnCancel;
   QTimer* Timer3DDemo;
 
-  // Window state.
-  std::unique_ptr<T3DDemo> demo;
-  bool aequatorRunning = false;
-  bool nordpolRunning = false;
-  bool algorithmMode = false;
-  bool abortRequested = false;
+  // The script behind the window; its scene is `ablauf().demo`.
+  TDemo3DAblauf& ablauf() { return *ablauf_; }
   std::uint8_t projectionKind = 0;  // 0 parallel, 1 central
-  // 0 outside the walk-through, 1..7 during it.
-  std::int32_t algorithmStep = 0;
 
  public Q_SLOTS:
   void BitBtnOkClick();
@@ -78,14 +72,10 @@ class TForm3DDemo : public QWidget {
   void buildLayout();
   void FormCreate();
   void showEye();
-  void enableButtons(bool rotationOnly, bool enabled);
-  void resetDemo();
+  // Copies the script's state onto the controls and the timer.
+  void sync();
   std::uint8_t chosenProjection() const;
-  void toggleRotation(bool& running, QPushButton* own, QPushButton* other);
-  void startWalkThrough();
-  void showStep();
-  void endWalkThrough();
 
   T3DDemo::PositionSource erzeugePosition_;
-  bool released_ = false;
+  std::unique_ptr<TDemo3DAblauf> ablauf_;
 };

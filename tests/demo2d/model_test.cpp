@@ -6,7 +6,7 @@
 
 #include "containers/baseClss.h"
 #include "model/satellitUnit.h"
-#include "ui/demoGpsUnit.h"
+#include "demo/demoGpsUnit.h"
 
 namespace {
 

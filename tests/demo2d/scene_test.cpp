@@ -7,7 +7,7 @@
 #include "platform/random.h"
 #include "tests/support/RecordingCanvas.h"
 #include "tests/support/RecordingMessages.h"
-#include "ui/demoGpsUnit.h"
+#include "demo/demoGpsUnit.h"
 
 using testing_support::RecordingCanvas;
 using testing_support::RecordingMessages;

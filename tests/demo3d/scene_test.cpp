@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tests/support/RecordingCanvas.h"
-#include "ui/dreiDDemo.h"
+#include "demo/dreiDDemo.h"
 
 using testing_support::RecordingCanvas;
 using Op = RecordingCanvas::Op;

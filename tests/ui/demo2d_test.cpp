@@ -7,7 +7,7 @@
 #include "platform/random.h"
 #include "tests/support/RecordingMessages.h"
 #include "ui/MainGps.h"
-#include "ui/demoGpsUnit.h"
+#include "demo/demoGpsUnit.h"
 #include "ui/main2DDemo.h"
 
 namespace {

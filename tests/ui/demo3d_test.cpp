@@ -96,27 +96,27 @@ TEST(Demo3DWindow, StartsIdleWithItsControls) {
   EXPECT_EQ(form.StringGridAuge->cell(1, 0), "y");
   EXPECT_EQ(form.StringGridAuge->cell(2, 0), "z");
   EXPECT_EQ(eyeCells(form), kStartEye);
-  ASSERT_NE(form.demo, nullptr);
-  EXPECT_EQ(form.demo->projectionKind, 0);
-  EXPECT_EQ(form.algorithmStep, 0);
+  ASSERT_NE(form.ablauf().demo, nullptr);
+  EXPECT_EQ(form.ablauf().demo->projectionKind, 0);
+  EXPECT_EQ(form.ablauf().algorithmStep, 0);
 }
 
 TEST(Demo3DWindow, OkBuildsANewSceneOfTheChosenProjectionAndRuns) {
   TForm3DDemo form(bavaria);
   form.RadioButtonZentral->setChecked(true);
-  EXPECT_EQ(form.demo->projectionKind, 0);  // not before OK
-  form.demo->receiver.adjustRadii(5);
+  EXPECT_EQ(form.ablauf().demo->projectionKind, 0);  // not before OK
+  form.ablauf().demo->receiver.adjustRadii(5);
   click(form.BitBtnOk);
-  ASSERT_NE(form.demo, nullptr);
+  ASSERT_NE(form.ablauf().demo, nullptr);
   EXPECT_EQ(form.projectionKind, 1);
-  EXPECT_EQ(form.demo->projectionKind, 1);
-  EXPECT_EQ(form.demo->receiver.spheres[1].radius, 0);  // a fresh scene
+  EXPECT_EQ(form.ablauf().demo->projectionKind, 1);
+  EXPECT_EQ(form.ablauf().demo->receiver.spheres[1].radius, 0);  // a fresh scene
   EXPECT_TRUE(form.Timer3DDemo->isActive());
   for (QPushButton* b : {form.BitBtnAnhalten, form.BitBtnAlgorithmus, form.BitBtnAequator, form.BitBtnNordpol})
     EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
   EXPECT_FALSE(form.BitBtnCancel->isEnabled());
   EXPECT_FALSE(form.BitBtnAlgorithmusAbbrechen->isEnabled());
-  EXPECT_EQ(form.demo->rotationAngles, (TVektorR3{0, 0, 0.03490658503988659L}));
+  EXPECT_EQ(form.ablauf().demo->rotationAngles, (TVektorR3{0, 0, 0.03490658503988659L}));
   EXPECT_EQ(form.LabeledEditAequator->text(), "2");
   EXPECT_EQ(form.LabeledEditNordpol->text(), "0");
 
@@ -140,15 +140,15 @@ TEST(Demo3DWindow, TurningAboutTheSouthPoleCountsTo360ThenStartsAgainAt2) {
   for (int d = 4; d <= 360; d += 2) {
     form.Timer3DDemoTimer();
     ASSERT_EQ(form.LabeledEditAequator->text(), QString::number(d));
-    ASSERT_TRUE(form.aequatorRunning);
+    ASSERT_TRUE(form.ablauf().aequatorRunning);
   }
   form.Timer3DDemoTimer();
   EXPECT_EQ(form.LabeledEditAequator->text(), "2");
-  EXPECT_FALSE(form.aequatorRunning);
+  EXPECT_FALSE(form.ablauf().aequatorRunning);
   EXPECT_EQ(form.BitBtnAequator->text(), "Start");
   EXPECT_TRUE(form.BitBtnNordpol->isEnabled());
   EXPECT_FALSE(form.BitBtnCancel->isEnabled());
-  EXPECT_EQ(form.demo->rotationAngles.z, 0.03490658503988659L);
+  EXPECT_EQ(form.ablauf().demo->rotationAngles.z, 0.03490658503988659L);
   EXPECT_EQ(form.LabeledEditNordpol->text(), "0");
   // The scene turned; the viewer did not.
   EXPECT_EQ(eyeCells(form), kStartEye);
@@ -167,10 +167,10 @@ TEST(Demo3DWindow, TurningAboutTheNorthPoleCountsTo358ThenShows0) {
   }
   form.Timer3DDemoTimer();
   EXPECT_EQ(form.LabeledEditNordpol->text(), "0");
-  EXPECT_FALSE(form.nordpolRunning);
+  EXPECT_FALSE(form.ablauf().nordpolRunning);
   EXPECT_EQ(form.BitBtnNordpol->text(), "Start");
   EXPECT_TRUE(form.BitBtnAequator->isEnabled());
-  EXPECT_EQ(form.demo->rotationAngles.x, 0);
+  EXPECT_EQ(form.ablauf().demo->rotationAngles.x, 0);
   EXPECT_EQ(form.LabeledEditAequator->text(), "2");  // the other angle stays
   EXPECT_EQ(eyeCells(form), kStartEye);
 }
@@ -183,7 +183,7 @@ TEST(Demo3DWindow, PausedRotationReleasesCancelAndTheOtherButton) {
   form.Timer3DDemoTimer();
   click(form.BitBtnAequator);
   EXPECT_EQ(form.BitBtnAequator->text(), "Weiter");
-  EXPECT_FALSE(form.aequatorRunning);
+  EXPECT_FALSE(form.ablauf().aequatorRunning);
   EXPECT_TRUE(form.BitBtnCancel->isEnabled());
   EXPECT_TRUE(form.BitBtnNordpol->isEnabled());
   EXPECT_TRUE(form.Timer3DDemo->isActive());  // free frames go on
@@ -196,8 +196,8 @@ TEST(Demo3DWindow, PausedRotationReleasesCancelAndTheOtherButton) {
   click(form.BitBtnNordpol);
   EXPECT_EQ(form.LabeledEditNordpol->text(), "2");
   click(form.BitBtnCancel);
-  EXPECT_EQ(form.demo->rotationAngles, (TVektorR3{0, 0, 0.03490658503988659L}));
-  EXPECT_EQ(form.demo->eye, (TVektorR3{0, -50, 0}));
+  EXPECT_EQ(form.ablauf().demo->rotationAngles, (TVektorR3{0, 0, 0.03490658503988659L}));
+  EXPECT_EQ(form.ablauf().demo->eye, (TVektorR3{0, -50, 0}));
   EXPECT_EQ(form.LabeledEditAequator->text(), "2");
   EXPECT_EQ(form.LabeledEditNordpol->text(), "0");
   EXPECT_EQ(form.BitBtnAequator->text(), "Start");
@@ -212,8 +212,8 @@ TEST(Demo3DWindow, OkAlsoResetsTheAngles) {
   click(form.BitBtnNordpol);
   for (int i = 0; i < 5; ++i) form.Timer3DDemoTimer();
   click(form.BitBtnOk);
-  EXPECT_FALSE(form.nordpolRunning);
-  EXPECT_EQ(form.demo->rotationAngles, (TVektorR3{0, 0, 0.03490658503988659L}));
+  EXPECT_FALSE(form.ablauf().nordpolRunning);
+  EXPECT_EQ(form.ablauf().demo->rotationAngles, (TVektorR3{0, 0, 0.03490658503988659L}));
   EXPECT_EQ(form.LabeledEditNordpol->text(), "0");
   EXPECT_EQ(form.LabeledEditAequator->text(), "2");
   EXPECT_EQ(form.BitBtnNordpol->text(), "Start");
@@ -259,7 +259,7 @@ TEST(Demo3DWindow, ARotationPausedWithTheAnimationStillLocksTheOtherOne) {
   click(form.BitBtnAnhalten);
   EXPECT_FALSE(form.BitBtnNordpol->isEnabled());
   click(form.BitBtnAnhalten);
-  EXPECT_TRUE(form.nordpolRunning);
+  EXPECT_TRUE(form.ablauf().nordpolRunning);
   EXPECT_EQ(form.BitBtnNordpol->text(), "Stop");
   EXPECT_TRUE(form.BitBtnNordpol->isEnabled());
   EXPECT_FALSE(form.BitBtnAequator->isEnabled());
@@ -275,12 +275,12 @@ TEST(Demo3DWindow, AlgorithmusStopsARunningRotation) {
   click(form.BitBtnAequator);
   form.Timer3DDemoTimer();
   click(form.BitBtnAlgorithmus);
-  EXPECT_FALSE(form.aequatorRunning);
-  EXPECT_FALSE(form.nordpolRunning);
+  EXPECT_FALSE(form.ablauf().aequatorRunning);
+  EXPECT_FALSE(form.ablauf().nordpolRunning);
   EXPECT_EQ(form.BitBtnAequator->text(), "Weiter");
   EXPECT_EQ(form.BitBtnNordpol->text(), "Start");
-  EXPECT_TRUE(form.algorithmMode);
-  EXPECT_EQ(form.algorithmStep, 1);
+  EXPECT_TRUE(form.ablauf().algorithmMode);
+  EXPECT_EQ(form.ablauf().algorithmStep, 1);
   EXPECT_FALSE(form.Timer3DDemo->isActive());
   EXPECT_EQ(form.BitBtnAlgorithmus->text(), "Fortsetzen");
   EXPECT_FALSE(form.BitBtnAnhalten->isEnabled());
@@ -290,11 +290,11 @@ TEST(Demo3DWindow, AlgorithmusStopsARunningRotation) {
   // The angle reached stays; resuming the rotation runs the timer, pausing stops it.
   EXPECT_EQ(form.LabeledEditAequator->text(), "4");
   click(form.BitBtnAequator);
-  EXPECT_TRUE(form.aequatorRunning);
+  EXPECT_TRUE(form.ablauf().aequatorRunning);
   EXPECT_TRUE(form.Timer3DDemo->isActive());
   form.Timer3DDemoTimer();
   EXPECT_EQ(form.LabeledEditAequator->text(), "6");
-  EXPECT_EQ(form.algorithmStep, 1);
+  EXPECT_EQ(form.ablauf().algorithmStep, 1);
   click(form.BitBtnAequator);
   EXPECT_FALSE(form.Timer3DDemo->isActive());
 }
@@ -303,24 +303,24 @@ TEST(Demo3DWindow, WalkThroughTellsEachStepAndRepeatsUntilFound) {
   TForm3DDemo form(bavaria);
   click(form.BitBtnOk);
   click(form.BitBtnAlgorithmus);
-  ASSERT_EQ(form.algorithmStep, 1);
-  ASSERT_GE(form.demo->receiver.signalCount(), 4);
+  ASSERT_EQ(form.ablauf().algorithmStep, 1);
+  ASSERT_GE(form.ablauf().demo->receiver.signalCount(), 4);
   const QStringList intersect{"3 Kugeln werden zum Schnitt gebracht."};
   for (int step = 2; step <= 4; ++step) {
     click(form.BitBtnAlgorithmus);
-    EXPECT_EQ(form.algorithmStep, step);
+    EXPECT_EQ(form.ablauf().algorithmStep, step);
     EXPECT_EQ(memoLines(form), intersect);
   }
   click(form.BitBtnAlgorithmus);
-  EXPECT_EQ(form.algorithmStep, 5);
+  EXPECT_EQ(form.ablauf().algorithmStep, 5);
   EXPECT_EQ(memoLines(form),
             QStringList{"Einer der beiden Schnittpunkte kommt als möglicher Standort in Betracht."});
 
-  const long double radiusBefore = form.demo->receiver.spheres[2].radius;
+  const long double radiusBefore = form.ablauf().demo->receiver.spheres[2].radius;
   click(form.BitBtnAlgorithmus);
-  ASSERT_FALSE(form.demo->found);  // the fictive run times are far off at first
-  const long double d = form.demo->distanceToFourth;
-  EXPECT_EQ(form.demo->receiver.spheres[2].radius, radiusBefore - d / 2);
+  ASSERT_FALSE(form.ablauf().demo->found);  // the fictive run times are far off at first
+  const long double d = form.ablauf().demo->distanceToFourth;
+  EXPECT_EQ(form.ablauf().demo->receiver.spheres[2].radius, radiusBefore - d / 2);
   const QString metres = QString::number(static_cast<qint64>(std::rint(std::fabs(d) * 1000))) + " Meter.";
   const QStringList inside{"Abstand des mögklichen Standorts zur Oberfläche der 4.Kugel:", metres,
                            "Dieser mögliche Standort liegt innerhalb der 4.Kugel.",
@@ -329,26 +329,26 @@ TEST(Demo3DWindow, WalkThroughTellsEachStepAndRepeatsUntilFound) {
                             "Dieser mögliche Standort liegt außerhalb der 4.Kugel.",
                             "Daher werden die Kugelradien vergrößert und das Verfahren wiederholt."};
   EXPECT_EQ(memoLines(form), d >= 0 ? inside : outside);
-  EXPECT_EQ(form.algorithmStep, 1);  // the next click shows step 2 again
+  EXPECT_EQ(form.ablauf().algorithmStep, 1);  // the next click shows step 2 again
 
   click(form.BitBtnAlgorithmus);
-  EXPECT_EQ(form.algorithmStep, 2);
+  EXPECT_EQ(form.ablauf().algorithmStep, 2);
   EXPECT_EQ(memoLines(form), intersect);
   for (int step = 3; step <= 5; ++step) click(form.BitBtnAlgorithmus);
-  ASSERT_EQ(form.algorithmStep, 5);
+  ASSERT_EQ(form.ablauf().algorithmStep, 5);
 
   // Let the candidate come within a kilometre of sphere 4.
-  setTrueRadii(*form.demo, -0.25L);
+  setTrueRadii(*form.ablauf().demo, -0.25L);
   click(form.BitBtnAlgorithmus);
-  EXPECT_TRUE(form.demo->found);
-  EXPECT_EQ(form.algorithmStep, 6);
+  EXPECT_TRUE(form.ablauf().demo->found);
+  EXPECT_EQ(form.ablauf().algorithmStep, 6);
   EXPECT_EQ(memoLines(form), (QStringList{"Abstand des mögklichen Standorts zur Oberfläche der 4.Kugel:",
                                           "250 Meter.",
                                           "Dieser mögliche Standort liegt in der Nähe der 4.Kugel.",
                                           "Der Standort wurde gefunden und das Verfahren wird beendet"}));
   click(form.BitBtnAlgorithmus);
-  EXPECT_EQ(form.algorithmStep, 0);
-  EXPECT_FALSE(form.algorithmMode);
+  EXPECT_EQ(form.ablauf().algorithmStep, 0);
+  EXPECT_FALSE(form.ablauf().algorithmMode);
   EXPECT_EQ(form.BitBtnAlgorithmus->text(), "Algorithmus");
   EXPECT_TRUE(form.Timer3DDemo->isActive());
   EXPECT_TRUE(form.BitBtnAnhalten->isEnabled());
@@ -363,15 +363,15 @@ TEST(Demo3DWindow, StepSixWithARotationRunningStaysAtSixUntilClicked) {
   for (int i = 0; i < 5; ++i) click(form.BitBtnAlgorithmus);
   click(form.BitBtnAequator);  // turning during the walk-through
   click(form.BitBtnAlgorithmus);
-  ASSERT_FALSE(form.demo->found);
-  EXPECT_EQ(form.algorithmStep, 6);
+  ASSERT_FALSE(form.ablauf().demo->found);
+  EXPECT_EQ(form.ablauf().algorithmStep, 6);
   // Every tick redraws step 6 and corrects the radii once more.
-  const long double r = form.demo->receiver.spheres[1].radius;
+  const long double r = form.ablauf().demo->receiver.spheres[1].radius;
   form.Timer3DDemoTimer();
-  EXPECT_NE(form.demo->receiver.spheres[1].radius, r);
+  EXPECT_NE(form.ablauf().demo->receiver.spheres[1].radius, r);
   click(form.BitBtnAlgorithmus);  // 7 without a found position: back to 2
-  EXPECT_EQ(form.algorithmStep, 2);
-  EXPECT_TRUE(form.algorithmMode);
+  EXPECT_EQ(form.ablauf().algorithmStep, 2);
+  EXPECT_TRUE(form.ablauf().algorithmMode);
 }
 
 TEST(Demo3DWindow, AbbrechenEndsTheWalkThroughFromAnyStep) {
@@ -379,11 +379,11 @@ TEST(Demo3DWindow, AbbrechenEndsTheWalkThroughFromAnyStep) {
   for (int steps = 1; steps <= 6; ++steps) {
     click(form.BitBtnOk);
     for (int i = 0; i < steps; ++i) click(form.BitBtnAlgorithmus);
-    ASSERT_TRUE(form.algorithmMode);
+    ASSERT_TRUE(form.ablauf().algorithmMode);
     click(form.BitBtnAlgorithmusAbbrechen);
-    EXPECT_EQ(form.algorithmStep, 0) << steps;
-    EXPECT_FALSE(form.algorithmMode) << steps;
-    EXPECT_FALSE(form.abortRequested) << steps;
+    EXPECT_EQ(form.ablauf().algorithmStep, 0) << steps;
+    EXPECT_FALSE(form.ablauf().algorithmMode) << steps;
+    EXPECT_FALSE(form.ablauf().abortRequested) << steps;
     EXPECT_EQ(form.BitBtnAlgorithmus->text(), "Algorithmus") << steps;
     EXPECT_FALSE(form.BitBtnAlgorithmusAbbrechen->isEnabled()) << steps;
     EXPECT_TRUE(form.BitBtnAnhalten->isEnabled()) << steps;
@@ -396,31 +396,31 @@ TEST(Demo3DWindow, AWalkThroughAfterAnotherHearsEachSatelliteOnce) {
   TForm3DDemo form(bavaria);
   click(form.BitBtnOk);
   click(form.BitBtnAlgorithmus);
-  const int heard = form.demo->receiver.signalCount();
+  const int heard = form.ablauf().demo->receiver.signalCount();
   click(form.BitBtnAlgorithmusAbbrechen);
   // No free frame in between: the old signals must not be counted again.
   click(form.BitBtnAlgorithmus);
-  EXPECT_EQ(form.demo->receiver.signalCount(), heard);
+  EXPECT_EQ(form.ablauf().demo->receiver.signalCount(), heard);
   TUhr fresh;
-  fresh.receiveSignals(form.demo->receiverPosition, form.demo->constellation);
-  EXPECT_EQ(form.demo->receiver.clock.signals.compare(fresh.signals), 0);
+  fresh.receiveSignals(form.ablauf().demo->receiverPosition, form.ablauf().demo->constellation);
+  EXPECT_EQ(form.ablauf().demo->receiver.clock.signals.compare(fresh.signals), 0);
 }
 
 TEST(Demo3DWindow, FewerThanFourSignalsEndTheWalkThroughAtOnce) {
   TForm3DDemo form(bavaria);
   click(form.BitBtnOk);
-  form.demo->receiverPosition = {0, 0, 0};  // inside the earth: nothing is heard
+  form.ablauf().demo->receiverPosition = {0, 0, 0};  // inside the earth: nothing is heard
   click(form.BitBtnAnhalten);                // paused, as a user might be
   click(form.BitBtnAlgorithmus);
-  EXPECT_EQ(form.algorithmStep, 0);
-  EXPECT_FALSE(form.algorithmMode);
+  EXPECT_EQ(form.ablauf().algorithmStep, 0);
+  EXPECT_FALSE(form.ablauf().algorithmMode);
   EXPECT_EQ(form.BitBtnAlgorithmus->text(), "Algorithmus");
   EXPECT_FALSE(form.BitBtnAlgorithmusAbbrechen->isEnabled());
   EXPECT_TRUE(form.Timer3DDemo->isActive());
   EXPECT_EQ(form.BitBtnAnhalten->text(), "Anhalten");
   form.Timer3DDemoTimer();  // a free frame draws without a receiver signal
   click(form.BitBtnAlgorithmus);
-  EXPECT_EQ(form.algorithmStep, 0);
+  EXPECT_EQ(form.ablauf().algorithmStep, 0);
 }
 
 TEST(Demo3DWindow, SchliessenHidesStopsAndLeavesOnlyOkUsable) {
@@ -432,7 +432,7 @@ TEST(Demo3DWindow, SchliessenHidesStopsAndLeavesOnlyOkUsable) {
   click(form.BitBtnSchliessen);
   EXPECT_FALSE(form.isVisible());
   EXPECT_FALSE(form.Timer3DDemo->isActive());
-  EXPECT_EQ(form.algorithmStep, 0);
+  EXPECT_EQ(form.ablauf().algorithmStep, 0);
   EXPECT_EQ(form.BitBtnAlgorithmus->text(), "Algorithmus");
   EXPECT_EQ(form.BitBtnAnhalten->text(), "Anhalten");
   for (QPushButton* b : {form.BitBtnAnhalten, form.BitBtnAlgorithmus, form.BitBtnAlgorithmusAbbrechen,
@@ -440,10 +440,10 @@ TEST(Demo3DWindow, SchliessenHidesStopsAndLeavesOnlyOkUsable) {
     EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
   EXPECT_TRUE(form.BitBtnOk->isEnabled());
   EXPECT_TRUE(form.RadioButtonParallel->isEnabled());
-  EXPECT_NE(form.demo, nullptr);  // the scene stays until OK
+  EXPECT_NE(form.ablauf().demo, nullptr);  // the scene stays until OK
   form.show();
   click(form.BitBtnOk);
-  EXPECT_FALSE(form.algorithmMode);
+  EXPECT_FALSE(form.ablauf().algorithmMode);
   EXPECT_TRUE(form.Timer3DDemo->isActive());
 }
 
@@ -451,16 +451,16 @@ TEST(Demo3DWindow, AfterReleaseTheHandlersDoNothing) {
   TForm3DDemo form(bavaria);
   click(form.BitBtnOk);
   form.releaseScene();
-  EXPECT_EQ(form.demo, nullptr);
+  EXPECT_EQ(form.ablauf().demo, nullptr);
   EXPECT_FALSE(form.Timer3DDemo->isActive());
   form.Timer3DDemoTimer();
   form.BitBtnAlgorithmusClick();
   form.BitBtnAequatorClick();
   form.BitBtnCancelClick();
   form.BitBtnOkClick();
-  EXPECT_EQ(form.demo, nullptr);
+  EXPECT_EQ(form.ablauf().demo, nullptr);
   EXPECT_FALSE(form.Timer3DDemo->isActive());
-  EXPECT_FALSE(form.aequatorRunning);
+  EXPECT_FALSE(form.ablauf().aequatorRunning);
 }
 
 TEST(Demo3DWindow, ScreenshotsOfTheSceneAndOfStepSix) {

@@ -8,8 +8,8 @@
 #include "geometry/Koordinatenclss.h"
 #include "geometry/vektorR2clss.h"
 #include "platform/Canvas.h"
-#include "ui/demoUhrUnit.h"
-#include "ui/demosatellitUnit.h"
+#include "demo/demoUhrUnit.h"
+#include "demo/demosatellitUnit.h"
 
 // The receiver of the 2D demonstration: intersects the circles about the two nearest
 // satellites, checks the point against the circle about the third and corrects all

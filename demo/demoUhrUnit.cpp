@@ -1,4 +1,4 @@
-#include "ui/demoUhrUnit.h"
+#include "demo/demoUhrUnit.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 
 #include "containers/listClss.h"
 #include "geometry/vektorR2clss.h"
-#include "ui/demosatellitUnit.h"
+#include "demo/demosatellitUnit.h"
 
 // One registered signal of the 2D demonstration: the satellite, its (fictive) run time
 // in plane units and where the satellite stood when the signal was registered.

@@ -1,4 +1,4 @@
-#include "ui/demosatellitUnit.h"
+#include "demo/demosatellitUnit.h"
 
 #include <cmath>
 #include <numbers>

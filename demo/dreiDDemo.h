@@ -7,6 +7,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "geometry/Koordinatenclss.h"
 #include "geometry/vektorR3clss.h"
@@ -80,4 +83,63 @@ class T3DDemo {
   // The receiver's candidate from spheres 1 to 3; false when they do not meet.
   bool candidate(TVektorR3& point);
   bool spheresLoaded() const { return receiver.signalCount() >= 4; }
+};
+
+// The 3D window's script: the scene, the two rotations, pausing and the
+// walk-through, with everything the window shows (button texts and states, the
+// degree displays, the memo, whether the timer runs). The window forwards its
+// clicks and timer ticks and copies this state onto its controls.
+class TDemo3DAblauf {
+ public:
+  struct Button {
+    std::string text;
+    bool enabled = false;
+  };
+
+  // `image` must outlive the script; the scene is built at once.
+  TDemo3DAblauf(platform::Canvas& image, std::uint8_t projectionKind,
+                T3DDemo::PositionSource erzeugePosition);
+  TDemo3DAblauf(const TDemo3DAblauf&) = delete;
+  TDemo3DAblauf& operator=(const TDemo3DAblauf&) = delete;
+
+  // --- the window's events (each does nothing once the scene is released) ---
+  void okClick(std::uint8_t projectionKind);  // a new scene, everything reset
+  void cancelClick();                          // reset, same scene
+  void anhaltenClick();
+  void aequatorClick();
+  void nordpolClick();
+  void algorithmusClick();
+  void algorithmusAbbrechenClick();
+  void schliessenClick();
+  void timerTick();
+  // At program end: frees the scene and stops the timer.
+  void releaseScene();
+  bool released() const { return released_; }
+
+  std::unique_ptr<T3DDemo> demo;
+  bool aequatorRunning = false;
+  bool nordpolRunning = false;
+  bool algorithmMode = false;
+  bool abortRequested = false;
+  // 0 outside the walk-through, 1..7 during it.
+  std::int32_t algorithmStep = 0;
+
+  // What the window shows.
+  bool timerActive = false;
+  Button anhalten{"Anhalten"}, algorithmus{"Algorithmus"}, abbrechen{"Abbrechen"};
+  Button aequator{"Start"}, nordpol{"Start"}, cancel{"Cancel"};
+  std::string aequatorDegrees = "0", nordpolDegrees = "0";
+  std::vector<std::string> memo;
+
+ private:
+  void resetDemo();
+  void enableButtons(bool rotationOnly, bool enabled);
+  void toggleRotation(bool& running, Button& own, Button& other);
+  void startWalkThrough();
+  void showStep();
+  void endWalkThrough();
+
+  platform::Canvas& image_;
+  T3DDemo::PositionSource erzeugePosition_;
+  bool released_ = false;
 };

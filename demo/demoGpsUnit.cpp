@@ -1,4 +1,4 @@
-#include "ui/demoGpsUnit.h"
+#include "demo/demoGpsUnit.h"
 
 #include <cmath>
 #include <limits>
