@@ -14,6 +14,7 @@
 #include "platform/random.h"
 #include "platform/shell.h"
 #include "ui/Glyphs.h"
+#include "ui/WidgetHelpers.h"
 #include "ui/main2DDemo.h"
 #include "ui/main3DDemo.h"
 
@@ -32,34 +33,12 @@ QString formatNumber(long double value, int decimals, int precision) {
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y,
-                  int width = -1, int height = -1) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  if (width > 0) {
-    label->setWordWrap(true);
-    label->setGeometry(x, y, width, height > 0 ? height : label->heightForWidth(width));
-  } else {
-    label->move(x, y);
-    label->adjustSize();
-  }
-  return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QIcon& icon,
-                        int x, int y, int width, int height = 30) {
-  auto* button = new QPushButton(icon, text, parent);
-  button->setObjectName(name);
-  button->setGeometry(x, y, width, height);
-  return button;
-}
-
 // A line edit with its caption above it, the caption a buddy label.
 QLineEdit* makeLabeledEdit(QWidget* parent, const char* name, const QString& caption, int x,
                            int y, int width, int captionWidth = -1) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(name);
-  QLabel* label = makeLabel(parent, (QByteArray(name) + "Label").constData(), caption, x, y,
+  QLabel* label = makeLabelAt(parent, (QByteArray(name) + "Label").constData(), caption, x, y,
                             captionWidth);
   label->setBuddy(edit);
   edit->setGeometry(x, label->geometry().bottom() + 3, width, 26);
@@ -128,7 +107,7 @@ void TFormMain::buildLayout() {
   GroupBoxEmpfaenger->setGeometry(0, 40, 713, 217);
   childFont_ = font();
   QWidget* g = GroupBoxEmpfaenger;
-  LabelExakterStandortCart = makeLabel(
+  LabelExakterStandortCart = makeLabelAt(
       g, "LabelExakterStandortCart",
       "Cartesische Koordinaten (in km) - maßgeblich für die Positionsbestimmung", 10, 24);
   StringGridExakterStandortCart = new StringGrid(3, 2, 0, 1, g);
@@ -137,10 +116,10 @@ void TFormMain::buildLayout() {
   StringGridExakterStandortCart->setEditableCells(true);
   StringGridExakterStandortCart->setGeometry(10, 44, 424,
                                              StringGridExakterStandortCart->heightForRows(2));
-  BitBtnCartToGeo = makeButton(g, "BitBtnCartToGeo", "CartToGeo", glyphs::convert(), 448, 44, 120);
-  BitBtnGeoToCart = makeButton(g, "BitBtnGeoToCart", "GeoToCart", glyphs::convert(), 578, 44, 120);
-  BitBtnErzeugen = makeButton(g, "BitBtnErzeugen", "Erzeugen", glyphs::generate(), 448, 80, 120);
-  LabelExakterStandortGeo = makeLabel(g, "LabelExakterStandortGeo", "Geographische Koordinaten",
+  BitBtnCartToGeo = makeButton(g, "BitBtnCartToGeo", "CartToGeo", QRect(448, 44, 120, 30), glyphs::convert());
+  BitBtnGeoToCart = makeButton(g, "BitBtnGeoToCart", "GeoToCart", QRect(578, 44, 120, 30), glyphs::convert());
+  BitBtnErzeugen = makeButton(g, "BitBtnErzeugen", "Erzeugen", QRect(448, 80, 120, 30), glyphs::generate());
+  LabelExakterStandortGeo = makeLabelAt(g, "LabelExakterStandortGeo", "Geographische Koordinaten",
                                       10, 106);
   StringGridExakterStandortGeo = new StringGrid(4, 3, 1, 1, g);
   StringGridExakterStandortGeo->setObjectName("StringGridExakterStandortGeo");
@@ -151,7 +130,7 @@ void TFormMain::buildLayout() {
                                             StringGridExakterStandortGeo->heightForRows(3));
   LabeledEditExakteHoehe =
       makeLabeledEdit(g, "LabeledEditExakteHoehe", "Höhe (in m) über NN", 290, 106, 130);
-  LabelTatsaechlicheGeschwindigkeit = makeLabel(g, "LabelTatsaechlicheGeschwindigkeit",
+  LabelTatsaechlicheGeschwindigkeit = makeLabelAt(g, "LabelTatsaechlicheGeschwindigkeit",
                                                 "Geschwindigkeit in km/h", 448, 126);
   SpinEditTatsaechlicheGeschwindigkeit = new QSpinBox(g);
   SpinEditTatsaechlicheGeschwindigkeit->setObjectName("SpinEditTatsaechlicheGeschwindigkeit");
@@ -161,13 +140,13 @@ void TFormMain::buildLayout() {
   SpinEditTatsaechlicheGeschwindigkeit->setGeometry(448, 148, 100, 26);
   LabelTatsaechlicheGeschwindigkeit->setBuddy(SpinEditTatsaechlicheGeschwindigkeit);
   BitBtnEmpfaengerBewegen =
-      makeButton(g, "BitBtnEmpfaengerBewegen", "Bewegen", glyphs::move(), 578, 146, 120);
+      makeButton(g, "BitBtnEmpfaengerBewegen", "Bewegen", QRect(578, 146, 120, 30), glyphs::move());
 
   // Defective satellites: 1-13 in the left column, 14-24 in the right one.
   GroupBoxDefekt = new QGroupBox("Defekte Satelliten", this);
   GroupBoxDefekt->setObjectName("GroupBoxDefekt");
   GroupBoxDefekt->setGeometry(744, 48, 193, 241);
-  for (int n = 1; n <= 24; ++n) {
+  for (int n = 1; n <= TSatellitenSchar::satelliteCount; ++n) {
     auto* box = new QCheckBox(QString("CheckBox%1").arg(n), GroupBoxDefekt);
     box->setObjectName(QString("CheckBox%1").arg(n));
     box->setProperty("Tag", n);
@@ -181,7 +160,7 @@ void TFormMain::buildLayout() {
   GroupBoxBerechneterStandort->setObjectName("GroupBoxBerechneterStandort");
   GroupBoxBerechneterStandort->setGeometry(8, 272, 673, 441);
   g = GroupBoxBerechneterStandort;
-  LabelBerechneterStandortCart = makeLabel(g, "LabelBerechneterStandortCart",
+  LabelBerechneterStandortCart = makeLabelAt(g, "LabelBerechneterStandortCart",
                                            "Cartesische Koordinaten (in km)", 10, 24);
   StringGridBerechneterStandortCart = new StringGrid(3, 2, 0, 1, g);
   StringGridBerechneterStandortCart->setObjectName("StringGridBerechneterStandortCart");
@@ -189,11 +168,10 @@ void TFormMain::buildLayout() {
   StringGridBerechneterStandortCart->setEditableCells(false);
   StringGridBerechneterStandortCart->setGeometry(
       10, 44, 334, StringGridBerechneterStandortCart->heightForRows(2));
-  BitBtnBerechne = makeButton(g, "BitBtnBerechne", "Positionsbestimmung starten", glyphs::ok(),
-                              372, 22, 262, 32);
-  LabelInfo = makeLabel(g, "LabelInfo", "LabelInfo", 372, 60, 290, 36);
+  BitBtnBerechne = makeButton(g, "BitBtnBerechne", "Positionsbestimmung starten", QRect(372, 22, 262, 32), glyphs::ok());
+  LabelInfo = makeLabelAt(g, "LabelInfo", "LabelInfo", 372, 60, 290, 36);
   LabelBerechneterStandortGeo =
-      makeLabel(g, "LabelBerechneterStandortGeo", "Geographische Koordinaten", 10, 104);
+      makeLabelAt(g, "LabelBerechneterStandortGeo", "Geographische Koordinaten", 10, 104);
   StringGridBerechneterStandortGeo = new StringGrid(4, 3, 1, 1, g);
   StringGridBerechneterStandortGeo->setObjectName("StringGridBerechneterStandortGeo");
   StringGridBerechneterStandortGeo->setEditableCells(false);
@@ -206,7 +184,7 @@ void TFormMain::buildLayout() {
   LabeledEditBerechneteGeschwindigkeit = makeLabeledEdit(
       g, "LabeledEditBerechneteGeschwindigkeit", "Geschwindigkeit in km/h", 410, 104, 120);
   LabeledEditBerechneteGeschwindigkeit->setReadOnly(true);
-  LabelUnterschied = makeLabel(
+  LabelUnterschied = makeLabelAt(
       g, "LabelUnterschied",
       "Entfernung tatsächlicher Standort zum berechneten Standort (Luftlinie in km)", 268, 158,
       262, 36);
@@ -219,7 +197,7 @@ void TFormMain::buildLayout() {
       g, "LabeledEditAnzEmpfangeneSatelliten",
       "Anzahl und Nummern der empfangenen Satelliten (geordnet nach Entfernung)", 10, 206, 652);
   LabeledEditAnzEmpfangeneSatelliten->setReadOnly(true);
-  LabelSatelliten = makeLabel(g, "LabelSatelliten",
+  LabelSatelliten = makeLabelAt(g, "LabelSatelliten",
                               "Position und fiktive Signallaufzeiten (des ersten "
                               "Iterationsschritts) der 4 zur Berechnung herangezogenen Satelliten",
                               10, 258, 652);

@@ -10,6 +10,7 @@
 #include <QStyle>
 
 #include "platform/shell.h"
+#include "ui/WidgetHelpers.h"
 
 // The resources live in the static ui library; without an explicit reference the linker
 // would drop them. Q_INIT_RESOURCE must be used outside any namespace.
@@ -26,28 +27,6 @@ QIcon programIcon() {
   return QIcon(QStringLiteral(":/icons/ortivo.svg"));
 }
 
-namespace {
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                  bool wrap) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(geometry);
-  label->setWordWrap(wrap);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QRect& geometry) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(geometry);
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));
@@ -65,25 +44,25 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   Panel1->setLineWidth(1);
   Panel1->setMidLineWidth(1);
 
-  ProgramIcon = makeLabel(Panel1, "ProgramIcon", QString(), QRect(12, 12, 72, 72), false);
+  ProgramIcon = makeLabel(Panel1, "ProgramIcon", QString(), QRect(12, 12, 72, 72), false, Qt::AlignLeft | Qt::AlignTop);
   ProgramIcon->setScaledContents(true);
   ProgramIcon->setPixmap(programIcon().pixmap(QSize(72, 72), devicePixelRatioF()));
 
   ProductName = makeLabel(Panel1, "ProductName", QStringLiteral("Ortivo"),
-                          QRect(100, 12, 289, 30), false);
+                          QRect(100, 12, 289, 30), false, Qt::AlignLeft | Qt::AlignTop);
   QFont title = ProductName->font();
   title.setPointSizeF(title.pointSizeF() * 1.8);
   title.setBold(true);
   ProductName->setFont(title);
 
   Version = makeLabel(Panel1, "Version", QStringLiteral("Version 2.1"),
-                      QRect(100, 44, 289, 18), false);
+                      QRect(100, 44, 289, 18), false, Qt::AlignLeft | Qt::AlignTop);
 
   Copyright = makeLabel(
       Panel1, "Copyright",
       QString::fromUtf8("© 2026 Ortivo-Team. Ein Lernprogramm dazu, wie ein "
                         "GPS-Empfänger seinen Standort findet."),
-      QRect(100, 64, 289, 36), true);
+      QRect(100, 64, 289, 36), true, Qt::AlignLeft | Qt::AlignTop);
 
   ButtonWebseite = makeButton(Panel1, "ButtonWebseite", QString::fromLatin1(webAddress),
                               QRect(12, 104, 184, 26));
@@ -97,7 +76,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
       QString::fromUtf8("Nutzungsbedingungen: Ortivo darf in Schule, Studium und zu Hause "
                         "kostenlos genutzt, kopiert und unverändert weitergegeben werden. "
                         "Ein Verkauf ist nicht gestattet."),
-      QRect(12, 140, 377, 50), true);
+      QRect(12, 140, 377, 50), true, Qt::AlignLeft | Qt::AlignTop);
 
   Label1 = makeLabel(
       Panel1, "Label1",
@@ -105,7 +84,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
                         "bereitgestellt. Die Simulation vereinfacht die Wirklichkeit und "
                         "taugt nicht zur Navigation. Für Schäden aus der Nutzung wird nicht "
                         "gehaftet."),
-      QRect(12, 194, 377, 72), true);
+      QRect(12, 194, 377, 72), true, Qt::AlignLeft | Qt::AlignTop);
 
   BitBtnSchliessen = makeButton(this, "BitBtnSchliessen", QString::fromUtf8("&Schließen"),
                                 QRect(309, 293, 100, 28));

@@ -8,20 +8,8 @@
 
 #include "ui/Glyphs.h"
 #include "demo/demoGpsUnit.h"
+#include "ui/WidgetHelpers.h"
 
-namespace {
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QIcon& icon, int x, int y) {
-  auto* button = new QPushButton(icon, caption, parent);
-  button->setObjectName(name);
-  button->setGeometry(x, y, 75, 25);
-  button->setFocusPolicy(Qt::NoFocus);  // no tab stop
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
 
 TForm2DDemo::TForm2DDemo(QWidget* parent) : QWidget(parent) {
   setObjectName("Form2DDemo");
@@ -36,8 +24,8 @@ TForm2DDemo::TForm2DDemo(QWidget* parent) : QWidget(parent) {
   Image->setObjectName("Image");
   Image->move(24, 8);
 
-  BitBtnOk = makeButton(this, "BitBtnOk", "OK", glyphs::ok(), 624, 64);
-  BitBtnSchliessen = makeButton(this, "BitBtnSchliessen", "&Schließen", glyphs::close(), 624, 96);
+  BitBtnOk = makeButton(this, "BitBtnOk", "OK", QRect(624, 64, 75, 25), glyphs::ok(), Qt::NoFocus);
+  BitBtnSchliessen = makeButton(this, "BitBtnSchliessen", "&Schließen", QRect(624, 96, 75, 25), glyphs::close(), Qt::NoFocus);
 
   MemoDemo = new QPlainTextEdit(this);
   MemoDemo->setObjectName("MemoDemo");

@@ -7,28 +7,11 @@
 
 #include "platform/numformat.h"
 #include "ui/Glyphs.h"
+#include "ui/WidgetHelpers.h"
 
 namespace {
 
 constexpr int kTimerInterval = 300;  // ms
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QRect& geometry, const QIcon& icon = QIcon()) {
-  auto* button = new QPushButton(icon, caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(geometry);
-  button->setFocusPolicy(Qt::ClickFocus);  // none of them is reached by tabbing
-  button->setAutoDefault(false);
-  return button;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(geometry);
-  label->setWordWrap(true);
-  return label;
-}
 
 // A read-only display edit with its caption "Grad" to the right.
 QLineEdit* makeDegreesEdit(QWidget* parent, const char* name, const QRect& geometry) {
@@ -75,17 +58,17 @@ void TForm3DDemo::buildLayout() {
   RadioButtonParallel->setGeometry(14, 50, w - 28, 22);
   RadioButtonParallel->setChecked(true);
 
-  BitBtnOk = makeButton(this, "BitBtnOk", QStringLiteral("OK"), QRect(x, 130, 126, 32), glyphs::ok());
+  BitBtnOk = makeButton(this, "BitBtnOk", QStringLiteral("OK"), QRect(x, 130, 126, 32), glyphs::ok(), Qt::ClickFocus);
   BitBtnSchliessen = makeButton(this, "BitBtnSchliessen", QStringLiteral("&Schließen"),
-                                QRect(x + w - 126, 130, 126, 32), glyphs::close());
+                                QRect(x + w - 126, 130, 126, 32), glyphs::close(), Qt::ClickFocus);
 
-  BitBtnAnhalten = makeButton(this, "BitBtnAnhalten", QStringLiteral("Anhalten"), QRect(x, 176, w, 30));
+  BitBtnAnhalten = makeButton(this, "BitBtnAnhalten", QStringLiteral("Anhalten"), QRect(x, 176, w, 30), QIcon(), Qt::ClickFocus);
   BitBtnAnhalten->setToolTip(QStringLiteral("Bewegungen anhalten bzw. fortsetzen"));
   BitBtnAlgorithmus =
-      makeButton(this, "BitBtnAlgorithmus", QStringLiteral("Algorithmus"), QRect(x, 212, w, 30));
+      makeButton(this, "BitBtnAlgorithmus", QStringLiteral("Algorithmus"), QRect(x, 212, w, 30), QIcon(), Qt::ClickFocus);
   BitBtnAlgorithmus->setToolTip(QStringLiteral("Demonstration der Positionsbestimmung"));
   BitBtnAlgorithmusAbbrechen = makeButton(this, "BitBtnAlgorithmusAbbrechen",
-                                          QStringLiteral("Abbrechen"), QRect(x, 248, w, 30));
+                                          QStringLiteral("Abbrechen"), QRect(x, 248, w, 30), QIcon(), Qt::ClickFocus);
   BitBtnAlgorithmusAbbrechen->setToolTip(QStringLiteral("Algorithmus abbrechen"));
   BitBtnAnhalten->setEnabled(false);
   BitBtnAlgorithmus->setEnabled(false);
@@ -118,15 +101,15 @@ void TForm3DDemo::buildLayout() {
 
   const int rowA = 44 + StringGridAuge->heightForRows(2) + 8;
   LabelAequator = makeLabel(p, "LabelAequator", QStringLiteral("Südpolumdrehung"), QRect(10, rowA, 160, 20));
-  BitBtnAequator = makeButton(p, "BitBtnAequator", QStringLiteral("Start"), QRect(10, rowA + 22, 80, 28));
+  BitBtnAequator = makeButton(p, "BitBtnAequator", QStringLiteral("Start"), QRect(10, rowA + 22, 80, 28), QIcon(), Qt::ClickFocus);
   LabeledEditAequator = makeDegreesEdit(p, "LabeledEditAequator", QRect(98, rowA + 23, 44, 26));
   const int rowN = rowA + 56;
   LabelNordpol = makeLabel(p, "LabelNordpol", QStringLiteral("Nordpolumdrehung"), QRect(10, rowN, 160, 20));
-  BitBtnNordpol = makeButton(p, "BitBtnNordpol", QStringLiteral("Start"), QRect(10, rowN + 22, 80, 28));
+  BitBtnNordpol = makeButton(p, "BitBtnNordpol", QStringLiteral("Start"), QRect(10, rowN + 22, 80, 28), QIcon(), Qt::ClickFocus);
   LabeledEditNordpol = makeDegreesEdit(p, "LabeledEditNordpol", QRect(98, rowN + 23, 44, 26));
   // Between the two rotations it resets.
   BitBtnCancel = makeButton(p, "BitBtnCancel", QStringLiteral("Cancel"),
-                            QRect(w - 78, (rowA + rowN) / 2 + 22, 68, 28));
+                            QRect(w - 78, (rowA + rowN) / 2 + 22, 68, 28), QIcon(), Qt::ClickFocus);
   BitBtnAequator->setEnabled(false);
   BitBtnNordpol->setEnabled(false);
   BitBtnCancel->setEnabled(false);
