@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLocale>
 #include <QShortcut>
 #include <algorithm>
 #include <cmath>
@@ -23,6 +24,29 @@ namespace {
 constexpr int kTickInterval = 2000;  // ms, one simulation step at the normal run of time
 constexpr int kTimeFactors[] = {1, 2, 5, 10};
 const char* const kPauseHint = "Zeit anhalten: Satelliten und Empfänger bleiben stehen (Strg+P)";
+// Whole km/h only. Qt reads a German "." as a thousands separator and drops a
+// refused key, so "10.5" would silently become 105: a separator is kept in the text
+// as unfinished instead, and on Enter or leaving the box it falls back to the value
+// it had before the typing began (the value changes only when an entry is finished).
+class WholeNumberBox : public QSpinBox {
+ public:
+  explicit WholeNumberBox(QWidget* parent) : QSpinBox(parent) {
+    QLocale strict = locale();
+    strict.setNumberOptions(strict.numberOptions() | QLocale::RejectGroupSeparator);
+    setLocale(strict);
+    setKeyboardTracking(false);
+  }
+  QValidator::State validate(QString& input, int& pos) const override {
+    const QLocale l = locale();
+    for (const QString& separator : {l.groupSeparator(), l.decimalPoint(), QStringLiteral("."),
+                                     QStringLiteral(",")})
+      if (!separator.isEmpty() && input.contains(separator)) return QValidator::Intermediate;
+    return QSpinBox::validate(input, pos);
+  }
+  // QSpinBox would strip the group separators here and so accept "10.5" as 105.
+  void fixup(QString&) const override {}
+};
+
 const char* const kResumeHint = "Zeit weiterlaufen lassen (Strg+P)";
 
 }  // namespace
@@ -132,7 +156,7 @@ void TFormMain::buildLayout() {
       makeLabeledEdit(g, "LabeledEditExakteHoehe", "Höhe (in m) über NN", 290, 106, 130);
   LabelTatsaechlicheGeschwindigkeit = makeLabelAt(g, "LabelTatsaechlicheGeschwindigkeit",
                                                 "Geschwindigkeit in km/h", 448, 126);
-  SpinEditTatsaechlicheGeschwindigkeit = new QSpinBox(g);
+  SpinEditTatsaechlicheGeschwindigkeit = new WholeNumberBox(g);
   SpinEditTatsaechlicheGeschwindigkeit->setObjectName("SpinEditTatsaechlicheGeschwindigkeit");
   SpinEditTatsaechlicheGeschwindigkeit->setRange(0, 1000);
   SpinEditTatsaechlicheGeschwindigkeit->setSingleStep(10);

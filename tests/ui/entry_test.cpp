@@ -401,3 +401,22 @@ TEST_F(Determination, WhenEveryWindowFailsTheOptionsAreOffered) {
   TEmpfaenger::setTimeSource(previous);
   EXPECT_TRUE(seen);
 }
+
+// A German "." is a thousands separator to Qt; in the speed box it is a typo.
+TEST_F(Movement, SpeedWithASeparatorIsRefusedNotMultiplied) {
+  QSpinBox* box = form.SpinEditTatsaechlicheGeschwindigkeit;
+  QLineEdit* text = box->findChild<QLineEdit*>();
+  ASSERT_NE(text, nullptr);
+  for (const char* typed : {"10.5", "1.000", "10,5"}) {
+    box->setValue(40);
+    text->selectAll();
+    QTest::keyClicks(box, typed);
+    QTest::keyClick(box, Qt::Key_Enter);
+    box->interpretText();
+    EXPECT_EQ(box->value(), 40) << typed;
+  }
+  text->selectAll();
+  QTest::keyClicks(box, "105");
+  QTest::keyClick(box, Qt::Key_Enter);
+  EXPECT_EQ(box->value(), 105);
+}
