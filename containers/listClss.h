@@ -34,7 +34,7 @@ class TBlockPool {
     return ::operator new(n);
   }
 
-  static void release(void* p, std::size_t n) noexcept {
+  static void release(void* p, [[maybe_unused]] std::size_t n) noexcept {
 #if !defined(__SANITIZE_ADDRESS__)
     State& s = state;
     if (n == BlockSize && !s.closed && s.count < kMaxKept) {

@@ -43,8 +43,20 @@ case "$mode" in
     build
     ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
     ;;
+  sanitize)
+    # The whole ctest once more, built with AddressSanitizer and UBSan: any report
+    # fails the run, and so does a compiler warning.
+    install_packages
+    sbuild="${ORTIVO_SANITIZE_BUILD_DIR:-$here/build-sanitize}"
+    cmake -S "$here" -B "$sbuild" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DORTIVO_SANITIZE=ON -DORTIVO_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS=-Werror >/dev/null
+    cmake --build "$sbuild" -- -j"$(nproc)"
+    ASAN_OPTIONS=detect_leaks=1 \
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+      ctest --test-dir "$sbuild" --output-on-failure -j"$(nproc)"
+    ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|sanitize" >&2
     exit 2
     ;;
 esac
