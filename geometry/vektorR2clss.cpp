@@ -261,11 +261,13 @@ void TEuklidGeoR2::intersectSegmentCircle(const TStreckeR2& s, const TKreisR2& k
 
   if (relA == pointRound::inside && relB == pointRound::inside) {
     code = segmentRound::inside;
-  } else if ((relA == pointRound::inside && relB == pointRound::outside) || (relA == pointRound::outside && relB == pointRound::inside)) {
+  } else if ((relA == pointRound::inside && relB == pointRound::outside) ||
+             (relA == pointRound::outside && relB == pointRound::inside)) {
     code = segmentRound::oneCrossing;
     const TVektorR2 crossing = onSegment(L.first) ? L.first : L.second;
     points = {crossing, crossing};
-  } else if (relA == pointRound::inside || relB == pointRound::inside) {  // the other end lies on the circle
+  } else if (relA == pointRound::inside ||
+             relB == pointRound::inside) {  // the other end lies on the circle
     code = segmentRound::endOnOtherInside;
     const TVektorR2 end = relA == pointRound::on ? A : B;
     points = {end, end};

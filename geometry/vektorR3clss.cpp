@@ -434,11 +434,13 @@ void TEuklidGeoR3::intersectSegmentSphere(const TStreckeR3& s, const TKugelR3& K
 
   if (relA == pointRound::inside && relB == pointRound::inside) {
     code = segmentRound::inside;
-  } else if ((relA == pointRound::inside && relB == pointRound::outside) || (relA == pointRound::outside && relB == pointRound::inside)) {
+  } else if ((relA == pointRound::inside && relB == pointRound::outside) ||
+             (relA == pointRound::outside && relB == pointRound::inside)) {
     code = segmentRound::oneCrossing;
     const TVektorR3 crossing = onSegment(L.first) ? L.first : L.second;
     points = {crossing, crossing};
-  } else if (relA == pointRound::inside || relB == pointRound::inside) {  // the other end lies on the sphere
+  } else if (relA == pointRound::inside ||
+             relB == pointRound::inside) {  // the other end lies on the sphere
     code = segmentRound::endOnOtherInside;
     const TVektorR3 end = relA == pointRound::on ? A : B;
     points = {end, end};

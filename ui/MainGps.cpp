@@ -192,7 +192,8 @@ void TFormMain::buildLayout() {
   StringGridBerechneterStandortCart->setEditableCells(false);
   StringGridBerechneterStandortCart->setGeometry(
       10, 44, 334, StringGridBerechneterStandortCart->heightForRows(2));
-  BitBtnBerechne = makeButton(g, "BitBtnBerechne", "Positionsbestimmung starten", QRect(372, 22, 262, 32), glyphs::ok());
+  BitBtnBerechne = makeButton(g, "BitBtnBerechne", "Positionsbestimmung starten",
+                              QRect(372, 22, 262, 32), glyphs::ok());
   LabelInfo = makeLabelAt(g, "LabelInfo", "LabelInfo", 372, 60, 290, 36);
   LabelBerechneterStandortGeo =
       makeLabelAt(g, "LabelBerechneterStandortGeo", "Geographische Koordinaten", 10, 104);

@@ -44,7 +44,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   Panel1->setLineWidth(1);
   Panel1->setMidLineWidth(1);
 
-  ProgramIcon = makeLabel(Panel1, "ProgramIcon", QString(), QRect(12, 12, 72, 72), false, Qt::AlignLeft | Qt::AlignTop);
+  ProgramIcon = makeLabel(Panel1, "ProgramIcon", QString(), QRect(12, 12, 72, 72), false,
+                          Qt::AlignLeft | Qt::AlignTop);
   ProgramIcon->setScaledContents(true);
   ProgramIcon->setPixmap(programIcon().pixmap(QSize(72, 72), devicePixelRatioF()));
 

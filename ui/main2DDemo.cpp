@@ -25,7 +25,8 @@ TForm2DDemo::TForm2DDemo(QWidget* parent) : QWidget(parent) {
   Image->move(24, 8);
 
   BitBtnOk = makeButton(this, "BitBtnOk", "OK", QRect(624, 64, 75, 25), glyphs::ok(), Qt::NoFocus);
-  BitBtnSchliessen = makeButton(this, "BitBtnSchliessen", "&Schließen", QRect(624, 96, 75, 25), glyphs::close(), Qt::NoFocus);
+  BitBtnSchliessen = makeButton(this, "BitBtnSchliessen", "&Schließen", QRect(624, 96, 75, 25),
+                                glyphs::close(), Qt::NoFocus);
 
   MemoDemo = new QPlainTextEdit(this);
   MemoDemo->setObjectName("MemoDemo");

@@ -58,17 +58,20 @@ void TForm3DDemo::buildLayout() {
   RadioButtonParallel->setGeometry(14, 50, w - 28, 22);
   RadioButtonParallel->setChecked(true);
 
-  BitBtnOk = makeButton(this, "BitBtnOk", QStringLiteral("OK"), QRect(x, 130, 126, 32), glyphs::ok(), Qt::ClickFocus);
+  BitBtnOk = makeButton(this, "BitBtnOk", QStringLiteral("OK"), QRect(x, 130, 126, 32), glyphs::ok(),
+                        Qt::ClickFocus);
   BitBtnSchliessen = makeButton(this, "BitBtnSchliessen", QStringLiteral("&Schließen"),
                                 QRect(x + w - 126, 130, 126, 32), glyphs::close(), Qt::ClickFocus);
 
-  BitBtnAnhalten = makeButton(this, "BitBtnAnhalten", QStringLiteral("Anhalten"), QRect(x, 176, w, 30), QIcon(), Qt::ClickFocus);
+  BitBtnAnhalten = makeButton(this, "BitBtnAnhalten", QStringLiteral("Anhalten"), QRect(x, 176, w, 30),
+                              QIcon(), Qt::ClickFocus);
   BitBtnAnhalten->setToolTip(QStringLiteral("Bewegungen anhalten bzw. fortsetzen"));
-  BitBtnAlgorithmus =
-      makeButton(this, "BitBtnAlgorithmus", QStringLiteral("Algorithmus"), QRect(x, 212, w, 30), QIcon(), Qt::ClickFocus);
+  BitBtnAlgorithmus = makeButton(this, "BitBtnAlgorithmus", QStringLiteral("Algorithmus"),
+                                 QRect(x, 212, w, 30), QIcon(), Qt::ClickFocus);
   BitBtnAlgorithmus->setToolTip(QStringLiteral("Demonstration der Positionsbestimmung"));
-  BitBtnAlgorithmusAbbrechen = makeButton(this, "BitBtnAlgorithmusAbbrechen",
-                                          QStringLiteral("Abbrechen"), QRect(x, 248, w, 30), QIcon(), Qt::ClickFocus);
+  BitBtnAlgorithmusAbbrechen =
+      makeButton(this, "BitBtnAlgorithmusAbbrechen", QStringLiteral("Abbrechen"), QRect(x, 248, w, 30),
+                 QIcon(), Qt::ClickFocus);
   BitBtnAlgorithmusAbbrechen->setToolTip(QStringLiteral("Algorithmus abbrechen"));
   BitBtnAnhalten->setEnabled(false);
   BitBtnAlgorithmus->setEnabled(false);
@@ -100,11 +103,14 @@ void TForm3DDemo::buildLayout() {
                               StringGridAuge->heightForRows(2));
 
   const int rowA = 44 + StringGridAuge->heightForRows(2) + 8;
-  LabelAequator = makeLabel(p, "LabelAequator", QStringLiteral("Südpolumdrehung"), QRect(10, rowA, 160, 20));
-  BitBtnAequator = makeButton(p, "BitBtnAequator", QStringLiteral("Start"), QRect(10, rowA + 22, 80, 28), QIcon(), Qt::ClickFocus);
+  LabelAequator =
+      makeLabel(p, "LabelAequator", QStringLiteral("Südpolumdrehung"), QRect(10, rowA, 160, 20));
+  BitBtnAequator = makeButton(p, "BitBtnAequator", QStringLiteral("Start"), QRect(10, rowA + 22, 80, 28),
+                              QIcon(), Qt::ClickFocus);
   LabeledEditAequator = makeDegreesEdit(p, "LabeledEditAequator", QRect(98, rowA + 23, 44, 26));
   const int rowN = rowA + 56;
-  LabelNordpol = makeLabel(p, "LabelNordpol", QStringLiteral("Nordpolumdrehung"), QRect(10, rowN, 160, 20));
+  LabelNordpol =
+      makeLabel(p, "LabelNordpol", QStringLiteral("Nordpolumdrehung"), QRect(10, rowN, 160, 20));
   BitBtnNordpol = makeButton(p, "BitBtnNordpol", QStringLiteral("Start"), QRect(10, rowN + 22, 80, 28), QIcon(), Qt::ClickFocus);
   LabeledEditNordpol = makeDegreesEdit(p, "LabeledEditNordpol", QRect(98, rowN + 23, 44, 26));
   // Between the two rotations it resets.
