@@ -93,6 +93,16 @@ std::string formatFixed(long double value, int decimals, int precision) {
   return formatFixed(value, decimals, precision, decimalSeparator());
 }
 
+DegreesMinutesText formatDegreesMinutes(int degrees, long double minutes, int decimals, int precision,
+                                        int maxDegrees, std::string_view separator) {
+  std::string text = formatFixed(minutes, decimals, precision, separator);
+  // Decided on the text, so that it agrees with the digits shown to the last one.
+  const std::optional<long double> shown = parseDecimal(text, separator);
+  if (shown && *shown >= 60 && degrees < maxDegrees)
+    return {degrees + 1, formatFixed(0, decimals, precision, separator)};
+  return {degrees, std::move(text)};
+}
+
 std::optional<long double> parseDecimal(std::string_view text, std::string_view separator) {
   text = trim(text);
   if (separator.empty()) separator = ".";

@@ -19,6 +19,16 @@ std::string formatFixed(long double value, int decimals, int precision,
                         std::string_view separator);
 std::string formatFixed(long double value, int decimals, int precision);
 
+// Degrees and minutes as written with `decimals` decimals of the minutes. Minutes
+// that round to 60 are written as 0 of the next degree, up to `maxDegrees`; the
+// value itself is left as it is.
+struct DegreesMinutesText {
+  int degrees;
+  std::string minutes;
+};
+DegreesMinutesText formatDegreesMinutes(int degrees, long double minutes, int decimals, int precision,
+                                        int maxDegrees, std::string_view separator);
+
 // Reads a decimal number written with `separator`: surrounding blanks, a sign and
 // an exponent are allowed, nothing else. Empty for text that is not a number.
 std::optional<long double> parseDecimal(std::string_view text, std::string_view separator);

@@ -483,12 +483,17 @@ void TFormMain::showCartesian(StringGrid* grid, TVektorR3 v) {
 
 void TFormMain::showGeographic(StringGrid* grid, QLineEdit* heightEdit, const TGeoPosition& g) {
   const int decimals = grid == StringGridBerechneterStandortGeo ? 3 : 10;
+  const std::string separator = platform::decimalSeparator();
+  const auto longitude = platform::formatDegreesMinutes(g.longitude.degrees, g.longitude.minutes,
+                                                        decimals, 18, 180, separator);
+  const auto latitude = platform::formatDegreesMinutes(g.latitude.degrees, g.latitude.minutes,
+                                                       decimals, 18, 90, separator);
   grid->setCell(1, 1, QString(QChar::fromLatin1(g.eastWest)));
-  grid->setCell(2, 1, QString::number(g.longitude.degrees));
-  grid->setCell(3, 1, formatNumber(g.longitude.minutes, decimals, 18));
+  grid->setCell(2, 1, QString::number(longitude.degrees));
+  grid->setCell(3, 1, QString::fromStdString(longitude.minutes));
   grid->setCell(1, 2, QString(QChar::fromLatin1(g.northSouth)));
-  grid->setCell(2, 2, QString::number(g.latitude.degrees));
-  grid->setCell(3, 2, formatNumber(g.latitude.minutes, decimals, 18));
+  grid->setCell(2, 2, QString::number(latitude.degrees));
+  grid->setCell(3, 2, QString::fromStdString(latitude.minutes));
   heightEdit->setText(formatNumber(g.height, 2, 7));
 }
 

@@ -149,3 +149,27 @@ TEST(ParseInteger, WholeNumbersInThe32BitRange) {
   EXPECT_FALSE(parseInteger(""));
   EXPECT_FALSE(parseInteger("-"));
 }
+
+TEST(FormatDegreesMinutes, MinutesThatRoundTo60CarryIntoTheNextDegree) {
+  struct Case {
+    int degrees;
+    long double minutes;
+    int decimals, maxDegrees;
+    int shownDegrees;
+    const char* shownMinutes;
+  };
+  const Case cases[] = {
+      {1, 59.99999999994L, 3, 90, 2, "0,000"},
+      {1, 59.99999999999999L, 10, 90, 2, "0,0000000000"},
+      {1, 59.9994L, 3, 90, 1, "59,999"},  // rounds below 60: stays
+      {179, 59.9999999L, 3, 180, 180, "0,000"},
+      {89, 59.99999L, 3, 90, 90, "0,000"},
+      {0, 0.0L, 10, 180, 0, "0,0000000000"},
+  };
+  for (const Case& c : cases) {
+    const auto shown = platform::formatDegreesMinutes(c.degrees, c.minutes, c.decimals, 18,
+                                                      c.maxDegrees, ",");
+    EXPECT_EQ(shown.degrees, c.shownDegrees) << c.degrees << " " << double(c.minutes);
+    EXPECT_EQ(shown.minutes, c.shownMinutes) << c.degrees << " " << double(c.minutes);
+  }
+}

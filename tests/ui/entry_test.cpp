@@ -420,3 +420,43 @@ TEST_F(Movement, SpeedWithASeparatorIsRefusedNotMultiplied) {
   QTest::keyClick(box, Qt::Key_Enter);
   EXPECT_EQ(box->value(), 105);
 }
+
+// Whole degrees and minutes come back as they were typed: the computed minutes may lie
+// a hair below 60 of the degree before, which must read as the whole degree.
+TEST_F(Entry, WholeDegreesAndMinutesRoundTripToTheSameText) {
+  struct Case {
+    const char *ew, *lonDeg, *lonMin, *ns, *latDeg, *latMin, *height;
+  };
+  const Case cases[] = {
+      {"O", "0", "0", "N", "2", "0", "0"},      {"W", "179", "0", "S", "45", "0", "11000"},
+      {"O", "10", "0", "N", "89", "0", "0"},    {"W", "12", "0", "S", "0", "0", "11000"},
+      {"O", "45", "1", "S", "33", "0", "0"},    {"O", "179", "59", "N", "1", "0", "11000"},
+      {"W", "90", "0", "S", "89", "0", "0"},
+  };
+  for (int round = 0; round < 2; ++round) {
+    for (const Case& c : cases) {
+      enterGeographic(c.ew, c.lonDeg, c.lonMin, c.ns, c.latDeg, c.latMin, c.height);
+      Click(form.BitBtnGeoToCart);
+      Click(form.BitBtnCartToGeo);
+      ASSERT_EQ(takeMessage(), "");
+      StringGrid* g = form.StringGridExakterStandortGeo;
+      const QString typed = QString("%1 %2 %3 %4 %5 %6")
+                                .arg(c.ew, c.lonDeg, c.lonMin, c.ns, c.latDeg, c.latMin);
+      const QString zero = QStringLiteral(",0000000000");
+      EXPECT_EQ(QString("%1 %2 %3 %4 %5 %6")
+                    .arg(g->cell(1, 1), g->cell(2, 1), g->cell(3, 1).remove(zero), g->cell(1, 2),
+                         g->cell(2, 2), g->cell(3, 2).remove(zero))
+                    .toStdString(),
+                typed.toStdString());
+      // The computed position's grid, after a determination, reads the same way.
+      if (round == 1) {
+        Click(form.BitBtnBerechne);
+        form.TimerBerechnungTimer();
+        StringGrid* computed = form.StringGridBerechneterStandortGeo;
+        for (int row : {1, 2})
+          EXPECT_FALSE(computed->cell(3, row).startsWith("60")) << typed.toStdString();
+        Click(form.BitBtnBerechne);
+      }
+    }
+  }
+}
