@@ -38,6 +38,10 @@ sizes="16 22 24 32 48 64 128 256"
 # --- the build directory: help beside the program ---------------------------------
 check "build: program at the top of the build directory" test -x "$build/ortivo"
 check "build: GPS.chm beside the program" is_chm "$build/GPS.chm"
+is_sqlite() { [ -f "$1" ] && [ "$(head -c 15 "$1")" = "SQLite format 3" ]; }
+for file in ortivo.qch ortivo.qhc; do
+  check "build: built-in help $file beside the program" is_sqlite "$build/$file"
+done
 
 # --- the help pages: every page compiled, listed and linked correctly ---------------
 help="$source/help"
@@ -76,6 +80,9 @@ check "install: program in lib/ortivo" test -x "$prefix/lib/ortivo/ortivo"
 check "install: program is an ELF executable" \
   test "$(head -c 4 "$prefix/lib/ortivo/ortivo" | od -An -c | tr -d ' ')" = '177ELF'
 check "install: help in share/ortivo" is_chm "$prefix/share/ortivo/GPS.chm"
+for file in ortivo.qch ortivo.qhc; do
+  check "install: built-in help $file in share/ortivo" is_sqlite "$prefix/share/ortivo/$file"
+done
 check "install: help pages in share/doc" test -f "$prefix/share/doc/ortivo/html/index.html"
 check "install: help style sheet in share/doc" test -f "$prefix/share/doc/ortivo/html/style.css"
 desktop="$prefix/share/applications/ortivo.desktop"
@@ -119,6 +126,7 @@ if cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/c
   if [ -n "$deb" ]; then
     dpkg-deb -c "$deb" | awk '{print $NF}' >"$work/contents"
     for file in ./usr/bin/ortivo ./usr/lib/ortivo/ortivo ./usr/share/ortivo/GPS.chm \
+                ./usr/share/ortivo/ortivo.qch ./usr/share/ortivo/ortivo.qhc \
                 ./usr/share/applications/ortivo.desktop \
                 ./usr/share/icons/hicolor/scalable/apps/ortivo.svg \
                 ./usr/share/icons/hicolor/48x48/apps/ortivo.png \
@@ -130,6 +138,8 @@ if cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/c
     check "package: computed dependency on Qt widgets ($depends)" grep -q 'libqt6widgets6' <<<"$depends"
     check "package: computed dependency on libc ($depends)" grep -q 'libc6' <<<"$depends"
     check "package: dependency on the SVG plug-in ($depends)" grep -q 'libqt6svg6' <<<"$depends"
+    check "package: dependency on the SQLite plug-in of the help ($depends)" \
+      grep -q 'libqt6sql6-sqlite' <<<"$depends"
   fi
 else
   cat "$work/cpack.log" >&2

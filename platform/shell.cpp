@@ -12,8 +12,9 @@ namespace {
 
 // Without a desktop there is nothing to open with; starting a shell command here would
 // hand the target to a command interpreter, so we only say what was asked for.
-void writeToStderr(const std::string& target) {
+bool writeToStderr(const std::string& target) {
   std::fprintf(stderr, "Öffnen nicht möglich (keine Desktop-Umgebung): %s\n", target.c_str());
+  return false;
 }
 
 ShellOpenHandler& openHandler() {
@@ -21,9 +22,16 @@ ShellOpenHandler& openHandler() {
   return handler;
 }
 
+HelpViewer& helpViewer() {
+  static HelpViewer viewer;
+  return viewer;
+}
+
 }  // namespace
 
-void shellOpen(const std::string& target) { openHandler()(target); }
+bool shellOpen(const std::string& target) { return openHandler()(target); }
+
+HelpViewer setHelpViewer(HelpViewer viewer) { return std::exchange(helpViewer(), std::move(viewer)); }
 
 ShellOpenHandler setShellOpenHandler(ShellOpenHandler handler) {
   if (!handler) handler = writeToStderr;
@@ -34,12 +42,12 @@ void openHelpFile(const std::string& fileName) {
   // A directory of that name is no help file; is_regular_file follows symbolic links.
   std::error_code error;
   const bool present = !fileName.empty() && std::filesystem::is_regular_file(fileName, error);
-  if (present) {
-    shellOpen(fileName);
-  } else {
-    showMessage(MessageKind::Information,
-                "Die Hilfedatei " + fileName + " ist nicht vorhanden");
-  }
+  if (present && shellOpen(fileName)) return;
+  // A desktop without a program for the file would otherwise do nothing at all.
+  if (helpViewer() && helpViewer()("")) return;
+  showMessage(MessageKind::Information,
+              "Die Hilfedatei " + fileName +
+                  (present ? " konnte nicht geöffnet werden" : " ist nicht vorhanden"));
 }
 
 }  // namespace platform

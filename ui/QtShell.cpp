@@ -2,6 +2,8 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QRegularExpression>
 
 #include "platform/shell.h"
@@ -14,8 +16,31 @@ QUrl shellTargetUrl(const QString& target) {
   return QUrl::fromLocalFile(file.absoluteFilePath());
 }
 
+bool desktopHasProgramFor(const QString& file) {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+  Q_UNUSED(file);
+  return true;
+#else
+  // Elsewhere QDesktopServices hands every file to xdg-open and reports success even
+  // where nothing is registered for its type; xdg-mime tells the truth.
+  const QString type = QMimeDatabase().mimeTypeForFile(file).name();
+  QProcess query;
+  query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), type});
+  if (!query.waitForStarted(2000)) return false;
+  if (!query.waitForFinished(3000)) {
+    query.kill();
+    query.waitForFinished(1000);
+    return false;
+  }
+  return query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0 &&
+         !query.readAllStandardOutput().trimmed().isEmpty();
+#endif
+}
+
 void installQtShellHandler() {
   platform::setShellOpenHandler([](const std::string& target) {
-    QDesktopServices::openUrl(shellTargetUrl(QString::fromStdString(target)));
+    const QUrl url = shellTargetUrl(QString::fromStdString(target));
+    if (url.isLocalFile() && !desktopHasProgramFor(url.toLocalFile())) return false;
+    return QDesktopServices::openUrl(url);
   });
 }

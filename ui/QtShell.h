@@ -9,5 +9,9 @@
 // against the current directory.
 QUrl shellTargetUrl(const QString& target);
 
-// Routes platform::shellOpen to QDesktopServices::openUrl; called once from main().
+// Whether the desktop has a program that opens this local file.
+bool desktopHasProgramFor(const QString& file);
+
+// Routes platform::shellOpen to QDesktopServices::openUrl, answering false for a local
+// file no program is registered for; called once from main().
 void installQtShellHandler();

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "ui/HelpWindow.h"
 #include "ui/MainGps.h"
 #include "ui/QtPlatform.h"
 #include "ui/QtShell.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(programIcon());
   installQtPlatform();
   installQtShellHandler();
+  installBuiltInHelp();
 
   // The main window comes first: the demonstrations take a random receiver
   // position from it while they are built.
@@ -22,6 +24,10 @@ int main(int argc, char** argv) {
   TForm3DDemo form3DDemo([&formMain] { return formMain.erzeugePosition(); });
   TAboutBox aboutBox;
   formMain.setCompanions(&form2DDemo, &form3DDemo, &aboutBox);
+  installHelpKey(&formMain, QStringLiteral("hauptfenster.html"));
+  installHelpKey(&form2DDemo, QStringLiteral("demo2d.html"));
+  installHelpKey(&form3DDemo, QStringLiteral("demo3d.html"));
+  installHelpKey(&aboutBox, QStringLiteral("info.html"));
   formMain.show();
   return QApplication::exec();
 }

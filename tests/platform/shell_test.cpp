@@ -25,7 +25,10 @@ class HelpFile : public ::testing::Test {
     fs::create_directories(dir_);
     fs::current_path(dir_);
     previousHandler_ = platform::setShellOpenHandler(
-        [this](const std::string& target) { opened.push_back(target); });
+        [this](const std::string& target) {
+          opened.push_back(target);
+          return desktopOpens;
+        });
   }
   void TearDown() override {
     platform::setShellOpenHandler(std::move(previousHandler_));
@@ -36,6 +39,7 @@ class HelpFile : public ::testing::Test {
   static void touch(const fs::path& file) { std::ofstream(file) << "ITSF"; }
 
   std::vector<std::string> opened;
+  bool desktopOpens = true;
   testing_support::RecordingMessages messages;
   fs::path dir_;
 
@@ -83,18 +87,48 @@ TEST_F(HelpFile, OnlyTheCurrentDirectoryCounts) {
 TEST(ShellOpen, HandlerIsReplaceableAndDefaultOpensNothing) {
   std::vector<std::string> first;
   auto original = platform::setShellOpenHandler(
-      [&](const std::string& target) { first.push_back(target); });
-  platform::shellOpen("Mailto:team@ortivo.example.org");
+      [&](const std::string& target) {
+        first.push_back(target);
+        return true;
+      });
+  EXPECT_TRUE(platform::shellOpen("Mailto:team@ortivo.example.org"));
   EXPECT_EQ(first, std::vector<std::string>{"Mailto:team@ortivo.example.org"});
 
   // An empty handler brings back the default, which only reports to stderr.
   auto mine = platform::setShellOpenHandler({});
   ASSERT_TRUE(mine);
   ::testing::internal::CaptureStderr();
-  platform::shellOpen("http://www.ortivo.example.org");
+  EXPECT_FALSE(platform::shellOpen("http://www.ortivo.example.org"));
   const std::string err = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(err.find("http://www.ortivo.example.org"), std::string::npos);
   EXPECT_EQ(first.size(), 1u);
 
   platform::setShellOpenHandler(std::move(original));
+}
+
+// Where the desktop has no program for GPS.chm, or the file is missing, the built-in help
+// shows; only with neither does a message say so.
+TEST_F(HelpFile, BuiltInHelpStandsInWhereTheDesktopCanNot) {
+  std::vector<std::string> shown;
+  bool builtInThere = true;
+  auto previous = platform::setHelpViewer([&](const std::string& page) {
+    shown.push_back(page);
+    return builtInThere;
+  });
+  platform::openHelpFile("GPS.chm");  // missing: the built-in help
+  touch(dir_ / "GPS.chm");
+  platform::openHelpFile("GPS.chm");  // the desktop opens it
+  desktopOpens = false;
+  platform::openHelpFile("GPS.chm");  // the desktop refuses: the built-in help
+  EXPECT_EQ(shown.size(), 2u);
+  EXPECT_TRUE(messages.texts().empty());
+
+  builtInThere = false;
+  platform::openHelpFile("GPS.chm");
+  fs::remove(dir_ / "GPS.chm");
+  platform::openHelpFile("GPS.chm");
+  EXPECT_EQ(messages.texts(),
+            (std::vector<std::string>{"Die Hilfedatei GPS.chm konnte nicht geöffnet werden",
+                                      "Die Hilfedatei GPS.chm ist nicht vorhanden"}));
+  platform::setHelpViewer(std::move(previous));
 }

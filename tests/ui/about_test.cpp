@@ -25,7 +25,10 @@ class RecordingShell {
  public:
   RecordingShell() {
     previous_ = platform::setShellOpenHandler(
-        [this](const std::string& target) { targets.push_back(target); });
+        [this](const std::string& target) {
+          targets.push_back(target);
+          return true;
+        });
   }
   ~RecordingShell() { platform::setShellOpenHandler(std::move(previous_)); }
   std::vector<std::string> targets;

@@ -145,7 +145,10 @@ TEST(MainWindow, BeendenStopsEveryTimerAndEndsTheLoop) {
 TEST(MainWindow, HelpOpensGpsChmFromTheCurrentDirectoryOrSaysItIsMissing) {
   testing_support::RecordingMessages messages;
   std::vector<std::string> opened;
-  auto previous = platform::setShellOpenHandler([&](const std::string& t) { opened.push_back(t); });
+  auto previous = platform::setShellOpenHandler([&](const std::string& t) {
+    opened.push_back(t);
+    return true;
+  });
   TFormMain form;
   QTemporaryDir dir;
   const QString before = QDir::currentPath();

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QTextBrowser>
+#include <QWidget>
+
+class QHelpEngine;
+class QLineEdit;
+class QTabWidget;
+class QToolButton;
+
+// Shows pages of the built-in help, read from the help engine; links to other
+// programs' addresses (web, mail) go to the desktop.
+class HelpBrowser : public QTextBrowser {
+  Q_OBJECT
+ public:
+  HelpBrowser(QHelpEngine* engine, QWidget* parent);
+  QVariant loadResource(int type, const QUrl& name) override;
+
+ protected:
+  void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
+
+ private:
+  QHelpEngine* engine_;
+  QUrl base_;  // what relative names in the page refer to
+};
+
+// The built-in help: the pages of GPS.chm from ortivo.qch with contents, index, full-text
+// search and back/forward. Used where the desktop can not open GPS.chm, and by F1.
+class HelpWindow : public QWidget {
+  Q_OBJECT
+ public:
+  // The one help window, made on first use from ortivo.qch in the current directory (where
+  // GPS.chm lies too); nullptr when that file is missing or unreadable.
+  static HelpWindow* instance();
+  // Shows the window at `page` ("demo3d.html"; empty for the start page) and brings it to
+  // the front. False when there is no built-in help.
+  static bool showPage(const QString& page);
+
+  // Shows `page` ("demo3d.html"; empty for the start page) in the window.
+  void open(const QString& page);
+
+  HelpBrowser* browser() const { return browser_; }
+  QHelpEngine* engine() const { return engine_; }
+  QTabWidget* tabs() const { return tabs_; }
+  // The page shown, e.g. "demo3d.html".
+  QString currentPage() const;
+  // Whether the search index is built; the search field waits for it.
+  bool searchReady() const { return searchReady_; }
+
+ private:
+  explicit HelpWindow(QHelpEngine* engine);
+  void buildLayout();
+
+  QHelpEngine* engine_;
+  HelpBrowser* browser_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  QLineEdit* indexFilter_ = nullptr;
+  bool searchReady_ = false;
+};
+
+// F1 in `window` (and its children) opens the help at `page`, e.g. "demo3d.html".
+void installHelpKey(QWidget* window, const QString& page);
+// Lets platform::openHelpFile fall back to the built-in help; called once from main().
+void installBuiltInHelp();
