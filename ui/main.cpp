@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "ui/LessonFiles.h"
 #include "ui/MainGps.h"
 #include "ui/QtPlatform.h"
 #include "ui/QtShell.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
   TForm3DDemo form3DDemo([&formMain] { return formMain.erzeugePosition(); });
   TAboutBox aboutBox;
   formMain.setCompanions(&form2DDemo, &form3DDemo, &aboutBox);
+  attachLessonFiles(formMain, &form2DDemo, &form3DDemo)->openArguments(QApplication::arguments());
   formMain.show();
   return QApplication::exec();
 }
