@@ -12,15 +12,23 @@ namespace lessonfile {
 namespace {
 
 // The names of the body's entries. Never rename one: files of every revision use them.
+// The values are value elements; the stream has no nested lists.
 constexpr const char* kDescription = "Aufgabe";
 constexpr const char* kHasPosition = "Standort gesetzt";
-constexpr const char* kPosition = "Standort";
-constexpr const char* kPrevious = "Vorheriger Standort";
-constexpr const char* kGeo = "Standort geographisch";
-constexpr const char* kSpeed = "Geschwindigkeit";
+constexpr const char* kPosition[3] = {"Standort x", "Standort y", "Standort z"};  // km
+constexpr const char* kPrevious[3] = {"Vorheriger Standort x", "Vorheriger Standort y",
+                                      "Vorheriger Standort z"};
+constexpr const char* kEastWest = "Ost-West";
+constexpr const char* kLongitudeDegrees = "Laengengrad";
+constexpr const char* kLongitudeMinutes = "Laengenminuten";
+constexpr const char* kNorthSouth = "Nord-Sued";
+constexpr const char* kLatitudeDegrees = "Breitengrad";
+constexpr const char* kLatitudeMinutes = "Breitenminuten";
+constexpr const char* kHeight = "Hoehe";  // m
+constexpr const char* kSpeed = "Geschwindigkeit";  // km/h
 constexpr const char* kTravelling = "Bewegung";
 constexpr const char* kSouthward = "Suedwaerts";
-constexpr const char* kDefective = "Defekte Satelliten";
+constexpr const char* kDefective = "Defekte Satelliten";  // bit k for satellite k
 constexpr const char* kStep = "Simulationsschritt";
 constexpr const char* kDetermining = "Positionsbestimmung";
 
@@ -30,24 +38,6 @@ std::vector<std::uint8_t> magic() {
   TWriter writer(bytes);
   writer.WriteString(formatName);
   return bytes;
-}
-
-std::unique_ptr<TListe> vectorList(TVektorR3 v) {
-  auto list = std::make_unique<TListe>();
-  for (const long double c : {v.x, v.y, v.z}) list->append(std::make_unique<TExtended>(c, 0));
-  return list;
-}
-
-std::unique_ptr<TListe> geoList(const TGeoPosition& g) {
-  auto list = std::make_unique<TListe>();
-  list->append(std::make_unique<TChar>(g.eastWest));
-  list->append(std::make_unique<TInteger>(g.longitude.degrees));
-  list->append(std::make_unique<TExtended>(g.longitude.minutes, 0));
-  list->append(std::make_unique<TChar>(g.northSouth));
-  list->append(std::make_unique<TInteger>(g.latitude.degrees));
-  list->append(std::make_unique<TExtended>(g.latitude.minutes, 0));
-  list->append(std::make_unique<TExtended>(g.height, 0));
-  return list;
 }
 
 // A refusal on the way through the body; its text is the reason.
@@ -102,38 +92,9 @@ class Entries {
   std::map<std::string, TBase*> values_;
 };
 
-// The list's elements as T, exactly `count` of them (any number for count < 0).
-template <class T>
-std::vector<T*> elementsOf(TListe& list, int count, const char* name) {
-  std::vector<T*> out;
-  for (list.toFirst(); !list.atEnd(); list.next()) out.push_back(&expect<T>(list.getElem(), name));
-  if (count >= 0 && out.size() != static_cast<std::size_t>(count)) wrongForm(name);
-  return out;
-}
-
-TVektorR3 vectorOf(const Entries& entries, const char* name) {
-  const auto c = elementsOf<TExtended>(entries.get<TListe>(name), 3, name);
-  return {c[0]->getValue(), c[1]->getValue(), c[2]->getValue()};
-}
-
-TGeoPosition geoOf(const Entries& entries, const char* name) {
-  TListe& list = entries.get<TListe>(name);
-  if (list.count() != 7) wrongForm(name);
-  list.toFirst();
-  const auto next = [&list]() {
-    TBase* e = list.getElem();
-    list.next();
-    return e;
-  };
-  TGeoPosition g;
-  g.eastWest = expect<TChar>(next(), name).getValue();
-  g.longitude.degrees = expect<TInteger>(next(), name).getValue();
-  g.longitude.minutes = expect<TExtended>(next(), name).getValue();
-  g.northSouth = expect<TChar>(next(), name).getValue();
-  g.latitude.degrees = expect<TInteger>(next(), name).getValue();
-  g.latitude.minutes = expect<TExtended>(next(), name).getValue();
-  g.height = expect<TExtended>(next(), name).getValue();
-  return g;
+TVektorR3 vectorOf(const Entries& entries, const char* const (&names)[3]) {
+  return {entries.get<TExtended>(names[0]).getValue(), entries.get<TExtended>(names[1]).getValue(),
+          entries.get<TExtended>(names[2]).getValue()};
 }
 
 LessonScenario scenarioOf(TListe& body) {
@@ -148,16 +109,23 @@ LessonScenario scenarioOf(TListe& body) {
   st.hasTruePosition = entries.get<TBoolean>(kHasPosition).getValue();
   st.truePosition = vectorOf(entries, kPosition);
   st.previousPosition = vectorOf(entries, kPrevious);
-  st.trueGeo = geoOf(entries, kGeo);
+  st.trueGeo.eastWest = entries.get<TChar>(kEastWest).getValue();
+  st.trueGeo.longitude.degrees = entries.get<TInteger>(kLongitudeDegrees).getValue();
+  st.trueGeo.longitude.minutes = entries.get<TExtended>(kLongitudeMinutes).getValue();
+  st.trueGeo.northSouth = entries.get<TChar>(kNorthSouth).getValue();
+  st.trueGeo.latitude.degrees = entries.get<TInteger>(kLatitudeDegrees).getValue();
+  st.trueGeo.latitude.minutes = entries.get<TExtended>(kLatitudeMinutes).getValue();
+  st.trueGeo.height = entries.get<TExtended>(kHeight).getValue();
   st.speed = entries.get<TInteger>(kSpeed).getValue();
   st.travelling = entries.get<TBoolean>(kTravelling).getValue();
   st.southward = entries.get<TBoolean>(kSouthward).getValue();
-  for (TInteger* n : elementsOf<TInteger>(entries.get<TListe>(kDefective), -1, kDefective)) {
-    const std::int32_t k = n->getValue();
+  const auto defective = static_cast<std::uint32_t>(entries.get<TLongint>(kDefective).getValue());
+  for (std::uint32_t k = 0; k < 32; ++k) {
+    if (!(defective & (1u << k))) continue;
     if (k < 1 || k > LessonModel::satelliteCount)
       throw Refused{"Sie enthält unzulässige Werte: Unzulässige Satellitennummer " +
                     std::to_string(k) + "."};
-    st.defective[static_cast<std::size_t>(k)] = true;
+    st.defective[k] = true;
   }
   st.step = entries.get<TInt64>(kStep).getValue();
   st.determining = entries.get<TBoolean>(kDetermining).getValue();
@@ -169,12 +137,13 @@ struct Head {
   std::int32_t version;
   std::int32_t revision;
   std::int64_t length;
+  std::size_t summed;  // bytes of the head before the sum
   std::int64_t crc;
 };
 
 }  // namespace
 
-std::uint32_t crc32(const std::uint8_t* data, std::size_t size) {
+std::uint32_t crc32(const std::uint8_t* data, std::size_t size, std::uint32_t previous) {
   static const std::array<std::uint32_t, 256> table = [] {
     std::array<std::uint32_t, 256> t{};
     for (std::uint32_t i = 0; i < 256; ++i) {
@@ -184,7 +153,7 @@ std::uint32_t crc32(const std::uint8_t* data, std::size_t size) {
     }
     return t;
   }();
-  std::uint32_t c = 0xFFFFFFFFu;
+  std::uint32_t c = previous ^ 0xFFFFFFFFu;
   for (std::size_t i = 0; i < size; ++i) c = table[(c ^ data[i]) & 0xFF] ^ (c >> 8);
   return c ^ 0xFFFFFFFFu;
 }
@@ -198,16 +167,28 @@ std::vector<std::uint8_t> encode(const LessonScenario& scenario) {
   };
   add(kDescription, std::make_unique<TString>(utf8ToCp1252(scenario.description)));
   add(kHasPosition, std::make_unique<TBoolean>(st.hasTruePosition));
-  add(kPosition, vectorList(st.truePosition));
-  add(kPrevious, vectorList(st.previousPosition));
-  add(kGeo, geoList(st.trueGeo));
+  const auto extended = [](long double v) { return std::make_unique<TExtended>(v, 0); };
+  const TVektorR3 position = st.truePosition, previous = st.previousPosition;
+  add(kPosition[0], extended(position.x));
+  add(kPosition[1], extended(position.y));
+  add(kPosition[2], extended(position.z));
+  add(kPrevious[0], extended(previous.x));
+  add(kPrevious[1], extended(previous.y));
+  add(kPrevious[2], extended(previous.z));
+  add(kEastWest, std::make_unique<TChar>(st.trueGeo.eastWest));
+  add(kLongitudeDegrees, std::make_unique<TInteger>(st.trueGeo.longitude.degrees));
+  add(kLongitudeMinutes, extended(st.trueGeo.longitude.minutes));
+  add(kNorthSouth, std::make_unique<TChar>(st.trueGeo.northSouth));
+  add(kLatitudeDegrees, std::make_unique<TInteger>(st.trueGeo.latitude.degrees));
+  add(kLatitudeMinutes, extended(st.trueGeo.latitude.minutes));
+  add(kHeight, extended(st.trueGeo.height));
   add(kSpeed, std::make_unique<TInteger>(st.speed));
   add(kTravelling, std::make_unique<TBoolean>(st.travelling));
   add(kSouthward, std::make_unique<TBoolean>(st.southward));
-  auto defective = std::make_unique<TListe>();
+  std::uint32_t defective = 0;
   for (int k = 1; k <= LessonModel::satelliteCount; ++k)
-    if (st.defective[static_cast<std::size_t>(k)]) defective->append(std::make_unique<TInteger>(k));
-  add(kDefective, std::move(defective));
+    if (st.defective[static_cast<std::size_t>(k)]) defective |= 1u << k;
+  add(kDefective, std::make_unique<TLongint>(static_cast<std::int32_t>(defective)));
   add(kStep, std::make_unique<TInt64>(st.step));
   add(kDetermining, std::make_unique<TBoolean>(st.determining));
 
@@ -222,7 +203,9 @@ std::vector<std::uint8_t> encode(const LessonScenario& scenario) {
   writer.WriteInteger(formatVersion);
   writer.WriteInteger(formatRevision);
   writer.WriteInteger(static_cast<std::int64_t>(payload.size()));
-  writer.WriteInteger(static_cast<std::int64_t>(crc32(payload.data(), payload.size())));
+  // The sum covers the head before it as well: no byte but its own goes unchecked.
+  const std::uint32_t sum = crc32(payload.data(), payload.size(), crc32(file.data(), file.size()));
+  writer.WriteInteger(static_cast<std::int64_t>(sum));
   file.insert(file.end(), payload.begin(), payload.end());
   return file;
 }
@@ -241,6 +224,7 @@ std::variant<LessonScenario, std::string> decode(const std::uint8_t* data, std::
     head.version = reader.ReadInteger();
     head.revision = reader.ReadInteger();
     head.length = reader.ReadInt64();
+    head.summed = expected.size() + reader.position();
     head.crc = reader.ReadInt64();
   } catch (const EReadError&) {
     return std::string("Ihr Kopf ist unvollständig oder beschädigt.");
@@ -260,7 +244,7 @@ std::variant<LessonScenario, std::string> decode(const std::uint8_t* data, std::
     return damaged("nach dem Szenario folgen noch " +
                    std::to_string(reader.remaining() - length) + " Bytes");
   const std::uint8_t* payload = data + (size - reader.remaining());
-  if (crc32(payload, length) != static_cast<std::uint32_t>(head.crc))
+  if (crc32(payload, length, crc32(data, head.summed)) != static_cast<std::uint32_t>(head.crc))
     return damaged("die Prüfsumme stimmt nicht");
 
   try {

@@ -4,8 +4,9 @@
 // class reads when the file is opened.
 //
 // The file is an element stream. Its head names the format, its version and
-// revision, the length of the body and the body's CRC-32; the body is a list of
-// elements in which each entry is a name (TString) followed by its value. A reader
+// revision, the length of the body and the CRC-32 of everything but itself; the body
+// is a list of value elements in which each entry is a name (TString) followed by
+// its value. A reader
 // refuses a greater version; a greater revision only adds entries, which a reader
 // that does not know them skips. So every later program reads today's files.
 
@@ -48,7 +49,8 @@ inline std::variant<LessonScenario, std::string> decode(const std::vector<std::u
 std::string openRefusal(std::string_view fileName, std::string_view reason);
 std::string saveRefusal(std::string_view fileName, std::string_view reason);
 
-// IEEE CRC-32 as zip and PNG compute it.
-std::uint32_t crc32(const std::uint8_t* data, std::size_t size);
+// IEEE CRC-32 as zip and PNG compute it; `previous` continues the sum of the bytes
+// before.
+std::uint32_t crc32(const std::uint8_t* data, std::size_t size, std::uint32_t previous = 0);
 
 }  // namespace lessonfile
