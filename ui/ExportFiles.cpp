@@ -144,11 +144,18 @@ QString fileErrorReason(const QFileDevice& file) {
 QString writeFileSafely(const QString& path, const QByteArray& bytes) {
   if (QFileInfo(path).isDir()) return QString("Unter diesem Namen steht ein Ordner.");
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return fileErrorReason(file);
-  if (file.write(bytes) != bytes.size()) {
-    const QString reason = fileErrorReason(file);
-    file.cancelWriting();
-    return reason;
+  // Unbuffered, so that every write reports what reached the file: through the buffer
+  // a write cut short by a full disk would go unnoticed and the commit put a
+  // truncated file in place of the old one.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fileErrorReason(file);
+  for (qint64 written = 0; written < bytes.size();) {
+    const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+    if (n <= 0) {
+      const QString reason = fileErrorReason(file);
+      file.cancelWriting();
+      return reason;
+    }
+    written += n;
   }
   // Writes the data through to the disk, then puts the file in place of the old one.
   if (!file.commit()) return fileErrorReason(file);
