@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
@@ -193,10 +194,21 @@ LessonFiles::LessonFiles(TFormMain& main, TForm2DDemo* form2DDemo, TForm3DDemo* 
   main.StringGridBewegung->addAction(satellites);
   main.StringGridBewegung->setContextMenuPolicy(Qt::ActionsContextMenu);
 
+  // Below the picture, where both demonstration windows have room; also in the
+  // picture's context menu and on Ctrl+S.
   const auto attachPicture = [](QWidget* window, ImageControl* image, const QString& name) {
+    const auto save = [window, image, name] { savePictureDialog(window, pictureOf(image), name); };
+    auto* button = new QPushButton(saveGlyph(),
+                                   "Bild speichern…", window);
+    button->setObjectName("BitBtnBildSpeichern");
+    button->setToolTip("Das Bild als PNG oder SVG speichern (Strg+S)");
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoDefault(false);
+    button->adjustSize();
+    button->move(image->geometry().left(), image->geometry().bottom() + 12);
+    QObject::connect(button, &QPushButton::clicked, window, save);
     addSavePictureAction(image, [image] { return pictureOf(image); }, name);
-    addShortcut(window, QKeySequence::Save,
-                [window, image, name] { savePictureDialog(window, pictureOf(image), name); });
+    addShortcut(window, QKeySequence::Save, save);
   };
   if (form2DDemo) attachPicture(form2DDemo, form2DDemo->Image, "2D-Demonstration");
   if (form3DDemo) attachPicture(form3DDemo, form3DDemo->Image, "3D-Demonstration");
