@@ -244,8 +244,11 @@ std::variant<LessonScenario, std::string> decode(const std::uint8_t* data, std::
     return damaged("nach dem Szenario folgen noch " +
                    std::to_string(reader.remaining() - length) + " Bytes");
   const std::uint8_t* payload = data + (size - reader.remaining());
+  // A fuzzer could hardly ever guess the sum, and would never reach the body.
+#ifndef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
   if (crc32(payload, length, crc32(data, head.summed)) != static_cast<std::uint32_t>(head.crc))
     return damaged("die Prüfsumme stimmt nicht");
+#endif
 
   try {
     TListe body;
