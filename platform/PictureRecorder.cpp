@@ -13,14 +13,16 @@ void PictureRecorder::restart() {
   styles_.clear();
   fonts_.clear();
   texts_.clear();
+  recorded_ = 0;
+  inLines_ = false;
   overflow_ = false;
   styleChanged_ = true;
   record(Op::MoveTo, penPos().x, penPos().y);
 }
 
 bool PictureRecorder::full() {
+  if (recorded_ < limit_) return false;
   if (overflow_) return true;
-  if (entries_.size() + points_.size() < limit_) return false;
   overflow_ = true;
   std::vector<Entry>().swap(entries_);
   std::vector<Point>().swap(points_);
@@ -31,6 +33,8 @@ bool PictureRecorder::full() {
 void PictureRecorder::record(Op op, int x1, int y1, int x2, int y2, std::size_t index) {
   if (full()) return;
   entries_.push_back({x1, y1, x2, y2, static_cast<std::uint32_t>(index), op});
+  ++recorded_;
+  inLines_ = false;
 }
 
 void PictureRecorder::syncStyle() {
@@ -65,10 +69,13 @@ void PictureRecorder::moveTo(int x, int y) {
 void PictureRecorder::lineTo(int x, int y) {
   if (styleChanged_) syncStyle();
   if (!full()) {
-    if (entries_.empty() || entries_.back().op != Op::Lines)
-      entries_.push_back({0, 0, 0, 0, static_cast<std::uint32_t>(points_.size()), Op::Lines});
+    if (!inLines_) {
+      record(Op::Lines, 0, 0, 0, 0, points_.size());
+      inLines_ = true;
+    }
     ++entries_.back().x1;
     points_.push_back({x, y});
+    ++recorded_;
   }
   target_.lineTo(x, y);
   setPenPos({x, y});

@@ -39,7 +39,7 @@ class PictureRecorder : public Canvas {
   // Draws the recorded picture on `out`, onto what `out` holds already (the
   // surface's first picture lies on the white it was created with).
   void replay(Canvas& out) const;
-  std::size_t recordedOperations() const { return entries_.size() + points_.size(); }
+  std::size_t recordedOperations() const { return recorded_; }
 
  protected:
   void flush() override { styleChanged_ = true; }
@@ -73,6 +73,9 @@ class PictureRecorder : public Canvas {
   std::vector<Style> styles_;
   std::vector<Font> fonts_;
   std::vector<std::string> texts_;
+  std::size_t recorded_ = 0;  // entries and points
+  // The last entry is Lines: the next point extends it.
+  bool inLines_ = false;
   bool styleChanged_ = true;
   bool overflow_ = false;
 };
