@@ -198,8 +198,7 @@ LessonFiles::LessonFiles(TFormMain& main, TForm2DDemo* form2DDemo, TForm3DDemo* 
   // picture's context menu and on Ctrl+S.
   const auto attachPicture = [](QWidget* window, ImageControl* image, const QString& name) {
     const auto save = [window, image, name] { savePictureDialog(window, pictureOf(image), name); };
-    auto* button = new QPushButton(saveGlyph(),
-                                   "Bild speichern…", window);
+    auto* button = new QPushButton(saveGlyph(), "Bild speichern…", window);
     button->setObjectName("BitBtnBildSpeichern");
     button->setToolTip("Das Bild als PNG oder SVG speichern (Strg+S)");
     button->setFocusPolicy(Qt::NoFocus);
