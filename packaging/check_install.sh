@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs Ortivo into a temporary prefix and checks what lands there: program, start
-# script, help, menu entry and icons; then builds the Debian package and checks its
-# contents and dependencies. Usage: check_install.sh <build dir> <source dir>
+# script, help, menu entry, the MIME type of scenario files and the icons; then builds
+# the Debian package and checks its contents and dependencies. Usage: check_install.sh <build dir> <source dir>
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
@@ -92,7 +92,11 @@ check "install: scalable icon" \
 for size in $sizes; do
   check "install: ${size}x${size} icon" \
     is_png_of_size "$prefix/share/icons/hicolor/${size}x${size}/apps/ortivo.png" "$size"
+  check "install: ${size}x${size} scenario icon" \
+    is_png_of_size "$prefix/share/icons/hicolor/${size}x${size}/mimetypes/application-x-ortivo-scenario.png" "$size"
 done
+check "install: scalable scenario icon" \
+  grep -q '<svg' "$prefix/share/icons/hicolor/scalable/mimetypes/application-x-ortivo-scenario.svg"
 
 # --- the menu entry ----------------------------------------------------------------------
 # Hints pass; errors and warnings do not. (Education;Science; draws the hint that both
@@ -103,8 +107,42 @@ if ! desktop-file-validate "$desktop" >"$work/validate.log" 2>&1 ||
   check "desktop-file-validate passes" false
 fi
 check "desktop: categories" grep -qx 'Categories=Education;Science;' "$desktop"
-check "desktop: runs the start script" grep -qx 'Exec=ortivo' "$desktop"
+check "desktop: runs the start script with the file opened" grep -qx 'Exec=ortivo %f' "$desktop"
 check "desktop: themed icon" grep -qx 'Icon=ortivo' "$desktop"
+check "desktop: opens scenario files" grep -qx 'MimeType=application/x-ortivo-scenario;' "$desktop"
+
+# --- the MIME type of scenario files ---------------------------------------------------
+mime="$prefix/share/mime/packages/ortivo.xml"
+check "install: MIME type in share/mime/packages" test -f "$mime"
+if [ -f "$mime" ]; then
+  check "mime: well-formed XML" xmllint --noout "$mime"
+  # Debian ships no schema of the format; a system that has one validates against it.
+  for schema in /usr/share/xml/shared-mime-info/shared-mime-info.rng \
+                /usr/share/shared-mime-info/shared-mime-info.rng; do
+    [ -f "$schema" ] && check "mime: valid against $schema" xmllint --noout --relaxng "$schema" "$mime"
+  done
+  for schema in /usr/share/xml/shared-mime-info/shared-mime-info.xsd \
+                /usr/share/shared-mime-info/shared-mime-info.xsd; do
+    [ -f "$schema" ] && check "mime: valid against $schema" xmllint --noout --schema "$schema" "$mime"
+  done
+  check "mime: the type the menu entry names" \
+    grep -q '<mime-type type="application/x-ortivo-scenario">' "$mime"
+  # The database tool is the reader that matters: it must take the file without a
+  # complaint and map the suffix and the first bytes to the type.
+  db="$work/mime"
+  mkdir -p "$db/packages"
+  cp "$mime" "$db/packages/"
+  [ -f /usr/share/mime/packages/freedesktop.org.xml ] && cp /usr/share/mime/packages/freedesktop.org.xml "$db/packages/"
+  update-mime-database "$db" >"$work/mime.log" 2>&1 || true
+  if grep -qiE 'error|warning|invalid' "$work/mime.log"; then
+    cat "$work/mime.log" >&2
+    check "mime: update-mime-database takes it without complaint" false
+  fi
+  check "mime: *.ortivo maps to the type" grep -q 'application/x-ortivo-scenario:\*\.ortivo' "$db/globs2"
+  check "mime: the first bytes map to the type" grep -aq 'Ortivo-Szenario' "$db/magic"
+  check "mime: the fixture starts with the bytes the magic looks for" \
+    test "$(head -c 17 "$source/tests/model/data/berlin-format1.ortivo" | tail -c 15)" = "Ortivo-Szenario"
+fi
 
 # --- the start script runs the program in the folder of the help ---------------------
 # A stand-in program reports its working directory; the script is called through a
@@ -118,6 +156,11 @@ ln -s "$fake/bin/ortivo" "$work/elsewhere/ortivo-link"
 started=$(cd "$work/elsewhere" && ./ortivo-link eins "zwei drei")
 check "start script: runs in the help folder with the arguments" \
   test "$started" = "$(cd "$fake/share/ortivo" && pwd -P)|eins zwei drei"
+# A file named relative to where it was called is passed on with its full path.
+touch "$work/elsewhere/Lektion 1.ortivo"
+started=$(cd "$work/elsewhere" && ./ortivo-link "Lektion 1.ortivo" -style)
+check "start script: a relative file name made absolute ($started)" \
+  test "$started" = "$(cd "$fake/share/ortivo" && pwd -P)|$(cd "$work/elsewhere" && pwd)/Lektion 1.ortivo -style"
 
 # --- the Debian package ------------------------------------------------------------------
 if cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1; then
@@ -130,6 +173,8 @@ if cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/c
                 ./usr/share/applications/ortivo.desktop \
                 ./usr/share/icons/hicolor/scalable/apps/ortivo.svg \
                 ./usr/share/icons/hicolor/48x48/apps/ortivo.png \
+                ./usr/share/mime/packages/ortivo.xml \
+                ./usr/share/icons/hicolor/scalable/mimetypes/application-x-ortivo-scenario.svg \
                 ./usr/share/doc/ortivo/html/index.html; do
       check "package: contains $file" grep -qx "$file" "$work/contents"
     done

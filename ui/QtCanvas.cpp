@@ -29,7 +29,7 @@ QColor toQColor(platform::Color color) {
   return QColor(platform::redOf(color), platform::greenOf(color), platform::blueOf(color));
 }
 
-QtCanvas::QtCanvas(QImage* image) : image_(image) {}
+QtCanvas::QtCanvas(QPaintDevice* image) : image_(image) {}
 QtCanvas::~QtCanvas() { finish(); }
 
 int QtCanvas::width() const {
@@ -215,13 +215,24 @@ ImageControl::ImageControl(int width, int height, QWidget* parent) : QWidget(par
   image_.setDevicePixelRatio(dpr);
   image_.fill(Qt::white);
   canvas_ = std::make_unique<UpdatingCanvas>(&image_, this);
+  recorder_ = std::make_unique<platform::PictureRecorder>(*canvas_);
   setFixedSize(width, height);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 ImageControl::~ImageControl() = default;
 
-platform::Canvas& ImageControl::canvas() { return *canvas_; }
+platform::Canvas& ImageControl::canvas() { return *recorder_; }
+
+bool ImageControl::drawPicture(platform::Canvas& out) const {
+  if (!recorder_->complete()) return false;
+  // The first picture lies on the white the image was created with.
+  out.setBrushColor(platform::colors::white);
+  out.setPenStyle(platform::PenStyle::Clear);
+  out.rectangle(0, 0, out.width(), out.height());
+  recorder_->replay(out);
+  return true;
+}
 
 const QImage& ImageControl::image() {
   canvas_->finish();

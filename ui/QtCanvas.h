@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Canvas.h"
+#include "platform/PictureRecorder.h"
 
 QColor toQColor(platform::Color color);
 
@@ -17,7 +18,8 @@ QColor toQColor(platform::Color color);
 // tens of thousands of segments.
 class QtCanvas : public platform::Canvas {
  public:
-  explicit QtCanvas(QImage* image);
+  // Any paint device: the image of an image control, or an SVG generator.
+  explicit QtCanvas(QPaintDevice* image);
   ~QtCanvas() override;
 
   int width() const override;
@@ -39,7 +41,7 @@ class QtCanvas : public platform::Canvas {
   void applyBrush(QPainter& p) const;
   QFont qfont() const;
 
-  QImage* image_;
+  QPaintDevice* image_;
   std::unique_ptr<QPainter> painter_;
   // Puts the painter's origin on the pixel centres for polylines, or back.
   void shiftToPixelCentres(QPainter& p, bool shifted);
@@ -64,6 +66,9 @@ class ImageControl : public QWidget {
 
   platform::Canvas& canvas();
   const QImage& image();  // finishes pending drawing first
+  // Draws what the image shows again on `out` (a canvas of the same size); false,
+  // drawing nothing, when the picture was too large to keep.
+  bool drawPicture(platform::Canvas& out) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -72,4 +77,5 @@ class ImageControl : public QWidget {
   class UpdatingCanvas;
   QImage image_;
   std::unique_ptr<UpdatingCanvas> canvas_;
+  std::unique_ptr<platform::PictureRecorder> recorder_;
 };

@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "ui/HelpWindow.h"
+#include "ui/LessonFiles.h"
 #include "ui/MainGps.h"
 #include "ui/QtPlatform.h"
 #include "ui/QtShell.h"
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
   installHelpKey(&form2DDemo, QStringLiteral("demo2d.html"));
   installHelpKey(&form3DDemo, QStringLiteral("demo3d.html"));
   installHelpKey(&aboutBox, QStringLiteral("info.html"));
+  LessonFiles* lessonFiles = attachLessonFiles(formMain, &form2DDemo, &form3DDemo);
   formMain.show();
+  lessonFiles->openArguments(QApplication::arguments());
   return QApplication::exec();
 }

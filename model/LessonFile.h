@@ -1,0 +1,56 @@
+#pragma once
+
+// Scenario files (.ortivo): a lesson as a teacher prepares it, with the task text the
+// class reads when the file is opened.
+//
+// The file is an element stream. Its head names the format, its version and
+// revision, the length of the body and the CRC-32 of everything but itself; the body
+// is a list of value elements in which each entry is a name (TString) followed by
+// its value. A reader
+// refuses a greater version; a greater revision only adds entries, which a reader
+// that does not know them skips. So every later program reads today's files.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "model/LessonModel.h"
+
+struct LessonScenario {
+  LessonState state;
+  // The teacher's task ("Aufgabe"), UTF-8. The file keeps it in the element
+  // stream's code page, Windows-1252: other characters come back as '?'.
+  std::string description;
+};
+
+namespace lessonfile {
+
+constexpr std::string_view formatName = "Ortivo-Szenario";
+constexpr std::int32_t formatVersion = 1;
+constexpr std::int32_t formatRevision = 0;
+// A scenario takes a few hundred bytes; whatever is far larger is no scenario.
+constexpr std::size_t maxFileSize = 1 << 20;
+constexpr std::string_view fileSuffix = ".ortivo";
+
+std::vector<std::uint8_t> encode(const LessonScenario& scenario);
+
+// The scenario, or why the bytes are none this program may take (German, a sentence
+// that follows "Die Datei „…“ kann nicht geöffnet werden: "). A scenario is returned
+// only when LessonModel::checkState accepts its state.
+std::variant<LessonScenario, std::string> decode(const std::uint8_t* data, std::size_t size);
+inline std::variant<LessonScenario, std::string> decode(const std::vector<std::uint8_t>& data) {
+  return decode(data.data(), data.size());
+}
+
+// The message for a file that could not be opened or saved; `fileName` is shown as given.
+std::string openRefusal(std::string_view fileName, std::string_view reason);
+std::string saveRefusal(std::string_view fileName, std::string_view reason);
+
+// IEEE CRC-32 as zip and PNG compute it; `previous` continues the sum of the bytes
+// before.
+std::uint32_t crc32(const std::uint8_t* data, std::size_t size, std::uint32_t previous = 0);
+
+}  // namespace lessonfile

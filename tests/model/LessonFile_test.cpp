@@ -1,0 +1,249 @@
+// Scenario files: what a saved lesson brings back, and every way a file is refused.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "containers/baseClss.h"
+#include "containers/listClss.h"
+#include "model/LessonFile.h"
+#include "platform/numformat.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// The cartesian grid as the window fills it.
+CartesianEntry entryOf(TVektorR3 v) {
+  return {platform::formatFixed(v.x, 10, 18), platform::formatFixed(v.y, 10, 18),
+          platform::formatFixed(v.z, 10, 18)};
+}
+
+// The lesson of the fixture: Berlin, 800 km/h, satellites 3 and 17 broken.
+std::unique_ptr<LessonModel> berlinLesson() {
+  auto lesson = std::make_unique<LessonModel>();
+  for (int s = 0; s < 37; ++s) lesson->satelliteTick();
+  EXPECT_FALSE(lesson->geoToCart({"O", "13", "24", "N", "52", "31", "35"}));
+  lesson->setSpeed(800);
+  EXPECT_FALSE(lesson->startTravel(entryOf(lesson->truePosition())));
+  lesson->receiverTick();
+  lesson->setDefective(3, true);
+  lesson->setDefective(17, true);
+  EXPECT_FALSE(lesson->startDetermination(entryOf(lesson->truePosition())));
+  return lesson;
+}
+
+std::string reasonOf(const Bytes& bytes) {
+  auto decoded = lessonfile::decode(bytes);
+  const auto* reason = std::get_if<std::string>(&decoded);
+  return reason ? *reason : std::string();
+}
+
+bool sameBits(long double a, long double b) { return std::memcmp(&a, &b, 10) == 0; }
+
+void expectSameState(const LessonState& a, const LessonState& b) {
+  for (const auto& [x, y] : {std::pair{a.truePosition, b.truePosition},
+                              std::pair{a.previousPosition, b.previousPosition}}) {
+    EXPECT_TRUE(sameBits(x.x, y.x) && sameBits(x.y, y.y) && sameBits(x.z, y.z));
+  }
+  EXPECT_EQ(a.trueGeo, b.trueGeo);
+  EXPECT_EQ(a.hasTruePosition, b.hasTruePosition);
+  EXPECT_EQ(a.speed, b.speed);
+  EXPECT_EQ(a.travelling, b.travelling);
+  EXPECT_EQ(a.southward, b.southward);
+  EXPECT_EQ(a.defective, b.defective);
+  EXPECT_EQ(a.step, b.step);
+  EXPECT_EQ(a.determining, b.determining);
+}
+
+// A file whose head says `version` and whose body holds `body`, summed correctly.
+Bytes fileOf(std::int32_t version, TListe& body) {
+  Bytes payload;
+  {
+    TWriter w(payload);
+    body.save(w);
+  }
+  Bytes file;
+  TWriter w(file);
+  w.WriteString(lessonfile::formatName);
+  w.WriteInteger(version);
+  w.WriteInteger(std::int32_t{0});
+  w.WriteInteger(static_cast<std::int64_t>(payload.size()));
+  w.WriteInteger(static_cast<std::int64_t>(
+      lessonfile::crc32(payload.data(), payload.size(), lessonfile::crc32(file.data(), file.size()))));
+  file.insert(file.end(), payload.begin(), payload.end());
+  return file;
+}
+
+// The body of a saved scenario, to be changed and summed again.
+std::unique_ptr<TListe> bodyOf(const LessonScenario& scenario) {
+  const Bytes file = lessonfile::encode(scenario);
+  TReader r(file);
+  r.ReadString();
+  for (int i = 0; i < 4; ++i) r.ReadInt64();
+  auto body = std::make_unique<TListe>();
+  body->load(r);
+  return body;
+}
+
+}  // namespace
+
+TEST(LessonFile, RoundTripRestoresTheLessonToTheLastBit) {
+  const auto source = berlinLesson();
+  const LessonScenario saved{source->state(), "Wie genau ist die Position? „Zoll“ – 5 €, 3 °C"};
+  auto decoded = lessonfile::decode(lessonfile::encode(saved));
+  ASSERT_TRUE(std::holds_alternative<LessonScenario>(decoded)) << std::get<std::string>(decoded);
+  const LessonScenario& back = std::get<LessonScenario>(decoded);
+  EXPECT_EQ(back.description, saved.description);
+  expectSameState(back.state, saved.state);
+
+  LessonModel target;
+  for (int s = 0; s < 50; ++s) target.satelliteTick();
+  ASSERT_FALSE(target.restore(back.state));
+  expectSameState(target.state(), saved.state);
+  for (int k = 1; k <= LessonModel::satelliteCount; ++k)
+    EXPECT_EQ(target.constellation().satellites[k].position,
+              source->constellation().satellites[k].position);
+}
+
+TEST(LessonFile, EveryTruncationIsRefused) {
+  const Bytes file = lessonfile::encode({berlinLesson()->state(), "Aufgabe"});
+  for (std::size_t n = 0; n < file.size(); ++n)
+    EXPECT_NE(reasonOf(Bytes(file.begin(), file.begin() + std::ptrdiff_t(n))), "") << n;
+}
+
+// The sum covers every byte but its own; changing the sum breaks it as well.
+TEST(LessonFile, AChangedByteAnywhereIsRefused) {
+  const Bytes file = lessonfile::encode({berlinLesson()->state(), "Aufgabe"});
+  for (std::size_t i = 0; i < file.size(); ++i)
+    for (const std::uint8_t flip : {0x01, 0x80, 0xFF}) {
+      Bytes changed = file;
+      changed[i] ^= flip;
+      EXPECT_NE(reasonOf(changed), "") << "byte " << i << " ^ " << int(flip);
+    }
+}
+
+TEST(LessonFile, FilesOfOtherKindsAreRefusedWithTheirReason) {
+  TListe list;
+  list.append(std::make_unique<TInteger>(7));
+  Bytes listStream;
+  {
+    TWriter w(listStream);
+    list.save(w);
+  }
+  const Bytes png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13};
+  auto body = bodyOf({LessonState{}, ""});
+  const Bytes newer = fileOf(lessonfile::formatVersion + 1, *body);
+  Bytes trailing = lessonfile::encode({LessonState{}, ""});
+  trailing.push_back(0);
+  struct Case {
+    const char* what;
+    Bytes bytes;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"empty", {}, "Sie ist leer."},
+      {"PNG", png, "Sie ist keine Ortivo-Szenariodatei."},
+      {"list stream", listStream, "Sie ist keine Ortivo-Szenariodatei."},
+      {"text", Bytes{'O', 'r', 't', 'i', 'v', 'o'}, "Sie ist keine Ortivo-Szenariodatei."},
+      {"newer version", newer, "Sie wurde mit einer neueren Ortivo-Version gespeichert"},
+      {"bytes after the end", trailing, "nach dem Szenario folgen noch 1 Bytes"},
+  };
+  for (const Case& c : cases)
+    EXPECT_NE(reasonOf(c.bytes).find(c.reason), std::string::npos) << c.what << ": " << reasonOf(c.bytes);
+}
+
+// A correctly summed file whose values the entry grids would refuse.
+TEST(LessonFile, ValuesTheEntryWouldRefuseAreRefused) {
+  const LessonState good = berlinLesson()->state();
+  struct Case {
+    const char* what;
+    void (*change)(LessonState&);
+    const char* message;
+  };
+  const Case cases[] = {
+      {"position not a number", [](LessonState& s) { s.truePosition.y = NAN; }, "Unzulässiger Standort"},
+      {"inside the earth", [](LessonState& s) { s.truePosition = {100, 0, 0}; }, "Unzulässiger Standort"},
+      {"height above the limit", [](LessonState& s) { s.trueGeo.height = 20000; }, "Unzulässiger Standort"},
+      {"minutes above 60", [](LessonState& s) { s.trueGeo.latitude.minutes = 60.5L; }, "Unzulässiger Standort"},
+      {"speed above 1000", [](LessonState& s) { s.speed = 1001; }, "Unzulässige Geschwindigkeit"},
+      {"travel without speed", [](LessonState& s) { s.speed = 0; }, "Geschwindigkeit>0"},
+      {"step out of range", [](LessonState& s) { s.step = -1; }, "Unzulässiger Simulationsschritt"},
+  };
+  for (const Case& c : cases) {
+    LessonState bad = good;
+    c.change(bad);
+    const std::string reason = reasonOf(lessonfile::encode({bad, ""}));
+    EXPECT_EQ(reason.rfind("Sie enthält unzulässige Werte: ", 0), 0u) << c.what << ": " << reason;
+    EXPECT_NE(reason.find(c.message), std::string::npos) << c.what << ": " << reason;
+  }
+}
+
+TEST(LessonFile, EntriesMissingOrOfAnotherClassAreRefused) {
+  const LessonScenario scenario{berlinLesson()->state(), ""};
+  struct Case {
+    const char* what;
+    void (*change)(TListe&);
+    const char* reason;
+  };
+  // Entry 2 is "Standort gesetzt", its value entry 3; the defective satellites are a bit mask.
+  const Case cases[] = {
+      {"value of another class",
+       [](TListe& b) { b.setPosition(3), b.update(std::make_unique<TInteger>(1)); },
+       "„Standort gesetzt“ hat nicht die erwartete Form"},
+      {"entry missing", [](TListe& b) { b.setPosition(2), b.del(), b.del(); },
+       "„Standort gesetzt“ fehlt"},
+      {"name twice", [](TListe& b) { b.setPosition(2), b.update(std::make_unique<TString>("Aufgabe")); },
+       "steht zweimal darin"},
+      {"satellite 25", [](TListe& b) {
+         for (b.toFirst(); !b.atEnd(); b.next())
+           if (b.getElem()->compare(*std::make_unique<TString>("Defekte Satelliten")) == 0) break;
+         b.next();
+         b.update(std::make_unique<TLongint>(1 << 25));
+       }, "Unzulässige Satellitennummer 25"},
+  };
+  for (const Case& c : cases) {
+    auto body = bodyOf(scenario);
+    c.change(*body);
+    const std::string reason = reasonOf(fileOf(lessonfile::formatVersion, *body));
+    EXPECT_NE(reason.find(c.reason), std::string::npos) << c.what << ": " << reason;
+  }
+}
+
+// A later revision adds entries; this reader skips them.
+TEST(LessonFile, EntriesOfALaterRevisionAreSkipped) {
+  const LessonScenario scenario{berlinLesson()->state(), "Aufgabe"};
+  auto body = bodyOf(scenario);
+  body->append(std::make_unique<TString>("Zeitraffer"));
+  body->append(std::make_unique<TInteger>(5));
+  auto decoded = lessonfile::decode(fileOf(lessonfile::formatVersion, *body));
+  ASSERT_TRUE(std::holds_alternative<LessonScenario>(decoded)) << std::get<std::string>(decoded);
+  expectSameState(std::get<LessonScenario>(decoded).state, scenario.state);
+}
+
+// Written by the first version of the format; every later program must read it.
+TEST(LessonFile, FixtureOfFormatOneStillOpens) {
+  std::ifstream in(ORTIVO_TEST_DATA "/berlin-format1.ortivo", std::ios::binary);
+  const Bytes file{std::istreambuf_iterator<char>(in), {}};
+  ASSERT_FALSE(file.empty());
+  auto decoded = lessonfile::decode(file);
+  ASSERT_TRUE(std::holds_alternative<LessonScenario>(decoded)) << std::get<std::string>(decoded);
+  const LessonScenario& s = std::get<LessonScenario>(decoded);
+  EXPECT_EQ(s.description.substr(0, 38), "Der Empfänger steht in Berlin und fä");
+  const TGeoPosition berlin{'O', 'N', {13, 24}, {52, 31}, 35};
+  EXPECT_EQ(s.state.trueGeo, berlin);
+  EXPECT_TRUE(s.state.hasTruePosition && s.state.travelling && s.state.determining);
+  EXPECT_FALSE(s.state.southward);
+  EXPECT_EQ(s.state.speed, 800);
+  EXPECT_EQ(s.state.step, 37);
+  for (int k = 0; k <= LessonModel::satelliteCount; ++k)
+    EXPECT_EQ(s.state.defective[k], k == 3 || k == 17) << k;
+  LessonModel lesson;
+  ASSERT_FALSE(lesson.restore(s.state));
+  const TKoordinatenwandlerR3 converter;
+  EXPECT_EQ(lesson.truePosition(), converter.geoToCartesian(berlin));
+}

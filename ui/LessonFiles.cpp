@@ -1,0 +1,356 @@
+#include "ui/LessonFiles.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <functional>
+#include <variant>
+
+#include "model/LessonFile.h"
+#include "platform/csv.h"
+#include "platform/messages.h"
+#include "ui/ExportFiles.h"
+#include "ui/MainGps.h"
+#include "ui/main2DDemo.h"
+#include "ui/main3DDemo.h"
+
+namespace {
+
+const char* const kRecentKey = "Szenarien/zuletzt";
+const char* const kScenarioDirectoryKey = "Szenarien/Ordner";
+const char* const kScenarioFilter = "Ortivo-Szenario (*.ortivo)";
+
+void showError(const std::string& message) {
+  platform::showMessage(platform::MessageKind::Error, message);
+}
+
+std::string shownName(const QString& path) {
+  return QDir::toNativeSeparators(path).toStdString();
+}
+
+// The glyphs of the three buttons, on the 32 x 32 grid of the tool bar's others.
+QIcon paintIcon(const std::function<void(QPainter&)>& paint) {
+  QIcon icon;
+  qreal dpr = 1;
+  if (const QScreen* s = QGuiApplication::primaryScreen())
+    dpr = std::max<qreal>(1, s->devicePixelRatio());
+  for (int size : {16, 24, 32, 48}) {
+    QPixmap pm(int(size * dpr), int(size * dpr));
+    pm.setDevicePixelRatio(dpr);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    paint(p);
+    p.end();
+    icon.addPixmap(pm);
+  }
+  return icon;
+}
+
+const QColor kFolder(220, 170, 50);
+const QColor kBlue(30, 90, 170);
+const QColor kDark(50, 50, 50);
+
+QIcon openGlyph() {
+  return paintIcon([](QPainter& p) {
+    p.setPen(QPen(kDark, 1.2));
+    p.setBrush(kFolder.darker(115));
+    p.drawRoundedRect(QRectF(3, 7, 24, 19), 2, 2);
+    p.setBrush(kFolder);
+    QPolygonF front;
+    front << QPointF(7, 13) << QPointF(30, 13) << QPointF(26, 26) << QPointF(3, 26);
+    p.drawPolygon(front);
+  });
+}
+
+QIcon saveGlyph() {
+  return paintIcon([](QPainter& p) {
+    p.setPen(QPen(kDark, 1.2));
+    p.setBrush(kBlue);
+    p.drawRoundedRect(QRectF(4, 4, 24, 24), 2.5, 2.5);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 4, 14, 9));
+    p.setBrush(QColor(235, 235, 235));
+    p.drawRect(QRectF(8, 18, 16, 10));
+    p.setBrush(kDark);
+    p.drawRect(QRectF(18, 5.5, 3, 6));
+  });
+}
+
+QIcon tableGlyph() {
+  return paintIcon([](QPainter& p) {
+    p.setPen(QPen(kDark, 1.2));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(3, 5, 26, 22));
+    p.setBrush(QColor(40, 140, 60));
+    p.drawRect(QRectF(3, 5, 26, 6));
+    for (const qreal x : {12.0, 20.0}) p.drawLine(QPointF(x, 5), QPointF(x, 27));
+    for (const qreal y : {16.5, 22.0}) p.drawLine(QPointF(3, y), QPointF(29, y));
+  });
+}
+
+QToolButton* makeButton(QToolBar* bar, QAction* before, const char* name, const QString& hint,
+                        const QIcon& icon) {
+  auto* button = new QToolButton(bar);
+  button->setObjectName(name);
+  button->setToolTip(hint);
+  button->setIcon(icon);
+  button->setAutoRaise(true);
+  bar->insertWidget(before, button);
+  return button;
+}
+
+// A window-wide keyboard shortcut.
+void addShortcut(QWidget* window, const QKeySequence& keys, const std::function<void()>& f) {
+  auto* action = new QAction(window);
+  action->setShortcut(keys);
+  action->setShortcutContext(Qt::WindowShortcut);
+  QObject::connect(action, &QAction::triggered, window, f);
+  window->addAction(action);
+}
+
+// The file's bytes, or why there are none (German, one or more sentences).
+std::variant<std::vector<std::uint8_t>, QString> readScenarioBytes(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists()) return QString("Sie ist nicht vorhanden.");
+  if (info.isDir()) return QString("Sie ist ein Ordner.");
+  // A pipe or device might never end.
+  if (!info.isFile()) return QString("Sie ist keine gewöhnliche Datei.");
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return fileErrorReason(file);
+  std::vector<std::uint8_t> bytes(lessonfile::maxFileSize + 1);
+  qint64 got = 0;
+  while (got < qint64(bytes.size())) {
+    const qint64 n = file.read(reinterpret_cast<char*>(bytes.data()) + got, qint64(bytes.size()) - got);
+    if (n < 0) return fileErrorReason(file);
+    if (n == 0) break;
+    got += n;
+  }
+  if (got > qint64(lessonfile::maxFileSize))
+    return QString("Sie ist zu groß für ein Ortivo-Szenario.");
+  bytes.resize(static_cast<std::size_t>(got));
+  return bytes;
+}
+
+}  // namespace
+
+LessonFiles::LessonFiles(TFormMain& main, TForm2DDemo* form2DDemo, TForm3DDemo* form3DDemo)
+    : QObject(&main), main_(main), recentMenu_(new QMenu(&main)) {
+  setObjectName("LessonFiles");
+  if (main.lesson()) history_ = std::make_unique<lessontables::DeterminationHistory>(*main.lesson());
+
+  QToolBar* bar = main.ToolBar;
+  QAction* first = bar->actions().isEmpty() ? nullptr : bar->actions().front();
+  ButtonSzenarioOeffnen = makeButton(bar, first, "ButtonSzenarioOeffnen",
+                                     "Szenario öffnen… (Strg+O)", openGlyph());
+  ButtonSzenarioOeffnen->setMenu(recentMenu_);
+  ButtonSzenarioOeffnen->setPopupMode(QToolButton::MenuButtonPopup);
+  ButtonSzenarioSpeichern = makeButton(bar, first, "ButtonSzenarioSpeichern",
+                                       "Szenario speichern… (Strg+S)", saveGlyph());
+  ButtonTabelleExportieren =
+      makeButton(bar, first, "ButtonTabelleExportieren", "Tabelle exportieren…", tableGlyph());
+  bar->insertSeparator(first);
+  auto* tables = new QMenu(&main);
+  tables->addAction("Satellitenpositionen…", this, [this] {
+    saveTableDialog(&main_, [this] { return satelliteTableCsv(); }, "Satellitenpositionen");
+  });
+  tables->addAction("Verlauf der Positionsbestimmungen…", this, [this] {
+    saveTableDialog(&main_, [this] { return historyCsv(); }, "Positionsbestimmungen");
+  });
+  ButtonTabelleExportieren->setMenu(tables);
+  ButtonTabelleExportieren->setPopupMode(QToolButton::InstantPopup);
+
+  connect(ButtonSzenarioOeffnen, &QToolButton::clicked, this, &LessonFiles::openScenarioDialog);
+  connect(ButtonSzenarioSpeichern, &QToolButton::clicked, this, &LessonFiles::saveScenarioDialog);
+  connect(recentMenu_, &QMenu::aboutToShow, this, &LessonFiles::fillRecentMenu);
+  // The buttons are off while a determination runs; so are their keys.
+  addShortcut(&main, QKeySequence::Open, [this] {
+    if (ButtonSzenarioOeffnen->isEnabled()) openScenarioDialog();
+  });
+  addShortcut(&main, QKeySequence::Save, [this] {
+    if (ButtonSzenarioSpeichern->isEnabled()) saveScenarioDialog();
+  });
+
+  auto* satellites = new QAction("Tabelle exportieren…", main.StringGridBewegung);
+  satellites->setObjectName("ActionTabelleExportieren");
+  connect(satellites, &QAction::triggered, this, [this] {
+    saveTableDialog(&main_, [this] { return satelliteTableCsv(); }, "Satellitenpositionen");
+  });
+  main.StringGridBewegung->addAction(satellites);
+  main.StringGridBewegung->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+  // Below the picture, where both demonstration windows have room; also in the
+  // picture's context menu and on Ctrl+S.
+  const auto attachPicture = [](QWidget* window, ImageControl* image, const QString& name) {
+    const auto save = [window, image, name] { savePictureDialog(window, pictureOf(image), name); };
+    auto* button = new QPushButton(saveGlyph(), "Bild speichern…", window);
+    button->setObjectName("BitBtnBildSpeichern");
+    button->setToolTip("Das Bild als PNG oder SVG speichern (Strg+S)");
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoDefault(false);
+    button->adjustSize();
+    button->move(image->geometry().left(), image->geometry().bottom() + 12);
+    QObject::connect(button, &QPushButton::clicked, window, save);
+    addSavePictureAction(image, [image] { return pictureOf(image); }, name);
+    addShortcut(window, QKeySequence::Save, save);
+  };
+  if (form2DDemo) attachPicture(form2DDemo, form2DDemo->Image, "2D-Demonstration");
+  if (form3DDemo) attachPicture(form3DDemo, form3DDemo->Image, "3D-Demonstration");
+}
+
+LessonFiles::~LessonFiles() = default;
+
+std::string LessonFiles::satelliteTableCsv() const {
+  if (!main_.lesson()) return platform::csvText(lessontables::satelliteHeader(), {});
+  return platform::csvText(lessontables::satelliteHeader(),
+                           lessontables::satelliteRows(*main_.lesson()));
+}
+
+std::string LessonFiles::historyCsv() const {
+  if (!history_) return platform::csvText(lessontables::historyHeader(), {});
+  return history_->csv();
+}
+
+bool LessonFiles::saveScenario(const QString& path, const std::string& description) {
+  if (!main_.lesson()) return false;
+  return writeScenario(path, {main_.lesson()->state(), description});
+}
+
+bool LessonFiles::writeScenario(const QString& path, const LessonScenario& scenario) {
+  const std::vector<std::uint8_t> bytes = lessonfile::encode(scenario);
+  const QString reason = writeFileSafely(
+      path, QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
+  if (!reason.isEmpty()) {
+    showError(lessonfile::saveRefusal(shownName(path), reason.toStdString()));
+    return false;
+  }
+  description_ = scenario.description;
+  addToRecent(path);
+  return true;
+}
+
+bool LessonFiles::openScenario(const QString& path) {
+  if (!main_.lesson()) return false;
+  const auto bytes = readScenarioBytes(path);
+  std::string reason;
+  if (const auto* r = std::get_if<QString>(&bytes)) {
+    reason = r->toStdString();
+  } else {
+    auto decoded = lessonfile::decode(std::get<std::vector<std::uint8_t>>(bytes));
+    if (auto* why = std::get_if<std::string>(&decoded)) {
+      reason = *why;
+    } else {
+      LessonScenario& scenario = std::get<LessonScenario>(decoded);
+      if (auto message = main_.lesson()->restore(scenario.state)) {
+        reason = "Sie enthält unzulässige Werte: " + *message + ".";
+      } else {
+        description_ = std::move(scenario.description);
+        addToRecent(path);
+        showDescription(QFileInfo(path).fileName());
+        return true;
+      }
+    }
+  }
+  removeFromRecent(path);
+  showError(lessonfile::openRefusal(shownName(path), reason));
+  return false;
+}
+
+void LessonFiles::openArguments(const QStringList& arguments) {
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    if (arguments[i].startsWith('-')) continue;
+    const QString path = arguments[i];
+    QTimer::singleShot(0, this, [this, path] { openScenario(path); });
+    return;
+  }
+}
+
+void LessonFiles::showDescription(const QString& fileName) {
+  if (description_.empty()) return;
+  // Not modal: the class works with the lesson while the task stays in view.
+  auto* box = new QMessageBox(QMessageBox::Information, "Aufgabe – " + fileName,
+                              QString::fromStdString(description_), QMessageBox::Ok, &main_);
+  box->setObjectName("MessageBoxAufgabe");
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowModality(Qt::NonModal);
+  box->show();
+}
+
+void LessonFiles::saveScenarioDialog() {
+  if (!main_.lesson()) return;
+  // What the class sees at the click is what is kept, however long the dialogs take.
+  const LessonState state = main_.lesson()->state();
+  bool ok = false;
+  const QString text = QInputDialog::getMultiLineText(
+      &main_, "Szenario speichern", "Aufgabe (wird beim Öffnen des Szenarios angezeigt):",
+      QString::fromStdString(description_), &ok);
+  if (!ok) return;
+  const QStringList recent = recentFiles();
+  const QString suggested = recent.isEmpty()
+                                ? QDir(lastDirectory(kScenarioDirectoryKey)).filePath("Szenario.ortivo")
+                                : recent.front();
+  QString path = QFileDialog::getSaveFileName(&main_, "Szenario speichern", suggested, kScenarioFilter);
+  if (path.isEmpty() || !main_.lesson()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QString::fromUtf8(lessonfile::fileSuffix.data());
+  rememberDirectory(kScenarioDirectoryKey, path);
+  writeScenario(path, {state, text.toStdString()});
+}
+
+void LessonFiles::openScenarioDialog() {
+  const QString path = QFileDialog::getOpenFileName(
+      &main_, "Szenario öffnen", lastDirectory(kScenarioDirectoryKey),
+      QString(kScenarioFilter) + ";;Alle Dateien (*)");
+  if (path.isEmpty()) return;
+  rememberDirectory(kScenarioDirectoryKey, path);
+  openScenario(path);
+}
+
+QStringList LessonFiles::recentFiles() const {
+  return programSettings()->value(kRecentKey).toStringList();
+}
+
+void LessonFiles::addToRecent(const QString& path) {
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  QStringList recent = recentFiles();
+  recent.removeAll(absolute);
+  recent.prepend(absolute);
+  while (recent.size() > maxRecentFiles) recent.removeLast();
+  programSettings()->setValue(kRecentKey, recent);
+}
+
+void LessonFiles::removeFromRecent(const QString& path) {
+  QStringList recent = recentFiles();
+  if (recent.removeAll(QFileInfo(path).absoluteFilePath()) > 0)
+    programSettings()->setValue(kRecentKey, recent);
+}
+
+void LessonFiles::fillRecentMenu() {
+  recentMenu_->clear();
+  const QStringList recent = recentFiles();
+  if (recent.isEmpty()) recentMenu_->addAction("Noch kein Szenario geöffnet")->setEnabled(false);
+  for (const QString& path : recent) {
+    QAction* action = recentMenu_->addAction(QFileInfo(path).fileName(), this,
+                                             [this, path] { openScenario(path); });
+    action->setToolTip(QDir::toNativeSeparators(path));
+  }
+  recentMenu_->setToolTipsVisible(true);
+}
+
+LessonFiles* attachLessonFiles(TFormMain& main, TForm2DDemo* form2DDemo, TForm3DDemo* form3DDemo) {
+  return new LessonFiles(main, form2DDemo, form3DDemo);
+}
