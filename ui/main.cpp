@@ -3,6 +3,7 @@
 #include "ui/MainGps.h"
 #include "ui/QtPlatform.h"
 #include "ui/QtShell.h"
+#include "ui/TeachingViews.h"
 #include "ui/UnitAbout.h"
 #include "ui/main2DDemo.h"
 #include "ui/main3DDemo.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
   TForm3DDemo form3DDemo([&formMain] { return formMain.erzeugePosition(); });
   TAboutBox aboutBox;
   formMain.setCompanions(&form2DDemo, &form3DDemo, &aboutBox);
+  attachTeachingViews(formMain);
   formMain.show();
   return QApplication::exec();
 }
