@@ -1,5 +1,6 @@
 #include "ui/HistoryWindow.h"
 
+#include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QShowEvent>
@@ -31,12 +32,12 @@ struct WindowMark {
 // By FixOutcome, then the determination that heard too few satellites.
 const WindowMark kMarks[views::windowMarkCount] = {
     {"konvergiert", QColor(42, 140, 60), QScatterSeries::MarkerShapeCircle},
-    {"kein Schnittkreis 1/2", QColor(224, 138, 0), QScatterSeries::MarkerShapeRectangle},
-    {"kein Schnittkreis 1/3", QColor(160, 82, 45), QScatterSeries::MarkerShapeRotatedRectangle},
+    {"kein Kreis 1/2", QColor(224, 138, 0), QScatterSeries::MarkerShapeRectangle},
+    {"kein Kreis 1/3", QColor(160, 82, 45), QScatterSeries::MarkerShapeRotatedRectangle},
     {"kein Schnittpunkt", QColor(123, 63, 160), QScatterSeries::MarkerShapeTriangle},
     {"davongelaufen", QColor(200, 40, 40), QScatterSeries::MarkerShapeStar},
     {"Zeitgrenze", QColor(30, 90, 170), QScatterSeries::MarkerShapePentagon},
-    {"weniger als 4 Satelliten", QColor(128, 128, 128), QScatterSeries::MarkerShapeRectangle},
+    {"unter 4 Satelliten", QColor(128, 128, 128), QScatterSeries::MarkerShapeRectangle},
 };
 
 QList<QPointF> toPoints(const std::vector<views::ChartPoint>& points) {
@@ -140,8 +141,12 @@ void TFormVerlauf::buildCharts() {
   chart = ChartFenster->chart();
   windowsX_ = numberAxis(chart, "Positionsbestimmung Nr.");
   windowsY_ = new QValueAxis;
-  windowsY_->setTitleText("Fenster (1 = die 4 nächsten Satelliten)");
+  windowsY_->setTitleText("Fenster (1 = die 4 nächsten)");
   windowsY_->setLabelFormat("%.0f");
+  // A tick on every whole window, however many there are.
+  windowsY_->setTickType(QValueAxis::TicksDynamic);
+  windowsY_->setTickAnchor(0);
+  windowsY_->setTickInterval(1);
   chart->addAxis(windowsY_, Qt::AlignLeft);
   for (const WindowMark& m : kMarks) {
     auto* s = new QScatterSeries;
@@ -158,10 +163,10 @@ void TFormVerlauf::buildCharts() {
 
   convergenceChart_ = ChartKonvergenz->chart();
   convergenceX_ = numberAxis(convergenceChart_, "Iteration");
-  convergenceY_ = logAxis(convergenceChart_, "Abstand des Punkts zur 4. Kugel in Metern");
+  convergenceY_ = logAxis(convergenceChart_, "Abstand zur 4. Kugel (m)");
   tolerance_ = new QLineSeries;
   tolerance_->setName("Toleranz 1 cm");
-  QPen dashed(QColor(200, 40, 40));
+  QPen dashed(QColor(60, 60, 60));
   dashed.setStyle(Qt::DashLine);
   dashed.setWidth(2);
   tolerance_->setPen(dashed);
@@ -247,7 +252,12 @@ void TFormVerlauf::refreshHistoryCharts() {
   fitLog(distanceY_, series_.distance, 0.1, 10);
   fitLog(iterationsY_, series_.iterations, 1, 10);
   windowsY_->setRange(-0.5, highestWindow + 0.5);
-  windowsY_->setTickCount(highestWindow + 2);
+  // The legend names only the endings that occur.
+  for (std::size_t m = 0; m < views::windowMarkCount; ++m)
+    for (QLegendMarker* marker : ChartFenster->chart()->legend()->markers(windows_[m]))
+      marker->setVisible(!series_.windows[m].empty());
+  if (QGraphicsLayout* legendLayout = ChartFenster->chart()->legend()->layout())
+    legendLayout->invalidate();
 
   std::size_t found = 0;
   for (std::size_t i = 0; i < history_.size(); ++i) found += history_[i].found();
@@ -279,14 +289,7 @@ void TFormVerlauf::refreshConvergenceChart() {
   for (std::size_t i = 0; i < windows.size(); ++i) {
     const auto& w = windows[i];
     auto* s = new QLineSeries;
-    QString name = QString("Fenster %1 (%2, %3, %4, %5): %6")
-                       .arg(i + 1)
-                       .arg(w.satellites[0])
-                       .arg(w.satellites[1])
-                       .arg(w.satellites[2])
-                       .arg(w.satellites[3])
-                       .arg(outcomeName(w.outcome));
-    s->setName(name);
+    s->setName(QString("Fenster %1: %2").arg(i + 1).arg(outcomeName(w.outcome)));
     QPen pen(kMarks[static_cast<std::size_t>(w.outcome)].color);
     pen.setWidth(2);
     s->setPen(pen);
@@ -300,6 +303,7 @@ void TFormVerlauf::refreshConvergenceChart() {
   const double tolerance = double(TEmpfaenger::tolerance) * 1000;
   tolerance_->replace({QPointF(0, tolerance), QPointF(double(longest) + 1, tolerance)});
   fitNumbers(convergenceX_, 0, double(longest) + 1);
+  convergenceX_->applyNiceNumbers();
   fitLog(convergenceY_, all, 0.001, 1000);
 
   if (!history_.hasLatest()) {
@@ -315,15 +319,21 @@ void TFormVerlauf::refreshConvergenceChart() {
     text += QString("%1 von %2 möglichen Fenstern versucht").arg(windows.size()).arg(e.signalCount - 3);
     text += e.found() ? QString(", das %1. konvergierte.").arg(windows.size())
                       : QString(", keines konvergierte.");
-    // Each way of failing once, in words.
+    // Each window with its satellites; each way of ending explained once.
     std::set<FixOutcome> told;
-    for (const auto& w : windows) {
-      if (!told.insert(w.outcome).second) continue;
-      text += QString(" <i>%1:</i> %2").arg(outcomeName(w.outcome), outcomeExplanation(w.outcome));
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+      const auto& w = windows[i];
+      text += QString("<br>Fenster %1 (Satelliten %2, %3, %4, %5): <i>%6</i> nach %7 Iterationen")
+                  .arg(i + 1)
+                  .arg(w.satellites[0])
+                  .arg(w.satellites[1])
+                  .arg(w.satellites[2])
+                  .arg(w.satellites[3])
+                  .arg(outcomeName(w.outcome))
+                  .arg(w.iterations);
       if (w.mismatches.size() >= LessonModel::traceLimit && w.iterations > w.mismatches.size())
-        text += QString(" (gezeigt die ersten %1 von %2 Iterationen)")
-                    .arg(w.mismatches.size())
-                    .arg(w.iterations);
+        text += QString(" (gezeigt die ersten %1)").arg(w.mismatches.size());
+      text += told.insert(w.outcome).second ? QString(" – ") + outcomeExplanation(w.outcome) : ".";
     }
   }
   LabelLetzte->setText(text);

@@ -46,6 +46,7 @@ void drawGrid(platform::Canvas& c, const SkyPlotLayout& l) {
   c.setPenStyle(platform::PenStyle::Solid);
 
   c.setFont(plotFont(false, platform::colors::gray));
+  c.setBrushStyle(platform::BrushStyle::Clear);  // text without a box behind it
   for (const int elevation : {0, 30, 60}) {
     const int r = l.horizonRadius * (90 - elevation) / 90;
     // Along the north-east diagonal, where the cross of the axes leaves room.
@@ -93,6 +94,7 @@ void drawSatellite(platform::Canvas& c, const SkyPlotLayout& l, const SkySatelli
     }
   }
   const std::string number = std::to_string(s.number);
+  c.setBrushStyle(platform::BrushStyle::Clear);
   c.setFont(plotFont(s.mark == SkyMark::used,
                      s.mark == SkyMark::defective ? kDefective : platform::colors::black));
   c.textOut(p.x + markRadius + 2, p.y - markRadius - c.textHeight(number) + 4, number);
