@@ -1,7 +1,9 @@
 #include "ui/HistoryWindow.h"
 
 #include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QGridLayout>
+#include <QPainter>
 #include <QHBoxLayout>
 #include <QShowEvent>
 #include <QTimer>
@@ -23,6 +25,11 @@ namespace {
 
 // About one point per pixel of a chart's width.
 constexpr std::size_t kMaxPoints = 600;
+// Windows of the latest determination named below the charts; the rest are counted.
+constexpr std::size_t kListedWindows = 4;
+// Smoothed edges cost more than half of a chart's painting; a line of this many
+// points is dense enough to go without them.
+constexpr std::size_t kSmoothPoints = 300;
 
 struct WindowMark {
   const char* name;
@@ -40,6 +47,34 @@ const WindowMark kMarks[views::windowMarkCount] = {
     {"unter 4 Satelliten", QColor(128, 128, 128), QScatterSeries::MarkerShapeRectangle},
 };
 
+QImage markerImage(const WindowMark& m) {
+  QImage image(9, 9, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(m.color.darker(130), 1));
+  p.setBrush(m.color);
+  const QRectF r(0.5, 0.5, 8, 8);
+  switch (m.shape) {
+    case QScatterSeries::MarkerShapeCircle: p.drawEllipse(r); break;
+    case QScatterSeries::MarkerShapeRectangle: p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5)); break;
+    case QScatterSeries::MarkerShapeRotatedRectangle:
+      p.drawPolygon(QPolygonF({{4.5, 0.5}, {8.5, 4.5}, {4.5, 8.5}, {0.5, 4.5}}));
+      break;
+    case QScatterSeries::MarkerShapeTriangle:
+      p.drawPolygon(QPolygonF({{4.5, 0.5}, {8.5, 8.5}, {0.5, 8.5}}));
+      break;
+    case QScatterSeries::MarkerShapeStar:
+      p.drawPolygon(QPolygonF({{4.5, 0}, {5.7, 3.2}, {9, 3.4}, {6.4, 5.5}, {7.3, 8.8}, {4.5, 6.9},
+                               {1.7, 8.8}, {2.6, 5.5}, {0, 3.4}, {3.3, 3.2}}));
+      break;
+    default:
+      p.drawPolygon(QPolygonF({{4.5, 0.5}, {8.5, 3.5}, {7, 8.5}, {2, 8.5}, {0.5, 3.5}}));
+      break;
+  }
+  return image;
+}
+
 QList<QPointF> toPoints(const std::vector<views::ChartPoint>& points) {
   QList<QPointF> list;
   list.reserve(qsizetype(points.size()));
@@ -55,6 +90,8 @@ QChartView* makeChartView(QWidget* parent, const char* name, const QString& titl
   chart->setMargins(QMargins(4, 4, 4, 4));
   auto* view = new QChartView(chart, parent);
   view->setObjectName(name);
+  // The items move with every new point; an index of their places would only cost.
+  view->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
   view->setRenderHint(QPainter::Antialiasing);
   view->setMinimumSize(420, 280);
   return view;
@@ -74,6 +111,8 @@ QLogValueAxis* logAxis(QChart* chart, const QString& title) {
   axis->setBase(10);
   axis->setLabelFormat("%g");
   axis->setMinorTickCount(-1);
+  // Solid: dashed lines cost many times more to paint, and a log axis has many.
+  axis->setMinorGridLinePen(QPen(QColor(236, 236, 236), 1));
   chart->addAxis(axis, Qt::AlignLeft);
   return axis;
 }
@@ -89,12 +128,22 @@ void fitLog(QLogValueAxis* axis, const std::vector<views::ChartPoint>& points, d
             double ceiling) {
   double lo = floor, hi = ceiling;
   for (const views::ChartPoint& p : points) lo = std::min(lo, p.y), hi = std::max(hi, p.y);
-  axis->setRange(std::pow(10, std::floor(std::log10(lo))), std::pow(10, std::ceil(std::log10(hi))));
+  const double from = std::pow(10, std::floor(std::log10(lo)));
+  const double to = std::pow(10, std::ceil(std::log10(hi)));
+  if (axis->min() != from || axis->max() != to) axis->setRange(from, to);
+}
+
+// The next of 1, 2, 4, 6, 8 times a power of ten: five ticks then fall on round numbers.
+double roundedUp(double x) {
+  const double decade = std::pow(10, std::floor(std::log10(x)));
+  for (const double c : {1, 2, 4, 6, 8})
+    if (c * decade >= x) return c * decade;
+  return 10 * decade;
 }
 
 void fitNumbers(QValueAxis* axis, double first, double last) {
   if (last <= first) last = first + 1;
-  axis->setRange(first, last);
+  if (axis->min() != first || axis->max() != last) axis->setRange(first, last);
 }
 
 }  // namespace
@@ -139,6 +188,7 @@ void TFormVerlauf::buildCharts() {
   attach(chart, iterations_, iterationsX_, iterationsY_);
 
   chart = ChartFenster->chart();
+  ChartFenster->setRenderHint(QPainter::Antialiasing, false);  // its marks are images
   windowsX_ = numberAxis(chart, "Positionsbestimmung Nr.");
   windowsY_ = new QValueAxis;
   windowsY_->setTitleText("Fenster (1 = die 4 nächsten)");
@@ -155,6 +205,8 @@ void TFormVerlauf::buildCharts() {
     s->setBorderColor(m.color.darker(130));
     s->setMarkerShape(m.shape);
     s->setMarkerSize(8);
+    // Painted from one image, not as an item per point: thousands of points stay cheap.
+    s->setLightMarker(markerImage(m));
     attach(chart, s, windowsX_, windowsY_);
     windows_.push_back(s);
   }
@@ -171,6 +223,12 @@ void TFormVerlauf::buildCharts() {
   dashed.setWidth(2);
   tolerance_->setPen(dashed);
   attach(convergenceChart_, tolerance_, convergenceX_, convergenceY_);
+  for (int i = 0; i < HistoryEntry::maxWindows; ++i) {
+    auto* s = new QLineSeries;
+    attach(convergenceChart_, s, convergenceX_, convergenceY_);
+    s->setVisible(false);
+    convergenceSeries_.push_back(s);
+  }
   convergenceChart_->legend()->show();
   convergenceChart_->legend()->setAlignment(Qt::AlignBottom);
 
@@ -181,6 +239,9 @@ void TFormVerlauf::buildCharts() {
   LabelLetzte->setObjectName("LabelLetzte");
   LabelLetzte->setWordWrap(true);
   LabelLetzte->setTextFormat(Qt::RichText);
+  LabelLetzte->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  // A fixed height: a longer or shorter text must not lay out the charts anew.
+  LabelLetzte->setFixedHeight(6 * LabelLetzte->fontMetrics().lineSpacing() + 4);
   BitBtnZuruecksetzen = new QPushButton("Zurücksetzen", this);
   BitBtnZuruecksetzen->setObjectName("BitBtnZuruecksetzen");
   BitBtnZuruecksetzen->setToolTip("Den Verlauf leeren; die Positionsbestimmung läuft weiter");
@@ -241,22 +302,35 @@ void TFormVerlauf::refreshHistoryCharts() {
   views::buildHistorySeries(history_, kMaxPoints, series_);
   distance_->replace(toPoints(series_.distance));
   iterations_->replace(toPoints(series_.iterations));
+  ChartAbstand->setRenderHint(QPainter::Antialiasing, series_.distance.size() < kSmoothPoints);
+  ChartIterationen->setRenderHint(QPainter::Antialiasing,
+                                  series_.iterations.size() < kSmoothPoints);
   int highestWindow = 1;
   for (std::size_t m = 0; m < views::windowMarkCount; ++m) {
     windows_[m]->replace(toPoints(series_.windows[m]));
     for (const views::ChartPoint& p : series_.windows[m]) highestWindow = std::max(highestWindow, int(p.y));
   }
-  const double first = history_.empty() ? 0 : double(history_[0].number);
-  const double last = history_.empty() ? 1 : double(history_.latest().number);
-  for (QValueAxis* x : {distanceX_, iterationsX_, windowsX_}) fitNumbers(x, first - 0.5, last + 0.5);
+  // The determinations on round bounds a tenth of their span apart: a new range lays
+  // out and paints the whole chart, a new point only its series.
+  double first = history_.empty() ? 1 : double(history_[0].number);
+  double last = history_.empty() ? 10 : double(history_.latest().number);
+  const double unit = std::pow(10, std::max(0.0, std::floor(std::log10(last - first + 1)) - 1));
+  first = std::floor(first / unit) * unit;
+  last = std::ceil((last + 1) / unit) * unit;
+  for (QValueAxis* x : {distanceX_, iterationsX_, windowsX_}) fitNumbers(x, first, last);
   fitLog(distanceY_, series_.distance, 0.1, 10);
   fitLog(iterationsY_, series_.iterations, 1, 10);
-  windowsY_->setRange(-0.5, highestWindow + 0.5);
+  if (windowsY_->max() != highestWindow + 0.5) windowsY_->setRange(-0.5, highestWindow + 0.5);
   // The legend names only the endings that occur.
+  bool legendChanged = false;
   for (std::size_t m = 0; m < views::windowMarkCount; ++m)
     for (QLegendMarker* marker : ChartFenster->chart()->legend()->markers(windows_[m]))
-      marker->setVisible(!series_.windows[m].empty());
-  if (QGraphicsLayout* legendLayout = ChartFenster->chart()->legend()->layout())
+      if (marker->isVisible() == series_.windows[m].empty()) {
+        marker->setVisible(!series_.windows[m].empty());
+        legendChanged = true;
+      }
+  if (QGraphicsLayout* legendLayout = ChartFenster->chart()->legend()->layout();
+      legendLayout && legendChanged)
     legendLayout->invalidate();
 
   std::size_t found = 0;
@@ -276,34 +350,40 @@ void TFormVerlauf::refreshHistoryCharts() {
 }
 
 void TFormVerlauf::refreshConvergenceChart() {
-  for (QLineSeries* s : convergenceSeries_) {
-    convergenceChart_->removeSeries(s);
-    delete s;
-  }
-  convergenceSeries_.clear();
   views::buildConvergenceSeries(history_, convergence_);
-
   const auto& windows = history_.latestWindows();
   std::size_t longest = 1;
   std::vector<views::ChartPoint> all;
-  for (std::size_t i = 0; i < windows.size(); ++i) {
+  // The series stay in the chart and change only where the determination differs from
+  // the one before: adding or renaming a series lays out the whole chart anew.
+  for (std::size_t i = 0; i < convergenceSeries_.size(); ++i) {
+    QLineSeries* s = convergenceSeries_[i];
+    if (i >= windows.size()) {
+      if (s->isVisible()) {
+        s->clear();
+        s->setVisible(false);
+      }
+      continue;
+    }
     const auto& w = windows[i];
-    auto* s = new QLineSeries;
-    s->setName(QString("Fenster %1: %2").arg(i + 1).arg(outcomeName(w.outcome)));
-    QPen pen(kMarks[static_cast<std::size_t>(w.outcome)].color);
-    pen.setWidth(2);
-    s->setPen(pen);
-    s->setPointsVisible(convergence_[i].size() <= 60);
+    const QString name = QString("Fenster %1: %2").arg(i + 1).arg(outcomeName(w.outcome));
+    if (s->name() != name) {
+      s->setName(name);
+      QPen pen(kMarks[static_cast<std::size_t>(w.outcome)].color);
+      pen.setWidth(2);
+      s->setPen(pen);
+    }
+    const bool points = convergence_[i].size() <= 60;
+    if (s->pointsVisible() != points) s->setPointsVisible(points);
     s->replace(toPoints(convergence_[i]));
-    attach(convergenceChart_, s, convergenceX_, convergenceY_);
-    convergenceSeries_.push_back(s);
+    if (!s->isVisible()) s->setVisible(true);
     longest = std::max(longest, convergence_[i].size());
     all.insert(all.end(), convergence_[i].begin(), convergence_[i].end());
   }
+  ChartKonvergenz->setRenderHint(QPainter::Antialiasing, all.size() < kSmoothPoints);
   const double tolerance = double(TEmpfaenger::tolerance) * 1000;
   tolerance_->replace({QPointF(0, tolerance), QPointF(double(longest) + 1, tolerance)});
-  fitNumbers(convergenceX_, 0, double(longest) + 1);
-  convergenceX_->applyNiceNumbers();
+  fitNumbers(convergenceX_, 0, roundedUp(double(longest) + 1));
   fitLog(convergenceY_, all, 0.001, 1000);
 
   if (!history_.hasLatest()) {
@@ -323,6 +403,10 @@ void TFormVerlauf::refreshConvergenceChart() {
     std::set<FixOutcome> told;
     for (std::size_t i = 0; i < windows.size(); ++i) {
       const auto& w = windows[i];
+      if (i == kListedWindows && windows.size() > kListedWindows + 1) {
+        text += QString("<br>… und %1 weitere Fenster.").arg(windows.size() - i);
+        break;
+      }
       text += QString("<br>Fenster %1 (Satelliten %2, %3, %4, %5): <i>%6</i> nach %7 Iterationen")
                   .arg(i + 1)
                   .arg(w.satellites[0])
