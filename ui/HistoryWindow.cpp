@@ -101,6 +101,9 @@ QValueAxis* numberAxis(QChart* chart, const QString& title) {
   auto* axis = new QValueAxis;
   axis->setTitleText(title);
   axis->setLabelFormat("%.0f");
+  axis->setTickType(QValueAxis::TicksDynamic);  // on round numbers
+  axis->setTickAnchor(0);
+  axis->setTickInterval(1);
   chart->addAxis(axis, Qt::AlignBottom);
   return axis;
 }
@@ -131,6 +134,15 @@ void fitLog(QLogValueAxis* axis, const std::vector<views::ChartPoint>& points, d
   const double from = std::pow(10, std::floor(std::log10(lo)));
   const double to = std::pow(10, std::ceil(std::log10(hi)));
   if (axis->min() != from || axis->max() != to) axis->setRange(from, to);
+}
+
+// The next of 1, 2, 5 times a power of ten, at least 1.
+double roundStep(double x) {
+  if (x <= 1) return 1;
+  const double decade = std::pow(10, std::floor(std::log10(x)));
+  for (const double c : {1, 2, 5})
+    if (c * decade >= x) return c * decade;
+  return 10 * decade;
 }
 
 // The next of 1, 2, 4, 6, 8 times a power of ten: five ticks then fall on round numbers.
@@ -314,10 +326,13 @@ void TFormVerlauf::refreshHistoryCharts() {
   // out and paints the whole chart, a new point only its series.
   double first = history_.empty() ? 1 : double(history_[0].number);
   double last = history_.empty() ? 10 : double(history_.latest().number);
-  const double unit = std::pow(10, std::max(0.0, std::floor(std::log10(last - first + 1)) - 1));
+  const double unit = roundStep((last - first + 1) / 10);
   first = std::floor(first / unit) * unit;
   last = std::ceil((last + 1) / unit) * unit;
-  for (QValueAxis* x : {distanceX_, iterationsX_, windowsX_}) fitNumbers(x, first, last);
+  for (QValueAxis* x : {distanceX_, iterationsX_, windowsX_}) {
+    fitNumbers(x, first, last);
+    x->setTickInterval(roundStep((last - first) / 5));
+  }
   fitLog(distanceY_, series_.distance, 0.1, 10);
   fitLog(iterationsY_, series_.iterations, 1, 10);
   if (windowsY_->max() != highestWindow + 0.5) windowsY_->setRange(-0.5, highestWindow + 0.5);
@@ -384,6 +399,7 @@ void TFormVerlauf::refreshConvergenceChart() {
   const double tolerance = double(TEmpfaenger::tolerance) * 1000;
   tolerance_->replace({QPointF(0, tolerance), QPointF(double(longest) + 1, tolerance)});
   fitNumbers(convergenceX_, 0, roundedUp(double(longest) + 1));
+  convergenceX_->setTickInterval(roundStep(convergenceX_->max() / 5));
   fitLog(convergenceY_, all, 0.001, 1000);
 
   if (!history_.hasLatest()) {
