@@ -5,6 +5,7 @@
 #include "ui/MainGps.h"
 #include "ui/QtPlatform.h"
 #include "ui/QtShell.h"
+#include "ui/TeachingViews.h"
 #include "ui/UnitAbout.h"
 #include "ui/main2DDemo.h"
 #include "ui/main3DDemo.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
   installHelpKey(&form2DDemo, QStringLiteral("demo2d.html"));
   installHelpKey(&form3DDemo, QStringLiteral("demo3d.html"));
   installHelpKey(&aboutBox, QStringLiteral("info.html"));
+  attachTeachingViews(formMain);
   LessonFiles* lessonFiles = attachLessonFiles(formMain, &form2DDemo, &form3DDemo);
   formMain.show();
   lessonFiles->openArguments(QApplication::arguments());

@@ -1,0 +1,92 @@
+#include "model/DeterminationHistory.h"
+
+#include <algorithm>
+#include <cmath>
+
+const char* outcomeName(FixOutcome outcome) {
+  switch (outcome) {
+    case FixOutcome::converged: return "konvergiert";
+    case FixOutcome::noCircle12: return "kein Schnittkreis der Kugeln 1 und 2";
+    case FixOutcome::noCircle13: return "kein Schnittkreis der Kugeln 1 und 3";
+    case FixOutcome::intersectionFailed: return "kein Schnittpunkt";
+    case FixOutcome::runaway: return "davongelaufen";
+    case FixOutcome::timeLimit: return "Zeitgrenze überschritten";
+  }
+  return "";
+}
+
+const char* outcomeExplanation(FixOutcome outcome) {
+  switch (outcome) {
+    case FixOutcome::converged:
+      return "Der Schnittpunkt der ersten drei Kugeln liegt bis auf 1 cm auf der vierten Kugel.";
+    case FixOutcome::noCircle12:
+      return "Die Kugeln um den 1. und 2. Satelliten berühren sich nicht: Es gibt nichts zu "
+             "schneiden.";
+    case FixOutcome::noCircle13:
+      return "Die Kugeln um den 1. und 3. Satelliten berühren sich nicht: Es gibt nichts zu "
+             "schneiden.";
+    case FixOutcome::intersectionFailed:
+      return "Ein Radius wurde 0, die beiden Schnittebenen sind parallel, oder ihre "
+             "Schnittgerade verfehlt die erste Kugel.";
+    case FixOutcome::runaway:
+      return "Die Korrekturen wurden immer größer statt kleiner, weit über jede mögliche "
+             "Uhrabweichung hinaus.";
+    case FixOutcome::timeLimit:
+      return "Nach mehr als 2 Sekunden lag der Punkt noch immer nicht auf der vierten Kugel.";
+  }
+  return "";
+}
+
+DeterminationHistory::DeterminationHistory(std::size_t capacity)
+    : capacity_(std::max<std::size_t>(capacity, 1)) {}
+
+void DeterminationHistory::add(const DeterminationRecord& record) {
+  HistoryEntry e;
+  e.number = record.number;
+  e.step = record.step;
+  e.result = record.result;
+  e.signalCount = static_cast<std::uint8_t>(std::min<std::size_t>(record.signals.size(), 255));
+  const std::size_t windows = std::min<std::size_t>(record.windows.size(), HistoryEntry::maxWindows);
+  e.windowCount = static_cast<std::uint8_t>(windows);
+  for (std::size_t i = 0; i < record.windows.size(); ++i) {
+    if (i < windows) e.outcomes[i] = record.windows[i].outcome;
+    e.iterations += record.windows[i].iterations;
+  }
+  if (record.found()) e.distance = static_cast<double>(record.distance * 1000);
+
+  if (entries_.size() < capacity_) {
+    // Grown by hand, so that the storage ends at the capacity and not beyond it.
+    if (entries_.size() == entries_.capacity())
+      entries_.reserve(std::min(capacity_, std::max<std::size_t>(2 * entries_.capacity(), 256)));
+    entries_.push_back(e);
+    ++size_;
+  } else {
+    entries_[head_] = e;
+    head_ = (head_ + 1) % capacity_;
+  }
+
+  latestEntry_ = e;
+  hasLatest_ = true;
+  latest_.resize(record.windows.size());
+  for (std::size_t i = 0; i < record.windows.size(); ++i) {
+    const WindowRecord& w = record.windows[i];
+    LatestWindow& l = latest_[i];
+    l.start = w.start;
+    for (int j = 0; j < 4; ++j) {
+      const std::size_t s = static_cast<std::size_t>(w.start) + j;
+      l.satellites[j] = s < record.signals.size() ? record.signals[s].number : 0;
+    }
+    l.outcome = w.outcome;
+    l.iterations = w.iterations;
+    l.mismatches.assign(w.mismatches.begin(), w.mismatches.end());
+  }
+}
+
+void DeterminationHistory::clear() {
+  entries_.clear();
+  head_ = 0;
+  size_ = 0;
+  latest_.clear();
+  latestEntry_ = {};
+  hasLatest_ = false;
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+// What the teaching views keep of a lesson's determinations: a summary of each (at
+// most `capacity`, the oldest dropped first, so memory stays bounded however long a
+// lesson runs) and the full convergence of the latest one.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/LessonModel.h"
+
+// The German name of how a window ended, and one sentence on what happened.
+const char* outcomeName(FixOutcome outcome);
+const char* outcomeExplanation(FixOutcome outcome);
+
+struct HistoryEntry {
+  static constexpr int maxWindows = TSatellitenSchar::satelliteCount - 3;
+
+  std::int64_t number = 0;
+  std::int64_t step = 0;
+  DeterminationResult result = DeterminationResult::tooFewSignals;
+  std::uint8_t signalCount = 0;
+  std::uint8_t windowCount = 0;
+  std::array<FixOutcome, maxWindows> outcomes{};  // of the windows tried, in order
+  std::uint32_t iterations = 0;                   // of all windows together
+  double distance = 0;                            // m, when found
+
+  bool found() const { return result == DeterminationResult::found; }
+  // 1 for the first window; 0 when none converged.
+  int convergedWindow() const { return found() ? windowCount : 0; }
+};
+
+class DeterminationHistory {
+ public:
+  static constexpr std::size_t defaultCapacity = 10000;
+
+  explicit DeterminationHistory(std::size_t capacity = defaultCapacity);
+
+  void add(const DeterminationRecord& record);
+  void clear();
+
+  std::size_t size() const { return size_; }
+  std::size_t capacity() const { return capacity_; }
+  bool empty() const { return size_ == 0; }
+  // 0 is the oldest kept.
+  const HistoryEntry& operator[](std::size_t i) const {
+    return entries_[(head_ + i) % capacity_];
+  }
+  const HistoryEntry& latest() const { return (*this)[size_ - 1]; }
+  // Bytes the summaries hold at most; they never grow beyond capacity entries.
+  std::size_t storedBytes() const { return entries_.capacity() * sizeof(HistoryEntry); }
+
+  // The latest determination's windows with their mismatches (empty after clear).
+  struct LatestWindow {
+    std::int32_t start = 0;
+    std::array<std::int32_t, 4> satellites{};
+    FixOutcome outcome = FixOutcome::converged;
+    std::uint32_t iterations = 0;
+    std::vector<long double> mismatches;  // km, as in the record
+  };
+  const std::vector<LatestWindow>& latestWindows() const { return latest_; }
+  bool hasLatest() const { return hasLatest_; }
+  const HistoryEntry& latestEntry() const { return latestEntry_; }
+
+ private:
+  std::size_t capacity_;
+  std::vector<HistoryEntry> entries_;
+  std::size_t head_ = 0;  // index of the oldest once the buffer is full
+  std::size_t size_ = 0;
+  std::vector<LatestWindow> latest_;
+  HistoryEntry latestEntry_{};
+  bool hasLatest_ = false;
+};

@@ -1,0 +1,50 @@
+#include "model/DilutionOfPrecision.h"
+
+#include <Eigen/Dense>
+#include <algorithm>
+#include <cmath>
+
+#include "model/SkyGeometry.h"
+
+namespace {
+
+// Fixed largest size: nothing is allocated.
+using DesignMatrix = Eigen::Matrix<double, Eigen::Dynamic, 4, Eigen::ColMajor,
+                                   DilutionOfPrecision::maxSatellites, 4>;
+
+}  // namespace
+
+DilutionOfPrecision dilutionOfPrecision(TVektorR3 receiver, std::span<const TVektorR3> satellites) {
+  DilutionOfPrecision dop;
+  const int n = static_cast<int>(
+      std::min<std::size_t>(satellites.size(), DilutionOfPrecision::maxSatellites));
+  dop.satellites = n;
+  if (n < 4) return dop;
+
+  const LocalFrame f = localFrame(receiver);
+  DesignMatrix H(n, 4);
+  for (int i = 0; i < n; ++i) {
+    const TVektorR3 d = TEuklidGeoR3::differenceR3(satellites[i], receiver);
+    const long double length = std::sqrt(TEuklidGeoR3::dotProduct(d, d));
+    H(i, 0) = double(TEuklidGeoR3::dotProduct(d, f.east) / length);
+    H(i, 1) = double(TEuklidGeoR3::dotProduct(d, f.north) / length);
+    H(i, 2) = double(TEuklidGeoR3::dotProduct(d, f.up) / length);
+    H(i, 3) = 1;
+  }
+  // H = U S V^T gives (H^T H)^-1 = V S^-2 V^T, and S says at once whether H has full rank.
+  const Eigen::JacobiSVD<DesignMatrix> svd(H, Eigen::ComputeFullV);
+  const Eigen::Vector4d s = svd.singularValues();
+  if (!(s(3) > DilutionOfPrecision::degenerateRatio * s(0))) {
+    dop.status = DilutionOfPrecision::Status::degenerate;
+    return dop;
+  }
+  const Eigen::Matrix4d& V = svd.matrixV();
+  const Eigen::Matrix4d Q = V * s.array().square().inverse().matrix().asDiagonal() * V.transpose();
+  dop.status = DilutionOfPrecision::Status::valid;
+  dop.hdop = std::sqrt(Q(0, 0) + Q(1, 1));
+  dop.vdop = std::sqrt(Q(2, 2));
+  dop.pdop = std::sqrt(Q(0, 0) + Q(1, 1) + Q(2, 2));
+  dop.tdop = std::sqrt(Q(3, 3));
+  dop.gdop = std::sqrt(Q.trace());
+  return dop;
+}

@@ -1,0 +1,175 @@
+// The sky view and the history as the main window's tool bar opens them, following
+// a running lesson.
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QTest>
+#include <QtCharts/QChartView>
+#include <QtCharts/QXYSeries>
+#include <gtest/gtest.h>
+
+#include "model/SkyGeometry.h"
+#include "platform/random.h"
+#include "tests/support/RecordingMessages.h"
+#include "ui/HistoryWindow.h"
+#include "ui/MainGps.h"
+#include "ui/SkyWindow.h"
+#include "ui/TeachingViews.h"
+
+namespace {
+
+int rowsSaying(const StringGrid* grid, const QString& text) {
+  int n = 0;
+  for (int r = 1; r < grid->rowCount(); ++r) n += grid->cell(3, r) == text;
+  return n;
+}
+
+QString stateOf(const StringGrid* grid, int satellite) {
+  for (int r = 1; r < grid->rowCount(); ++r)
+    if (grid->cell(0, r) == QString::number(satellite)) return grid->cell(3, r);
+  return {};
+}
+
+qsizetype pointsOf(QChartView* view, int series = 0) {
+  return static_cast<QXYSeries*>(view->chart()->series().at(series))->count();
+}
+
+// A travelling receiver, one determination after every step, restarted when one fails.
+void runLesson(TFormMain& form, int determinations) {
+  form.SpinEditTatsaechlicheGeschwindigkeit->setValue(1000);
+  form.BitBtnEmpfaengerBewegen->click();
+  form.BitBtnBerechne->click();
+  for (int i = 0; i < determinations; ++i) {
+    form.TimerSatellitenScharTimer();
+    form.TimerEmpfaengerTimer();
+    if (!form.lesson()->determining()) form.BitBtnBerechne->click();
+    form.TimerBerechnungTimer();
+  }
+  QApplication::processEvents();
+}
+
+struct LastRecord : LessonObserver {
+  DeterminationRecord record;
+  void determined(const DeterminationRecord& r) override { record = r; }
+};
+
+}  // namespace
+
+TEST(TeachingViews, ButtonsBeforeTheTimeControlOpenTheWindows) {
+  TFormMain form;
+  TeachingViews* views = attachTeachingViews(form);
+  const QList<QAction*> actions = form.ToolBar->actions();
+  const auto at = [&](QWidget* w) {
+    for (qsizetype i = 0; i < actions.size(); ++i)
+      if (form.ToolBar->widgetForAction(actions[i]) == w) return i;
+    return qsizetype(-1);
+  };
+  EXPECT_LT(at(form.SpeedButton3DDemo), at(views->SpeedButtonHimmel));
+  EXPECT_LT(at(views->SpeedButtonHimmel), at(views->SpeedButtonVerlauf));
+  EXPECT_LT(at(views->SpeedButtonVerlauf), at(form.SpeedButtonAnhalten));
+  views->SpeedButtonVerlauf->click();
+  EXPECT_TRUE(views->formVerlauf()->isVisible());
+  // The shortcut also works while the cursor stands in an entry field.
+  form.show();
+  QApplication::setActiveWindow(&form);
+  form.LabeledEditExakteHoehe->setFocus();
+  QTest::keyClick(form.LabeledEditExakteHoehe, Qt::Key_H, Qt::ControlModifier);
+  EXPECT_TRUE(views->formHimmel()->isVisible());
+  views->formHimmel()->hide();
+  views->formVerlauf()->hide();
+}
+
+TEST(TeachingViews, SkyViewMarksTheFixAndFollowsDefectsAndNewPositions) {
+  testing_support::RecordingMessages messages;
+  LastRecord capture;
+  TFormMain form;
+  form.lesson()->addObserver(&capture);
+  TeachingViews* views = attachTeachingViews(form);
+  TFormHimmel* sky = views->formHimmel();
+  sky->show();
+  platform::setRandomSeed(20261208);
+  form.BitBtnErzeugen->click();
+  form.BitBtnBerechne->click();
+  form.TimerBerechnungTimer();
+  QApplication::processEvents();
+  const DeterminationRecord& last = capture.record;
+  ASSERT_TRUE(last.found()) << last.message;
+  EXPECT_EQ(rowsSaying(sky->StringGridRichtungen, "verwendet"), 4);
+  const int used = last.signals[last.windows.back().start].number;
+  EXPECT_EQ(stateOf(sky->StringGridRichtungen, used), "verwendet");
+  EXPECT_EQ(rowsSaying(sky->StringGridRichtungen, "empfangen") + 4, int(last.signals.size()));
+  EXPECT_NE(sky->StringGridDOP->cell(1, 2), "–");  // PDOP of the four used
+
+  form.findChild<QCheckBox*>(QString("CheckBox%1").arg(used))->setChecked(true);
+  QApplication::processEvents();
+  EXPECT_EQ(stateOf(sky->StringGridRichtungen, used), "defekt");
+
+  form.BitBtnErzeugen->click();  // a new position: the old fix says nothing about it
+  QApplication::processEvents();
+  EXPECT_EQ(rowsSaying(sky->StringGridRichtungen, "verwendet"), 0);
+  EXPECT_EQ(sky->StringGridDOP->cell(1, 2), "–");
+  sky->hide();
+}
+
+TEST(TeachingViews, HistoryRecordsWhileClosedAndZuruecksetzenEmptiesIt) {
+  testing_support::RecordingMessages messages;
+  TFormMain form;
+  TeachingViews* views = attachTeachingViews(form);
+  TFormVerlauf* history = views->formVerlauf();
+  platform::setRandomSeed(99);
+  form.BitBtnErzeugen->click();
+  runLesson(form, 6);
+  ASSERT_EQ(history->history().size(), 6u);
+  history->show();
+  std::size_t found = 0;
+  for (std::size_t i = 0; i < 6; ++i) found += history->history()[i].found();
+  EXPECT_EQ(pointsOf(history->ChartAbstand), qsizetype(found));
+  EXPECT_EQ(pointsOf(history->ChartIterationen), 6);
+  history->BitBtnZuruecksetzen->click();
+  EXPECT_TRUE(history->history().empty());
+  EXPECT_EQ(pointsOf(history->ChartAbstand), 0);
+  // Of the convergence only the tolerance line is left.
+  int shown = 0;
+  for (QAbstractSeries* s : history->ChartKonvergenz->chart()->series())
+    shown += s->isVisible() && static_cast<QXYSeries*>(s)->count() > 0;
+  EXPECT_EQ(shown, 1);
+  history->hide();
+}
+
+// Saved as sky-view.png and history.png when ORTIVO_SCREENSHOT_DIR names a folder.
+TEST(Screenshot, SkyViewAndHistoryDuringATravel) {
+  testing_support::RecordingMessages messages;
+  TFormMain form;
+  TeachingViews* views = attachTeachingViews(form);
+  platform::setRandomSeed(20261208);
+  form.BitBtnErzeugen->click();
+  runLesson(form, 80);
+  // The lowest satellite above the horizon is marked defective, to show its cross.
+  const LessonModel& lesson = *form.lesson();
+  const SkySnapshot sky = observeSky(lesson.constellation(), lesson.truePosition(), {}, {});
+  ASSERT_GT(sky.count, 5);
+  const SkySatellite* lowest = &sky.satellites[0];
+  for (int i = 0; i < sky.count; ++i)
+    if (sky.satellites[i].direction.elevation < lowest->direction.elevation) lowest = &sky.satellites[i];
+  form.findChild<QCheckBox*>(QString("CheckBox%1").arg(lowest->number))->setChecked(true);
+  views->formHimmel()->show();
+  views->formVerlauf()->show();
+  QApplication::processEvents();
+  const QImage plot = views->formHimmel()->ImageHimmel->image();
+  int filled = 0, red = 0;
+  for (int y = 0; y < plot.height(); ++y)
+    for (int x = 0; x < plot.width(); ++x) {
+      const QColor c = plot.pixelColor(x, y);
+      filled += c == QColor(20, 60, 150);
+      red += c == QColor(200, 0, 0);
+    }
+  EXPECT_GT(filled, 4 * 60);  // four filled marks
+  EXPECT_GT(red, 10);         // and a crossed-out one
+  const QString dir = qEnvironmentVariable("ORTIVO_SCREENSHOT_DIR");
+  if (!dir.isEmpty()) {
+    EXPECT_TRUE(views->formHimmel()->grab().save(QDir(dir).filePath("sky-view.png")));
+    EXPECT_TRUE(views->formVerlauf()->grab().save(QDir(dir).filePath("history.png")));
+  }
+  views->formHimmel()->hide();
+  views->formVerlauf()->hide();
+}

@@ -1,0 +1,440 @@
+#include "ui/HistoryWindow.h"
+
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QGridLayout>
+#include <QPainter>
+#include <QHBoxLayout>
+#include <QShowEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLegendMarker>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QLogValueAxis>
+#include <QtCharts/QScatterSeries>
+#include <QtCharts/QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+#include "ui/MainGps.h"
+
+namespace {
+
+// About one point per pixel of a chart's width.
+constexpr std::size_t kMaxPoints = 600;
+// Windows of the latest determination named below the charts; the rest are counted.
+constexpr std::size_t kListedWindows = 4;
+// Smoothed edges cost more than half of a chart's painting; a line of this many
+// points is dense enough to go without them.
+constexpr std::size_t kSmoothPoints = 300;
+
+struct WindowMark {
+  const char* name;
+  QColor color;
+  QScatterSeries::MarkerShape shape;
+};
+// By FixOutcome, then the determination that heard too few satellites.
+const WindowMark kMarks[views::windowMarkCount] = {
+    {"konvergiert", QColor(42, 140, 60), QScatterSeries::MarkerShapeCircle},
+    {"kein Kreis 1/2", QColor(224, 138, 0), QScatterSeries::MarkerShapeRectangle},
+    {"kein Kreis 1/3", QColor(160, 82, 45), QScatterSeries::MarkerShapeRotatedRectangle},
+    {"kein Schnittpunkt", QColor(123, 63, 160), QScatterSeries::MarkerShapeTriangle},
+    {"davongelaufen", QColor(200, 40, 40), QScatterSeries::MarkerShapeStar},
+    {"Zeitgrenze", QColor(30, 90, 170), QScatterSeries::MarkerShapePentagon},
+    {"unter 4 Satelliten", QColor(128, 128, 128), QScatterSeries::MarkerShapeRectangle},
+};
+
+QImage markerImage(const WindowMark& m) {
+  QImage image(9, 9, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(m.color.darker(130), 1));
+  p.setBrush(m.color);
+  const QRectF r(0.5, 0.5, 8, 8);
+  switch (m.shape) {
+    case QScatterSeries::MarkerShapeCircle: p.drawEllipse(r); break;
+    case QScatterSeries::MarkerShapeRectangle: p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5)); break;
+    case QScatterSeries::MarkerShapeRotatedRectangle:
+      p.drawPolygon(QPolygonF({{4.5, 0.5}, {8.5, 4.5}, {4.5, 8.5}, {0.5, 4.5}}));
+      break;
+    case QScatterSeries::MarkerShapeTriangle:
+      p.drawPolygon(QPolygonF({{4.5, 0.5}, {8.5, 8.5}, {0.5, 8.5}}));
+      break;
+    case QScatterSeries::MarkerShapeStar:
+      p.drawPolygon(QPolygonF({{4.5, 0}, {5.7, 3.2}, {9, 3.4}, {6.4, 5.5}, {7.3, 8.8}, {4.5, 6.9},
+                               {1.7, 8.8}, {2.6, 5.5}, {0, 3.4}, {3.3, 3.2}}));
+      break;
+    default:
+      p.drawPolygon(QPolygonF({{4.5, 0.5}, {8.5, 3.5}, {7, 8.5}, {2, 8.5}, {0.5, 3.5}}));
+      break;
+  }
+  return image;
+}
+
+QList<QPointF> toPoints(const std::vector<views::ChartPoint>& points) {
+  QList<QPointF> list;
+  list.reserve(qsizetype(points.size()));
+  for (const views::ChartPoint& p : points) list.append(QPointF(p.x, p.y));
+  return list;
+}
+
+QChartView* makeChartView(QWidget* parent, const char* name, const QString& title) {
+  auto* chart = new QChart;
+  chart->setTitle(title);
+  chart->setAnimationOptions(QChart::NoAnimation);
+  chart->legend()->hide();
+  chart->setMargins(QMargins(4, 4, 4, 4));
+  auto* view = new QChartView(chart, parent);
+  view->setObjectName(name);
+  // The items move with every new point; an index of their places would only cost.
+  view->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
+  view->setRenderHint(QPainter::Antialiasing);
+  view->setMinimumSize(420, 280);
+  return view;
+}
+
+QValueAxis* numberAxis(QChart* chart, const QString& title) {
+  auto* axis = new QValueAxis;
+  axis->setTitleText(title);
+  axis->setLabelFormat("%.0f");
+  axis->setTickType(QValueAxis::TicksDynamic);  // on round numbers
+  axis->setTickAnchor(0);
+  axis->setTickInterval(1);
+  chart->addAxis(axis, Qt::AlignBottom);
+  return axis;
+}
+
+QLogValueAxis* logAxis(QChart* chart, const QString& title) {
+  auto* axis = new QLogValueAxis;
+  axis->setTitleText(title);
+  axis->setBase(10);
+  axis->setLabelFormat("%g");
+  axis->setMinorTickCount(-1);
+  // Solid: dashed lines cost many times more to paint, and a log axis has many.
+  axis->setMinorGridLinePen(QPen(QColor(236, 236, 236), 1));
+  chart->addAxis(axis, Qt::AlignLeft);
+  return axis;
+}
+
+void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
+  chart->addSeries(series);
+  series->attachAxis(x);
+  series->attachAxis(y);
+}
+
+// The decades that hold every y, with `floor` and `ceiling` as decades always shown.
+void fitLog(QLogValueAxis* axis, const std::vector<views::ChartPoint>& points, double floor,
+            double ceiling) {
+  double lo = floor, hi = ceiling;
+  for (const views::ChartPoint& p : points) lo = std::min(lo, p.y), hi = std::max(hi, p.y);
+  const double from = std::pow(10, std::floor(std::log10(lo)));
+  const double to = std::pow(10, std::ceil(std::log10(hi)));
+  if (axis->min() != from || axis->max() != to) axis->setRange(from, to);
+}
+
+// The next of 1, 2, 5 times a power of ten, at least 1.
+double roundStep(double x) {
+  if (x <= 1) return 1;
+  const double decade = std::pow(10, std::floor(std::log10(x)));
+  for (const double c : {1, 2, 5})
+    if (c * decade >= x) return c * decade;
+  return 10 * decade;
+}
+
+// The next of 1, 2, 4, 6, 8 times a power of ten: five ticks then fall on round numbers.
+double roundedUp(double x) {
+  const double decade = std::pow(10, std::floor(std::log10(x)));
+  for (const double c : {1, 2, 4, 6, 8})
+    if (c * decade >= x) return c * decade;
+  return 10 * decade;
+}
+
+void fitNumbers(QValueAxis* axis, double first, double last) {
+  if (last <= first) last = first + 1;
+  if (axis->min() != first || axis->max() != last) axis->setRange(first, last);
+}
+
+}  // namespace
+
+TFormVerlauf::TFormVerlauf(LessonModel* lesson, QWidget* parent) : QWidget(parent), lesson_(lesson) {
+  setObjectName("FormVerlauf");
+  setWindowTitle("Verlauf");
+  setAttribute(Qt::WA_QuitOnClose, false);
+  resize(1100, 820);
+  buildCharts();
+  if (lesson_) lesson_->addObserver(this);
+  refresh();
+}
+
+TFormVerlauf::~TFormVerlauf() {
+  if (lesson_) lesson_->removeObserver(this);
+}
+
+void TFormVerlauf::buildCharts() {
+  ChartAbstand = makeChartView(this, "ChartAbstand",
+                               "Abstand berechneter – tatsächlicher Standort in Metern");
+  ChartIterationen = makeChartView(this, "ChartIterationen",
+                                   "Iterationen je Positionsbestimmung (alle Fenster zusammen)");
+  ChartFenster = makeChartView(this, "ChartFenster",
+                               "Welches Fenster aus 4 Satelliten konvergierte, woran die anderen "
+                               "scheiterten");
+  ChartKonvergenz = makeChartView(this, "ChartKonvergenz",
+                                  "Konvergenz der letzten Positionsbestimmung");
+
+  QChart* chart = ChartAbstand->chart();
+  distance_ = new QLineSeries;
+  distance_->setColor(QColor(20, 60, 150));
+  distanceX_ = numberAxis(chart, "Positionsbestimmung Nr.");
+  distanceY_ = logAxis(chart, "Meter");
+  attach(chart, distance_, distanceX_, distanceY_);
+
+  chart = ChartIterationen->chart();
+  iterations_ = new QLineSeries;
+  iterations_->setColor(QColor(42, 140, 60));
+  iterationsX_ = numberAxis(chart, "Positionsbestimmung Nr.");
+  iterationsY_ = logAxis(chart, "Iterationen");
+  attach(chart, iterations_, iterationsX_, iterationsY_);
+
+  chart = ChartFenster->chart();
+  ChartFenster->setRenderHint(QPainter::Antialiasing, false);  // its marks are images
+  windowsX_ = numberAxis(chart, "Positionsbestimmung Nr.");
+  windowsY_ = new QValueAxis;
+  windowsY_->setTitleText("Fenster (1 = die 4 nächsten)");
+  windowsY_->setLabelFormat("%.0f");
+  // A tick on every whole window, however many there are.
+  windowsY_->setTickType(QValueAxis::TicksDynamic);
+  windowsY_->setTickAnchor(0);
+  windowsY_->setTickInterval(1);
+  chart->addAxis(windowsY_, Qt::AlignLeft);
+  for (const WindowMark& m : kMarks) {
+    auto* s = new QScatterSeries;
+    s->setName(m.name);
+    s->setColor(m.color);
+    s->setBorderColor(m.color.darker(130));
+    s->setMarkerShape(m.shape);
+    s->setMarkerSize(8);
+    // Painted from one image, not as an item per point: thousands of points stay cheap.
+    s->setLightMarker(markerImage(m));
+    attach(chart, s, windowsX_, windowsY_);
+    windows_.push_back(s);
+  }
+  chart->legend()->show();
+  chart->legend()->setAlignment(Qt::AlignBottom);
+
+  convergenceChart_ = ChartKonvergenz->chart();
+  convergenceX_ = numberAxis(convergenceChart_, "Iteration");
+  convergenceY_ = logAxis(convergenceChart_, "Abstand zur 4. Kugel (m)");
+  tolerance_ = new QLineSeries;
+  tolerance_->setName("Toleranz 1 cm");
+  QPen dashed(QColor(60, 60, 60));
+  dashed.setStyle(Qt::DashLine);
+  dashed.setWidth(2);
+  tolerance_->setPen(dashed);
+  attach(convergenceChart_, tolerance_, convergenceX_, convergenceY_);
+  for (int i = 0; i < HistoryEntry::maxWindows; ++i) {
+    auto* s = new QLineSeries;
+    attach(convergenceChart_, s, convergenceX_, convergenceY_);
+    s->setVisible(false);
+    convergenceSeries_.push_back(s);
+  }
+  convergenceChart_->legend()->show();
+  convergenceChart_->legend()->setAlignment(Qt::AlignBottom);
+
+  LabelUebersicht = new QLabel(this);
+  LabelUebersicht->setObjectName("LabelUebersicht");
+  LabelUebersicht->setWordWrap(true);
+  LabelLetzte = new QLabel(this);
+  LabelLetzte->setObjectName("LabelLetzte");
+  LabelLetzte->setWordWrap(true);
+  LabelLetzte->setTextFormat(Qt::RichText);
+  LabelLetzte->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  // A fixed height: a longer or shorter text must not lay out the charts anew.
+  LabelLetzte->setFixedHeight(6 * LabelLetzte->fontMetrics().lineSpacing() + 4);
+  BitBtnZuruecksetzen = new QPushButton("Zurücksetzen", this);
+  BitBtnZuruecksetzen->setObjectName("BitBtnZuruecksetzen");
+  BitBtnZuruecksetzen->setToolTip("Den Verlauf leeren; die Positionsbestimmung läuft weiter");
+  connect(BitBtnZuruecksetzen, &QPushButton::clicked, this, &TFormVerlauf::BitBtnZuruecksetzenClick);
+
+  auto* grid = new QGridLayout;
+  grid->addWidget(ChartAbstand, 0, 0);
+  grid->addWidget(ChartIterationen, 0, 1);
+  grid->addWidget(ChartFenster, 1, 0);
+  grid->addWidget(ChartKonvergenz, 1, 1);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(LabelUebersicht, 1);
+  bottom->addWidget(BitBtnZuruecksetzen, 0, Qt::AlignTop);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid, 1);
+  layout->addWidget(LabelLetzte);
+  layout->addLayout(bottom);
+}
+
+void TFormVerlauf::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  refresh();
+}
+
+void TFormVerlauf::scheduleRefresh() {
+  if (!isVisible() || refreshPending_) return;
+  refreshPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    if (refreshPending_) refresh();
+  });
+}
+
+void TFormVerlauf::determined(const DeterminationRecord& record) {
+  history_.add(record);
+  scheduleRefresh();
+}
+
+void TFormVerlauf::restored() {
+  // Another lesson: its determinations start a new history.
+  history_.clear();
+  scheduleRefresh();
+}
+
+void TFormVerlauf::lessonEnded() { lesson_ = nullptr; }
+
+void TFormVerlauf::BitBtnZuruecksetzenClick() {
+  history_.clear();
+  refresh();
+}
+
+void TFormVerlauf::refresh() {
+  refreshPending_ = false;
+  refreshHistoryCharts();
+  refreshConvergenceChart();
+}
+
+void TFormVerlauf::refreshHistoryCharts() {
+  views::buildHistorySeries(history_, kMaxPoints, series_);
+  distance_->replace(toPoints(series_.distance));
+  iterations_->replace(toPoints(series_.iterations));
+  ChartAbstand->setRenderHint(QPainter::Antialiasing, series_.distance.size() < kSmoothPoints);
+  ChartIterationen->setRenderHint(QPainter::Antialiasing,
+                                  series_.iterations.size() < kSmoothPoints);
+  int highestWindow = 1;
+  for (std::size_t m = 0; m < views::windowMarkCount; ++m) {
+    windows_[m]->replace(toPoints(series_.windows[m]));
+    for (const views::ChartPoint& p : series_.windows[m]) highestWindow = std::max(highestWindow, int(p.y));
+  }
+  // The determinations on round bounds a tenth of their span apart: a new range lays
+  // out and paints the whole chart, a new point only its series.
+  double first = history_.empty() ? 1 : double(history_[0].number);
+  double last = history_.empty() ? 10 : double(history_.latest().number);
+  const double unit = roundStep((last - first + 1) / 10);
+  first = std::floor(first / unit) * unit;
+  last = std::ceil((last + 1) / unit) * unit;
+  for (QValueAxis* x : {distanceX_, iterationsX_, windowsX_}) {
+    fitNumbers(x, first, last);
+    x->setTickInterval(roundStep((last - first) / 5));
+  }
+  fitLog(distanceY_, series_.distance, 0.1, 10);
+  fitLog(iterationsY_, series_.iterations, 1, 10);
+  if (windowsY_->max() != highestWindow + 0.5) windowsY_->setRange(-0.5, highestWindow + 0.5);
+  // The legend names only the endings that occur.
+  bool legendChanged = false;
+  for (std::size_t m = 0; m < views::windowMarkCount; ++m)
+    for (QLegendMarker* marker : ChartFenster->chart()->legend()->markers(windows_[m]))
+      if (marker->isVisible() == series_.windows[m].empty()) {
+        marker->setVisible(!series_.windows[m].empty());
+        legendChanged = true;
+      }
+  if (QGraphicsLayout* legendLayout = ChartFenster->chart()->legend()->layout();
+      legendLayout && legendChanged)
+    legendLayout->invalidate();
+
+  std::size_t found = 0;
+  for (std::size_t i = 0; i < history_.size(); ++i) found += history_[i].found();
+  LabelUebersicht->setText(
+      history_.empty()
+          ? QString("Noch keine Positionsbestimmung im Verlauf. Starten Sie im Hauptfenster die "
+                    "Positionsbestimmung; der Verlauf behält die letzten %1.")
+                .arg(QLocale().toString(qulonglong(history_.capacity())))
+          : QString("%1 Positionsbestimmungen im Verlauf (Nr. %2 bis %3, höchstens die letzten "
+                    "%4), %5 davon mit Standort.")
+                .arg(history_.size())
+                .arg(history_[0].number)
+                .arg(history_.latest().number)
+                .arg(QLocale().toString(qulonglong(history_.capacity())))
+                .arg(found));
+}
+
+void TFormVerlauf::refreshConvergenceChart() {
+  views::buildConvergenceSeries(history_, convergence_);
+  const auto& windows = history_.latestWindows();
+  std::size_t longest = 1;
+  std::vector<views::ChartPoint> all;
+  // The series stay in the chart and change only where the determination differs from
+  // the one before: adding or renaming a series lays out the whole chart anew.
+  for (std::size_t i = 0; i < convergenceSeries_.size(); ++i) {
+    QLineSeries* s = convergenceSeries_[i];
+    if (i >= windows.size()) {
+      if (s->isVisible()) {
+        s->clear();
+        s->setVisible(false);
+      }
+      continue;
+    }
+    const auto& w = windows[i];
+    const QString name = QString("Fenster %1: %2").arg(i + 1).arg(outcomeName(w.outcome));
+    if (s->name() != name) {
+      s->setName(name);
+      QPen pen(kMarks[static_cast<std::size_t>(w.outcome)].color);
+      pen.setWidth(2);
+      s->setPen(pen);
+    }
+    const bool points = convergence_[i].size() <= 60;
+    if (s->pointsVisible() != points) s->setPointsVisible(points);
+    s->replace(toPoints(convergence_[i]));
+    if (!s->isVisible()) s->setVisible(true);
+    longest = std::max(longest, convergence_[i].size());
+    all.insert(all.end(), convergence_[i].begin(), convergence_[i].end());
+  }
+  ChartKonvergenz->setRenderHint(QPainter::Antialiasing, all.size() < kSmoothPoints);
+  const double tolerance = double(TEmpfaenger::tolerance) * 1000;
+  tolerance_->replace({QPointF(0, tolerance), QPointF(double(longest) + 1, tolerance)});
+  fitNumbers(convergenceX_, 0, roundedUp(double(longest) + 1));
+  convergenceX_->setTickInterval(roundStep(convergenceX_->max() / 5));
+  fitLog(convergenceY_, all, 0.001, 1000);
+
+  if (!history_.hasLatest()) {
+    LabelLetzte->setText("Die letzte Positionsbestimmung: noch keine.");
+    return;
+  }
+  const HistoryEntry& e = history_.latestEntry();
+  QString text = QString("<b>Letzte Positionsbestimmung (Nr. %1):</b> ").arg(e.number);
+  if (e.result == DeterminationResult::tooFewSignals) {
+    text += QString("nur %1 Satelliten empfangen, kein Fenster aus 4 Satelliten möglich.")
+                .arg(e.signalCount);
+  } else {
+    text += QString("%1 von %2 möglichen Fenstern versucht").arg(windows.size()).arg(e.signalCount - 3);
+    text += e.found() ? QString(", das %1. konvergierte.").arg(windows.size())
+                      : QString(", keines konvergierte.");
+    // Each window with its satellites; each way of ending explained once.
+    std::set<FixOutcome> told;
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+      const auto& w = windows[i];
+      if (i == kListedWindows && windows.size() > kListedWindows + 1) {
+        text += QString("<br>… und %1 weitere Fenster.").arg(windows.size() - i);
+        break;
+      }
+      text += QString("<br>Fenster %1 (Satelliten %2, %3, %4, %5): <i>%6</i> nach %7 Iterationen")
+                  .arg(i + 1)
+                  .arg(w.satellites[0])
+                  .arg(w.satellites[1])
+                  .arg(w.satellites[2])
+                  .arg(w.satellites[3])
+                  .arg(outcomeName(w.outcome))
+                  .arg(w.iterations);
+      if (w.mismatches.size() >= LessonModel::traceLimit && w.iterations > w.mismatches.size())
+        text += QString(" (gezeigt die ersten %1)").arg(w.mismatches.size());
+      text += told.insert(w.outcome).second ? QString(" – ") + outcomeExplanation(w.outcome) : ".";
+    }
+  }
+  LabelLetzte->setText(text);
+}

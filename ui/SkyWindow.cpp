@@ -1,0 +1,243 @@
+#include "ui/SkyWindow.h"
+
+#include <QShowEvent>
+#include <QTimer>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "ui/MainGps.h"
+#include "views/SkyPlot.h"
+
+namespace {
+
+constexpr int kPlotSize = 460;
+constexpr int kDirectionRows = 24;
+
+const char* const kDopNames[] = {"GDOP", "PDOP", "HDOP", "VDOP", "TDOP"};
+
+QString degrees(long double radians) {
+  return formatNumber(radians * 180 / std::numbers::pi_v<long double>, 1, 6) + "°";
+}
+
+// How good a geometry is, judged by its PDOP.
+QString verdict(const DilutionOfPrecision& dop) {
+  if (dop.pdop <= 2) return "sehr gute Geometrie";
+  if (dop.pdop <= 4) return "gute Geometrie";
+  if (dop.pdop <= 8) return "mäßige Geometrie";
+  return "schlechte Geometrie";
+}
+
+QString reason(const DilutionOfPrecision& dop) {
+  switch (dop.status) {
+    case DilutionOfPrecision::Status::valid:
+      return verdict(dop) + " (PDOP " + formatNumber(dop.pdop, 1, 6) + ")";
+    case DilutionOfPrecision::Status::tooFewSatellites:
+      return QString("nur %1 Satellit%2 – für Standort und Uhrabweichung braucht der Empfänger "
+                     "mindestens 4")
+          .arg(dop.satellites)
+          .arg(dop.satellites == 1 ? "" : "en");
+    case DilutionOfPrecision::Status::degenerate:
+      return "die Geometrie ist entartet: Die Satelliten stehen (nahezu) auf einem Kreis um den "
+             "Empfänger oder mit ihm in einer Ebene, so legen sie den Standort nicht fest";
+  }
+  return {};
+}
+
+}  // namespace
+
+TFormHimmel::TFormHimmel(LessonModel* lesson, QWidget* parent) : QWidget(parent), lesson_(lesson) {
+  setObjectName("FormHimmel");
+  setWindowTitle("Himmelsansicht");
+  setAttribute(Qt::WA_QuitOnClose, false);
+  setFixedSize(956, 650);
+
+  ImageHimmel = new ImageControl(kPlotSize, kPlotSize, this);
+  ImageHimmel->setObjectName("ImageHimmel");
+  ImageHimmel->move(8, 8);
+  ImageHimmel->setToolTip("Der Himmel über dem Empfänger: Norden oben, Osten rechts, der Zenit in "
+                          "der Mitte, der Horizont auf dem äußeren Ring");
+
+  LabelLegende = new QLabel(this);
+  LabelLegende->setObjectName("LabelLegende");
+  LabelLegende->setTextFormat(Qt::RichText);
+  LabelLegende->setWordWrap(true);
+  LabelLegende->setText(
+      "<span style='color:#143c96'>●</span> <b>fett:</b> die 4 Satelliten, mit denen die letzte "
+      "Positionsbestimmung gelang &nbsp; <span style='color:#143c96'>○</span> empfangen &nbsp; "
+      "<span style='color:#c80000'>✕</span> defekt (nicht empfangen). Ringe: 0°, 30° und 60° "
+      "Elevation.");
+  LabelLegende->setGeometry(8, kPlotSize + 14, kPlotSize, 40);
+
+  LabelDOPBedeutung = new QLabel(this);
+  LabelDOPBedeutung->setObjectName("LabelDOPBedeutung");
+  LabelDOPBedeutung->setWordWrap(true);
+  LabelDOPBedeutung->setTextFormat(Qt::RichText);
+  LabelDOPBedeutung->setText(
+      "Ein DOP-Wert sagt, wie viel mal größer als ein Fehler der gemessenen Entfernungen der "
+      "Fehler im Ergebnis wird. Unter 2 ist sehr gut, über 8 schlecht.<br>"
+      "<b>GDOP</b>: für Ort und Uhrzeit zusammen. "
+      "<b>PDOP</b>: für den Ort im Raum. "
+      "<b>HDOP</b>: für die Lage auf der Karte (Nord–Süd, Ost–West). "
+      "<b>VDOP</b>: für die Höhe. "
+      "<b>TDOP</b>: für die Uhrabweichung des Empfängers.");
+  LabelDOPBedeutung->setGeometry(8, kPlotSize + 58, kPlotSize, 120);
+  LabelDOPBedeutung->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+
+  const int right = kPlotSize + 24;
+  LabelRichtungen = new QLabel("Richtung der Satelliten über dem Horizont", this);
+  LabelRichtungen->setObjectName("LabelRichtungen");
+  LabelRichtungen->move(right, 8);
+  LabelRichtungen->adjustSize();
+  StringGridRichtungen = new StringGrid(4, kDirectionRows + 1, 0, 1, this);
+  StringGridRichtungen->setObjectName("StringGridRichtungen");
+  StringGridRichtungen->setEditableCells(false);
+  StringGridRichtungen->setColumnWidths({80, 100, 100, 150});
+  StringGridRichtungen->setGeometry(right, 30, 80 + 100 + 100 + 150 + 4 + 16,
+                                    StringGridRichtungen->heightForRows(11));
+  const char* headers[] = {"Satellit", "Azimut", "Elevation", "Zustand"};
+  for (int c = 0; c < 4; ++c) StringGridRichtungen->setCell(c, 0, headers[c]);
+
+  const int dopTop = StringGridRichtungen->geometry().bottom() + 14;
+  LabelDOP = new QLabel("Genauigkeitsverlust durch die Geometrie (Dilution of Precision)", this);
+  LabelDOP->setObjectName("LabelDOP");
+  LabelDOP->move(right, dopTop);
+  LabelDOP->adjustSize();
+  StringGridDOP = new StringGrid(3, 6, 1, 1, this);
+  StringGridDOP->setObjectName("StringGridDOP");
+  StringGridDOP->setEditableCells(false);
+  StringGridDOP->setColumnWidths({80, 175, 195});
+  StringGridDOP->setGeometry(right, dopTop + 22, 80 + 175 + 195 + 4,
+                             StringGridDOP->heightForRows(6));
+  StringGridDOP->setCell(1, 0, "4 verwendete");
+  StringGridDOP->setCell(2, 0, "alle empfangenen");
+  for (int r = 0; r < 5; ++r) StringGridDOP->setCell(0, r + 1, kDopNames[r]);
+  LabelDOPHinweis = new QLabel(this);
+  LabelDOPHinweis->setObjectName("LabelDOPHinweis");
+  LabelDOPHinweis->setWordWrap(true);
+  LabelDOPHinweis->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  const int hintTop = StringGridDOP->geometry().bottom() + 8;
+  LabelDOPHinweis->setGeometry(right, hintTop, 454, height() - hintTop - 8);
+
+  if (lesson_) lesson_->addObserver(this);
+  refresh();
+}
+
+TFormHimmel::~TFormHimmel() {
+  if (lesson_) lesson_->removeObserver(this);
+}
+
+void TFormHimmel::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  refresh();
+}
+
+void TFormHimmel::scheduleRefresh() {
+  // Hidden, it draws when it is shown; several changes in one go draw once.
+  if (!isVisible() || refreshPending_) return;
+  refreshPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    if (refreshPending_) refresh();
+  });
+}
+
+void TFormHimmel::forgetFix() {
+  used_.fill(false);
+  hasFix_ = fixFound_ = false;
+  fixDop_ = {};
+}
+
+void TFormHimmel::satellitesMoved() { scheduleRefresh(); }
+void TFormHimmel::stateChanged() { scheduleRefresh(); }
+
+void TFormHimmel::receiverMoved() {
+  // A new position makes the last fix meaningless; one step of a travel does not.
+  if (lesson_ && !lesson_->travelling()) forgetFix();
+  scheduleRefresh();
+}
+
+void TFormHimmel::determined(const DeterminationRecord& record) {
+  used_ = usedSatellites(record);
+  hasFix_ = true;
+  fixFound_ = record.found();
+  if (fixFound_) {
+    const std::size_t start = static_cast<std::size_t>(record.windows.back().start);
+    std::array<TVektorR3, 4> four;
+    for (std::size_t i = 0; i < 4; ++i) four[i] = record.signals[start + i].position;
+    fixDop_ = dilutionOfPrecision(record.truePosition, four);
+  } else {
+    fixDop_ = {};
+  }
+  scheduleRefresh();
+}
+
+void TFormHimmel::restored() {
+  forgetFix();
+  scheduleRefresh();
+}
+
+void TFormHimmel::lessonEnded() {
+  lesson_ = nullptr;
+  forgetFix();
+}
+
+void TFormHimmel::showDop(int column, const DilutionOfPrecision& dop) {
+  const double values[] = {dop.gdop, dop.pdop, dop.hdop, dop.vdop, dop.tdop};
+  for (int r = 0; r < 5; ++r)
+    StringGridDOP->setCell(column, r + 1, dop.valid() ? formatNumber(values[r], 2, 6) : "–");
+}
+
+void TFormHimmel::refresh() {
+  refreshPending_ = false;
+  const bool hasReceiver = lesson_ && lesson_->hasTruePosition();
+  SkySnapshot sky;
+  if (hasReceiver) {
+    SatelliteSet defective{};
+    for (int k = 1; k <= LessonModel::satelliteCount; ++k) defective[k] = lesson_->defective(k);
+    sky = observeSky(lesson_->constellation(), lesson_->truePosition(), defective, used_);
+  }
+  views::drawSkyPlot(ImageHimmel->canvas(), sky, hasReceiver);
+
+  static const char* const kMarks[] = {"verwendet", "empfangen", "defekt"};
+  for (int r = 0; r < kDirectionRows; ++r) {
+    if (r < sky.count) {
+      const SkySatellite& s = sky.satellites[r];
+      StringGridRichtungen->setCell(0, r + 1, QString::number(s.number));
+      StringGridRichtungen->setCell(1, r + 1, degrees(s.direction.azimuth));
+      StringGridRichtungen->setCell(2, r + 1, degrees(s.direction.elevation));
+      StringGridRichtungen->setCell(3, r + 1, kMarks[static_cast<int>(s.mark)]);
+    } else {
+      for (int c = 0; c < 4; ++c) StringGridRichtungen->setCell(c, r + 1, QString());
+    }
+  }
+
+  // Received: above the horizon and not defective.
+  std::array<TVektorR3, LessonModel::satelliteCount> received;
+  int n = 0;
+  for (int i = 0; i < sky.count; ++i)
+    if (sky.satellites[i].mark != SkyMark::defective)
+      received[n++] = lesson_->constellation().satellites[sky.satellites[i].number].position;
+  const DilutionOfPrecision all =
+      hasReceiver ? dilutionOfPrecision(lesson_->truePosition(), std::span(received.data(), n))
+                  : DilutionOfPrecision{};
+  showDop(1, fixFound_ ? fixDop_ : DilutionOfPrecision{});
+  showDop(2, all);
+  StringGridDOP->setCell(2, 0, QString("alle empfangenen (%1)").arg(n));
+
+  QString hint;
+  if (!hasReceiver) {
+    hint = "Noch kein Standort des Empfängers: Erzeugen Sie ihn im Hauptfenster oder geben Sie "
+           "ihn dort ein.";
+  } else {
+    hint = "<b>4 verwendete:</b> ";
+    if (!hasFix_)
+      hint += "noch keine Positionsbestimmung an diesem Standort.";
+    else if (!fixFound_)
+      hint += "die letzte Positionsbestimmung fand keinen Standort.";
+    else
+      hint += reason(fixDop_) + ".";
+    hint += "<br><b>Alle empfangenen:</b> " + reason(all) + ".";
+  }
+  LabelDOPHinweis->setText(hint);
+}
