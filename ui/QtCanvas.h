@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "platform/Canvas.h"
+#include "ui/PaintRecording.h"
 
 QColor toQColor(platform::Color color);
 
 // A Canvas that draws into a QImage. What is drawn stays until it is drawn over, like
-// a bitmap. Consecutive lineTo calls are batched into one polyline: a 3D frame draws
-// tens of thousands of segments.
+// a bitmap. Drawing calls are recorded and painted when the image is needed
+// (finish): a large frame in bands on several threads. Consecutive lineTo calls
+// are batched into one polyline: a 3D frame draws tens of thousands of segments.
 class QtCanvas : public platform::Canvas {
  public:
   explicit QtCanvas(QImage* image);
@@ -29,29 +31,24 @@ class QtCanvas : public platform::Canvas {
   int textWidth(const std::string& utf8) override;
   int textHeight(const std::string& utf8) override;
 
-  // Finishes pending drawing and releases the image, so that it can be shown.
+  // Paints what was drawn since the last time, so that the image can be shown.
   void finish();
   void flush() override;
 
+  // How many threads paint a frame (at least 1); by default the processor's cores.
+  void setPaintThreads(int threads);
+  int paintThreads() const { return threads_; }
+
  private:
-  QPainter& painter();
-  void applyPen(QPainter& p) const;
-  void applyBrush(QPainter& p) const;
+  PaintRecording::Pen pen() const;
+  PaintRecording::Brush brush() const;
   QFont qfont() const;
 
   QImage* image_;
-  std::unique_ptr<QPainter> painter_;
-  // Puts the painter's origin on the pixel centres for polylines, or back.
-  void shiftToPixelCentres(QPainter& p, bool shifted);
-
+  PaintRecording recording_;
+  int threads_;
   // The pending polyline; kept between polylines so that its storage is reused.
   std::vector<QPoint> pending_;
-  // The painter draws with the half-pixel shift of the polylines.
-  bool shifted_ = false;
-  // The pen last handed to the painter; other drawing calls set the painter's pen
-  // directly and clear this.
-  mutable Pen appliedPen_;
-  mutable bool penApplied_ = false;
 };
 
 // An image control: owns a bitmap of a fixed logical size, shown 1:1 and kept crisp
@@ -59,11 +56,15 @@ class QtCanvas : public platform::Canvas {
 class ImageControl : public QWidget {
   Q_OBJECT
  public:
-  ImageControl(int width, int height, QWidget* parent);
+  // `pixelRatio` 0 takes the screen's.
+  ImageControl(int width, int height, QWidget* parent, qreal pixelRatio = 0);
   ~ImageControl() override;
 
   platform::Canvas& canvas();
   const QImage& image();  // finishes pending drawing first
+  // Something was drawn that has not been shown yet.
+  bool frameWaiting() const;
+  void setPaintThreads(int threads);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
