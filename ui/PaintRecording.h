@@ -67,8 +67,8 @@ class PaintRecording {
   };
   class Replay;
 
-  // Paints the ops that may reach logical rows [top, bottom).
-  void paintRows(QImage& image, int top, int bottom, bool clip) const;
+  // Paints the ops that may reach logical rows [top, bottom), clipped to them.
+  void paintRows(QImage& image, int top, int bottom) const;
 
   std::vector<Op> ops_;
   std::vector<QPoint> points_;

@@ -95,8 +95,9 @@ int QtCanvas::textHeight(const std::string&) {
 
 void QtCanvas::finish() {
   flush();
-  // Bands beyond the threads let a thread that finished early take another.
-  recording_.paint(*image_, threads_ == 1 ? 1 : 2 * threads_, threads_);
+  // A band per thread: each band goes once more through every polyline that
+  // crosses it, so more bands than threads cost more than they balance.
+  recording_.paint(*image_, threads_, threads_);
   recording_.clear();
 }
 
