@@ -77,6 +77,8 @@ class TForm3DDemo : public QWidget {
  private:
   void buildLayout();
   void FormCreate();
+  // The timer's tick: a frame, unless the last one is still to be shown.
+  void frameTick();
   void showEye();
   void enableButtons(bool rotationOnly, bool enabled);
   void resetDemo();
