@@ -51,9 +51,10 @@ TGeoPosition munich() {
 }
 
 // 3D frames rendered into the window's 897 x 657 antialiased image, as the timer
-// paints them, at pixel ratio 1 and 2 and painted by 1, 2 or 4 threads (0: as many
-// as the processor has cores). Wall time: the painting threads work while the
-// benchmark's own thread waits.
+// paints them, at pixel ratio 1 and 2, on 1, 2 or 4 threads (0: as many as the
+// processor has cores). With one, the frame is worked out and then painted; with
+// more, the others paint it in bands while it is being worked out. Wall time: the
+// painting threads work while the benchmark's own thread waits.
 void frameArguments(benchmark::internal::Benchmark* b) {
   b->ArgNames({"ratio", "threads"});
   for (int ratio : {1, 2})

@@ -143,43 +143,62 @@ void PaintRecording::clear() {
   texts_.clear();
 }
 
-void PaintRecording::paint(QImage& image, int bands, int threads) const {
-  if (ops_.empty()) return;
+std::vector<PaintRecording::Band> PaintRecording::bandsOf(const QImage& image, int count) {
   const qreal dpr = image.devicePixelRatio();
-  const int logicalHeight = int(image.height() / dpr);
-  if (!texts_.empty() || bands <= 1 || logicalHeight < 2 * bands) {
-    paintRows(image, -1, logicalHeight + 2);
-    return;
-  }
-  // A painter per band needs an image of its own: each wraps the same pixels, and
-  // its clip keeps it to its rows. Band edges fall on whole logical rows, so that
-  // a clip is a whole number of device rows at ratios 1 and 2.
-  uchar* bits = image.bits();
-  std::vector<QImage> views;
-  views.reserve(std::size_t(bands));
-  for (int i = 0; i < bands; ++i) {
-    views.emplace_back(bits, image.width(), image.height(), image.bytesPerLine(), image.format());
-    views.back().setDevicePixelRatio(dpr);
-  }
-  // The outer bands reach beyond the image, lest a rounded edge lose a row.
+  const int height = int(image.height() / dpr);
+  const int right = int(image.width() / dpr) + 1;
+  // Band edges fall on whole logical rows, so that a clip is a whole number of
+  // device rows at ratios 1 and 2. The outer bands reach beyond the image, lest a
+  // rounded edge lose a row.
   auto edge = [&](int i) {
-    return i == 0 ? -1 : i == bands ? logicalHeight + 2 : int(qint64(logicalHeight) * i / bands);
+    return i == 0 ? -1 : i == count ? height + 2 : int(qint64(height) * i / count);
   };
-  PaintThreads::instance().run(bands, threads, [&](int i) {
-    paintRows(views[std::size_t(i)], edge(i), edge(i + 1));
-  });
+  std::vector<Band> bands;
+  for (int i = 0; i < count; ++i) bands.push_back({edge(i), edge(i + 1), right});
+  return bands;
 }
 
-void PaintRecording::paintRows(QImage& image, int top, int bottom) const {
-  QPainter p(&image);
+std::vector<QImage> PaintRecording::viewsOf(QImage& image, int count) {
+  uchar* bits = image.bits();
+  std::vector<QImage> views;
+  views.reserve(std::size_t(count));
+  for (int i = 0; i < count; ++i) {
+    views.emplace_back(bits, image.width(), image.height(), image.bytesPerLine(), image.format());
+    views.back().setDevicePixelRatio(image.devicePixelRatio());
+  }
+  return views;
+}
+
+void PaintRecording::beginBand(QPainter& p, const Band& band) {
   p.setRenderHint(QPainter::Antialiasing, true);
   p.setRenderHint(QPainter::TextAntialiasing, true);
-  const int right = int(image.width() / image.devicePixelRatio()) + 1;
   // The clip keeps a band to its rows. Even around the whole image it pays: the
   // raster engine then draws a 3D frame's hairlines in half the time, to the same
   // pixels.
-  p.setClipRect(QRect(-1, top, right + 2, bottom - top));
-  Replay replay(p);
+  p.setClipRect(QRect(-1, band.top, band.right + 2, band.bottom - band.top));
+}
+
+void PaintRecording::paint(QImage& image, int bands, int threads) const {
+  if (ops_.empty()) return;
+  if (!texts_.empty() || int(image.height() / image.devicePixelRatio()) < 2 * bands) bands = 1;
+  const std::vector<Band> rows = bandsOf(image, bands);
+  if (bands <= 1) {
+    QPainter p(&image);
+    beginBand(p, rows[0]);
+    Replay r(p);
+    replay(r, rows[0]);
+    return;
+  }
+  std::vector<QImage> views = viewsOf(image, bands);
+  PaintThreads::instance().run(bands, threads, [&](int i) {
+    QPainter p(&views[std::size_t(i)]);
+    beginBand(p, rows[std::size_t(i)]);
+    Replay r(p);
+    replay(r, rows[std::size_t(i)]);
+  });
+}
+
+void PaintRecording::replay(Replay& replay, const Band& band) const {
   // Calls that can not reach the rows are left out: a measuring sphere of the
   // walk-through draws many circles wholly beside the image. What may touch a
   // pixel: antialiasing spills one beyond a line, a wide pen half its width, and
@@ -191,7 +210,8 @@ void PaintRecording::paintRows(QImage& image, int top, int bottom) const {
     const qint64 y2 = std::max(op.box.top(), op.box.bottom());
     const qint64 x1 = std::min(op.box.left(), op.box.right());
     const qint64 x2 = std::max(op.box.left(), op.box.right());
-    if (y2 + margin < top || y1 - margin >= bottom || x2 + margin < -1 || x1 - margin > right)
+    if (y2 + margin < band.top || y1 - margin >= band.bottom || x2 + margin < -1 ||
+        x1 - margin > band.right)
       continue;
     switch (op.kind) {
       case Kind::Polyline: replay.polyline(op.pen, points_.data() + op.first, op.count); break;
@@ -199,5 +219,59 @@ void PaintRecording::paintRows(QImage& image, int top, int bottom) const {
       case Kind::Rectangle: replay.rectangle(op.pen, op.brush, op.box); break;
       case Kind::Text: replay.text(texts_[std::size_t(op.first)], op.brush, op.box); break;
     }
+  }
+}
+
+// --- PaintStream -------------------------------------------------------------------
+
+PaintStream::PaintStream(QImage& image, int bands)
+    : views_(PaintRecording::viewsOf(image, bands)), bands_(PaintRecording::bandsOf(image, bands)) {
+  running_ = true;
+  PaintThreads::instance().start(bands, [this](int i) { paintBand(i); });
+}
+
+PaintStream::~PaintStream() {
+  std::vector<std::unique_ptr<PaintRecording>> spare;
+  close(spare);
+}
+
+void PaintStream::push(std::unique_ptr<PaintRecording> batch) {
+  {
+    std::lock_guard lock(mutex_);
+    batches_.push_back(std::move(batch));
+  }
+  arrived_.notify_all();
+}
+
+void PaintStream::close(std::vector<std::unique_ptr<PaintRecording>>& spare) {
+  if (!running_) return;
+  {
+    std::lock_guard lock(mutex_);
+    closed_ = true;
+  }
+  arrived_.notify_all();
+  PaintThreads::instance().wait();
+  running_ = false;
+  for (auto& b : batches_) {
+    b->clear();
+    spare.push_back(std::move(b));
+  }
+  batches_.clear();
+}
+
+void PaintStream::paintBand(int band) {
+  const PaintRecording::Band& rows = bands_[std::size_t(band)];
+  QPainter p(&views_[std::size_t(band)]);
+  PaintRecording::beginBand(p, rows);
+  PaintRecording::Replay replay(p);
+  for (std::size_t next = 0;; ++next) {
+    const PaintRecording* batch;
+    {
+      std::unique_lock lock(mutex_);
+      arrived_.wait(lock, [&] { return next < batches_.size() || closed_; });
+      if (next == batches_.size()) return;
+      batch = batches_[next].get();
+    }
+    batch->replay(replay, rows);
   }
 }

@@ -6,10 +6,15 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <condition_variable>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 #include "platform/Canvas.h"
+
+class QPainter;
 
 // The drawing calls of a QtCanvas since it last painted, each with the pen and
 // brush it was made with (colours already resolved), so that a frame is worked
@@ -41,6 +46,9 @@ class PaintRecording {
             const QString& text);
 
   bool empty() const { return ops_.empty(); }
+  bool hasText() const { return !texts_.empty(); }
+  // Recorded points: a measure of the work painting takes.
+  std::size_t pointCount() const { return points_.size(); }
   void clear();
 
   // Paints everything recorded onto `image` in `bands` horizontal bands on up to
@@ -66,11 +74,49 @@ class PaintRecording {
     QString text;
   };
   class Replay;
+  friend class PaintStream;
 
-  // Paints the ops that may reach logical rows [top, bottom), clipped to them.
-  void paintRows(QImage& image, int top, int bottom) const;
+  // Logical rows [top, bottom) of an image, and its right edge.
+  struct Band {
+    int top;
+    int bottom;
+    int right;
+  };
+  static std::vector<Band> bandsOf(const QImage& image, int count);
+  // A painter per band needs an image of its own: each wraps the image's pixels.
+  static std::vector<QImage> viewsOf(QImage& image, int count);
+  static void beginBand(QPainter& p, const Band& band);
+  // Hands the ops that may reach the band to `replay`.
+  void replay(Replay& replay, const Band& band) const;
 
   std::vector<Op> ops_;
   std::vector<QPoint> points_;
   std::vector<Text> texts_;
+};
+
+// Paints recorded calls in horizontal bands on worker threads while the caller
+// records the next ones: a frame's arithmetic and its painting overlap. Batches
+// are painted in the order they were handed over, each band by its own thread.
+class PaintStream {
+ public:
+  PaintStream(QImage& image, int bands);
+  ~PaintStream();
+  PaintStream(const PaintStream&) = delete;
+  PaintStream& operator=(const PaintStream&) = delete;
+
+  void push(std::unique_ptr<PaintRecording> batch);
+  // Waits until everything handed over is painted, and gives the batches back
+  // (cleared) for reuse. The stream takes nothing more afterwards.
+  void close(std::vector<std::unique_ptr<PaintRecording>>& spare);
+
+ private:
+  void paintBand(int band);
+
+  std::vector<QImage> views_;
+  std::vector<PaintRecording::Band> bands_;
+  std::mutex mutex_;
+  std::condition_variable arrived_;
+  std::vector<std::unique_ptr<PaintRecording>> batches_;
+  bool closed_ = false;
+  bool running_ = false;
 };

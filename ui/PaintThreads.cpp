@@ -19,6 +19,20 @@ PaintThreads::~PaintThreads() {
   for (std::thread& t : workers_) t.join();
 }
 
+void PaintThreads::begin(int count, int helpers, std::function<void(int)> job) {
+  {
+    std::lock_guard lock(mutex_);
+    while (int(workers_.size()) < helpers) workers_.emplace_back([this] { work(); });
+    job_ = std::move(job);
+    count_ = count;
+    next_ = 0;
+    unfinished_ = count;
+    helpers_ = helpers;
+    ++generation_;
+  }
+  wake_.notify_all();
+}
+
 void PaintThreads::run(int count, int threads, const std::function<void(int)>& job) {
   if (count <= 0) return;
   threads = std::max(1, std::min(threads, count));
@@ -26,19 +40,16 @@ void PaintThreads::run(int count, int threads, const std::function<void(int)>& j
     for (int i = 0; i < count; ++i) job(i);
     return;
   }
-  std::lock_guard runLock(runMutex_);
-  {
-    std::lock_guard lock(mutex_);
-    while (int(workers_.size()) < threads - 1) workers_.emplace_back([this] { work(); });
-    job_ = &job;
-    count_ = count;
-    next_ = 0;
-    unfinished_ = count;
-    helpers_ = threads - 1;
-    ++generation_;
-  }
-  wake_.notify_all();
+  begin(count, threads - 1, job);
   takeJobs();
+  wait();
+}
+
+void PaintThreads::start(int count, std::function<void(int)> job) {
+  if (count > 0) begin(count, count, std::move(job));
+}
+
+void PaintThreads::wait() {
   std::unique_lock lock(mutex_);
   done_.wait(lock, [this] { return unfinished_ == 0; });
   job_ = nullptr;
@@ -48,9 +59,8 @@ void PaintThreads::takeJobs() {
   std::unique_lock lock(mutex_);
   while (next_ < count_) {
     const int i = next_++;
-    const std::function<void(int)>& job = *job_;
     lock.unlock();
-    job(i);
+    job_(i);  // job_ is only replaced once every job has finished
     lock.lock();
     if (--unfinished_ == 0) done_.notify_all();
   }

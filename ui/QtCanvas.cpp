@@ -31,7 +31,14 @@ QColor toQColor(platform::Color color) {
   return QColor(platform::redOf(color), platform::greenOf(color), platform::blueOf(color));
 }
 
-QtCanvas::QtCanvas(QImage* image) : image_(image), threads_(PaintThreads::cores()) {}
+namespace {
+// Points recorded before they go to the painting threads: small enough that they
+// start early in a frame, large enough that handing over is rare.
+constexpr std::size_t kBatchPoints = 2048;
+}  // namespace
+
+QtCanvas::QtCanvas(QImage* image)
+    : image_(image), recording_(std::make_unique<PaintRecording>()), threads_(PaintThreads::cores()) {}
 QtCanvas::~QtCanvas() { finish(); }
 
 int QtCanvas::width() const {
@@ -41,7 +48,32 @@ int QtCanvas::height() const {
   return int(image_->height() / image_->devicePixelRatio());
 }
 
-void QtCanvas::setPaintThreads(int threads) { threads_ = std::max(1, threads); }
+void QtCanvas::setPaintThreads(int threads) {
+  closeStream();
+  threads_ = std::max(1, threads);
+}
+
+void QtCanvas::recorded() {
+  if (threads_ < 2 || recording_->pointCount() < kBatchPoints) return;
+  if (!stream_) stream_ = std::make_unique<PaintStream>(*image_, threads_ - 1);
+  stream_->push(std::move(recording_));
+  if (spare_.empty()) {
+    recording_ = std::make_unique<PaintRecording>();
+  } else {
+    recording_ = std::move(spare_.back());
+    spare_.pop_back();
+  }
+}
+
+void QtCanvas::closeStream() {
+  if (!stream_) return;
+  if (!recording_->empty()) {
+    stream_->push(std::move(recording_));
+    recording_ = std::make_unique<PaintRecording>();
+  }
+  stream_->close(spare_);
+  stream_.reset();
+}
 
 PaintRecording::Pen QtCanvas::pen() const { return {toQColor(penColor()), penWidth(), penStyle()}; }
 
@@ -56,7 +88,10 @@ QFont QtCanvas::qfont() const {
 }
 
 void QtCanvas::flush() {
-  if (pending_.size() >= 2) recording_.polyline(pen(), pending_.data(), int(pending_.size()));
+  if (pending_.size() >= 2) {
+    recording_->polyline(pen(), pending_.data(), int(pending_.size()));
+    recorded();
+  }
   pending_.clear();
 }
 
@@ -68,21 +103,27 @@ void QtCanvas::lineTo(int x, int y) {
 
 void QtCanvas::ellipse(int x1, int y1, int x2, int y2) {
   flush();
-  recording_.ellipse(pen(), brush(), QRect(x1, y1, x2 - x1, y2 - y1));
+  recording_->ellipse(pen(), brush(), QRect(x1, y1, x2 - x1, y2 - y1));
+  recorded();
 }
 
 void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
   flush();
-  recording_.rectangle(pen(), brush(), QRect(x1, y1, x2 - x1, y2 - y1), QSize(width(), height()));
+  recording_->rectangle(pen(), brush(), QRect(x1, y1, x2 - x1, y2 - y1), QSize(width(), height()));
+  recorded();
 }
 
 void QtCanvas::textOut(int x, int y, const std::string& utf8) {
+  // Text is painted on this thread alone, after what came before it.
   flush();
+  closeStream();
   const QString text = QString::fromStdString(utf8);
   const QFont f = qfont();
   const QFontMetrics metrics(f, image_);
   const QRect box(x, y, metrics.horizontalAdvance(text), metrics.height());
-  recording_.text(f, toQColor(font().color), brush(), box, text);
+  recording_->text(f, toQColor(font().color), brush(), box, text);
+  recording_->paint(*image_, 1, 1);
+  recording_->clear();
 }
 
 int QtCanvas::textWidth(const std::string& utf8) {
@@ -95,10 +136,15 @@ int QtCanvas::textHeight(const std::string&) {
 
 void QtCanvas::finish() {
   flush();
-  // A band per thread: each band goes once more through every polyline that
-  // crosses it, so more bands than threads cost more than they balance.
-  recording_.paint(*image_, threads_, threads_);
-  recording_.clear();
+  if (stream_) {
+    closeStream();
+  } else {
+    // Little was drawn. A band per thread: each band goes once more through every
+    // polyline that crosses it, so more bands than threads cost more than they
+    // balance.
+    recording_->paint(*image_, threads_, threads_);
+  }
+  recording_->clear();
 }
 
 // Schedules one repaint of its control for all drawing since the last paint.

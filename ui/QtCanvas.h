@@ -14,9 +14,10 @@
 QColor toQColor(platform::Color color);
 
 // A Canvas that draws into a QImage. What is drawn stays until it is drawn over, like
-// a bitmap. Drawing calls are recorded and painted when the image is needed
-// (finish): a large frame in bands on several threads. Consecutive lineTo calls
-// are batched into one polyline: a 3D frame draws tens of thousands of segments.
+// a bitmap. Drawing calls are recorded; a little is painted when the image is
+// needed (finish), a large frame already while it is being drawn, by worker threads
+// in bands. Consecutive lineTo calls are batched into one polyline: a 3D frame
+// draws tens of thousands of segments.
 class QtCanvas : public platform::Canvas {
  public:
   explicit QtCanvas(QImage* image);
@@ -35,7 +36,9 @@ class QtCanvas : public platform::Canvas {
   void finish();
   void flush() override;
 
-  // How many threads paint a frame (at least 1); by default the processor's cores.
+  // How many threads a frame takes, the drawing one included (at least 1); by
+  // default the processor's cores. With one, the drawing thread paints when the
+  // image is needed; with more, the others paint in bands meanwhile.
   void setPaintThreads(int threads);
   int paintThreads() const { return threads_; }
 
@@ -44,8 +47,15 @@ class QtCanvas : public platform::Canvas {
   PaintRecording::Brush brush() const;
   QFont qfont() const;
 
+  // Hands what was recorded to the painting threads once there is enough of it.
+  void recorded();
+  // Waits for the painting threads and takes back their batches.
+  void closeStream();
+
   QImage* image_;
-  PaintRecording recording_;
+  std::unique_ptr<PaintRecording> recording_;
+  std::unique_ptr<PaintStream> stream_;
+  std::vector<std::unique_ptr<PaintRecording>> spare_;
   int threads_;
   // The pending polyline; kept between polylines so that its storage is reused.
   std::vector<QPoint> pending_;
