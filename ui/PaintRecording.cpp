@@ -123,11 +123,14 @@ void PaintRecording::ellipse(const Pen& pen, const Brush& brush, QRect box) {
   ops_.push_back({Kind::Ellipse, pen, brush, box});
 }
 
+bool PaintRecording::covers(const Brush& brush, QRect box, QSize imageSize) {
+  return brush.style == platform::BrushStyle::Solid && brush.color.alpha() == 255 && box.left() <= 0 &&
+         box.top() <= 0 && qint64(box.left()) + box.width() >= imageSize.width() &&
+         qint64(box.top()) + box.height() >= imageSize.height();
+}
+
 void PaintRecording::rectangle(const Pen& pen, const Brush& brush, QRect box, QSize imageSize) {
-  const bool coversImage = brush.style == platform::BrushStyle::Solid && brush.color.alpha() == 255 &&
-                           box.left() <= 0 && box.top() <= 0 && box.left() + box.width() >= imageSize.width() &&
-                           box.top() + box.height() >= imageSize.height();
-  if (coversImage) clear();
+  if (covers(brush, box, imageSize)) clear();
   ops_.push_back({Kind::Rectangle, pen, brush, box});
 }
 

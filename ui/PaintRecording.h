@@ -45,6 +45,9 @@ class PaintRecording {
   void text(const QFont& font, const QColor& color, const Brush& background, QRect box,
             const QString& text);
 
+  // A rectangle of `brush` over `box` hides everything on an image of this logical size.
+  static bool covers(const Brush& brush, QRect box, QSize imageSize);
+
   bool empty() const { return ops_.empty(); }
   bool hasText() const { return !texts_.empty(); }
   // Recorded points: a measure of the work painting takes.

@@ -67,12 +67,13 @@ void QtCanvas::recorded() {
 
 void QtCanvas::closeStream() {
   if (!stream_) return;
-  if (!recording_->empty()) {
-    stream_->push(std::move(recording_));
-    recording_ = std::make_unique<PaintRecording>();
-  }
+  if (!recording_->empty()) stream_->push(std::move(recording_));
   stream_->close(spare_);
   stream_.reset();
+  if (!recording_) {
+    recording_ = std::move(spare_.back());
+    spare_.pop_back();
+  }
 }
 
 PaintRecording::Pen QtCanvas::pen() const { return {toQColor(penColor()), penWidth(), penStyle()}; }
@@ -109,7 +110,11 @@ void QtCanvas::ellipse(int x1, int y1, int x2, int y2) {
 
 void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
   flush();
-  recording_->rectangle(pen(), brush(), QRect(x1, y1, x2 - x1, y2 - y1), QSize(width(), height()));
+  const QRect box(x1, y1, x2 - x1, y2 - y1);
+  // A new frame. Should the last one not have been shown (a window off the screen
+  // gets no paints), it is painted to its end now: batches must not pile up.
+  if (stream_ && PaintRecording::covers(brush(), box, QSize(width(), height()))) closeStream();
+  recording_->rectangle(pen(), brush(), box, QSize(width(), height()));
   recorded();
 }
 
