@@ -13,6 +13,7 @@
 #include <QSvgGenerator>
 
 #include "platform/messages.h"
+#include "ui/PainterCanvas.h"
 #include "ui/QtCanvas.h"
 
 namespace {
@@ -81,7 +82,7 @@ PictureSource pictureOf(ImageControl* image) {
   source.vector = [image](QPaintDevice* device) {
     bool drawn = false;
     {
-      QtCanvas canvas(device);  // takes the device only when it draws
+      PainterCanvas canvas(device);  // takes the device only when it draws
       drawn = image->drawPicture(canvas);
     }
     if (!drawn) {
@@ -106,7 +107,7 @@ PictureSource pictureOf(QSize size, std::function<void(platform::Canvas&)> draw)
   };
   source.resolution = QImage(1, 1, QImage::Format_ARGB32).logicalDpiX();
   source.vector = [draw](QPaintDevice* device) {
-    QtCanvas canvas(device);
+    PainterCanvas canvas(device);
     draw(canvas);
   };
   return source;

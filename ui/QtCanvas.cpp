@@ -6,6 +6,8 @@
 #include <QPalette>
 #include <QScreen>
 
+#include "ui/PaintThreads.h"
+
 QColor toQColor(platform::Color color) {
   if (platform::isSystemColor(color)) {
     // System colours name a role of the desktop's palette by their low byte.
@@ -29,8 +31,18 @@ QColor toQColor(platform::Color color) {
   return QColor(platform::redOf(color), platform::greenOf(color), platform::blueOf(color));
 }
 
-QtCanvas::QtCanvas(QPaintDevice* image) : image_(image) {}
-QtCanvas::~QtCanvas() { finish(); }
+namespace {
+// Points recorded before they go to the painting threads: small enough that they
+// start early in a frame, large enough that handing over is rare.
+constexpr std::size_t kBatchPoints = 2048;
+}  // namespace
+
+QtCanvas::QtCanvas(QImage* image)
+    : image_(image), recording_(std::make_unique<PaintRecording>()), threads_(PaintThreads::cores()) {}
+QtCanvas::~QtCanvas() {
+  finish();
+  if (poolUser_ == this) poolUser_ = nullptr;
+}
 
 int QtCanvas::width() const {
   return int(image_->width() / image_->devicePixelRatio());
@@ -39,52 +51,49 @@ int QtCanvas::height() const {
   return int(image_->height() / image_->devicePixelRatio());
 }
 
-QPainter& QtCanvas::painter() {
-  if (!painter_) {
-    painter_ = std::make_unique<QPainter>(image_);
-    painter_->setRenderHint(QPainter::Antialiasing, true);
-    painter_->setRenderHint(QPainter::TextAntialiasing, true);
-  }
-  return *painter_;
+void QtCanvas::setPaintThreads(int threads) {
+  closeStream();
+  threads_ = std::max(1, threads);
 }
 
-void QtCanvas::applyPen(QPainter& p) const {
-  const Pen wanted{penColor(), penWidth(), penStyle()};
-  if (penApplied_ && appliedPen_.color == wanted.color && appliedPen_.width == wanted.width &&
-      appliedPen_.style == wanted.style && p.pen().style() != Qt::NoPen)
-    return;
-  Qt::PenStyle style = Qt::SolidLine;
-  switch (penStyle()) {
-    case platform::PenStyle::Solid: style = Qt::SolidLine; break;
-    case platform::PenStyle::Dash: style = Qt::DashLine; break;
-    case platform::PenStyle::Dot: style = Qt::DotLine; break;
-    case platform::PenStyle::DashDot: style = Qt::DashDotLine; break;
-    case platform::PenStyle::DashDotDot: style = Qt::DashDotDotLine; break;
-    case platform::PenStyle::Clear: style = Qt::NoPen; break;
+// The painting threads serve one canvas at a time; every canvas lives on the GUI thread.
+QtCanvas* QtCanvas::poolUser_ = nullptr;
+
+void QtCanvas::takePool() {
+  if (poolUser_ && poolUser_ != this) poolUser_->closeStream();
+  poolUser_ = this;
+}
+
+void QtCanvas::recorded() {
+  if (threads_ < 2 || recording_->pointCount() < kBatchPoints) return;
+  if (!stream_) {
+    takePool();
+    stream_ = std::make_unique<PaintStream>(*image_, threads_ - 1);
   }
-  QPen pen(toQColor(penColor()));
-  pen.setStyle(style);
-  if (penWidth() <= 1) {
-    // Hairlines take the rasteriser's fast path: a 3D frame draws tens of
-    // thousands of them.
-    pen.setWidth(0);
-    pen.setCosmetic(true);
+  stream_->push(std::move(recording_));
+  if (spare_.empty()) {
+    recording_ = std::make_unique<PaintRecording>();
   } else {
-    pen.setWidth(penWidth());
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
+    recording_ = std::move(spare_.back());
+    spare_.pop_back();
   }
-  p.setPen(pen);
-  appliedPen_ = wanted;
-  penApplied_ = style != Qt::NoPen;
 }
 
-void QtCanvas::applyBrush(QPainter& p) const {
-  if (brushStyle() == platform::BrushStyle::Clear)
-    p.setBrush(Qt::NoBrush);
-  else
-    p.setBrush(toQColor(brushColor()));
+void QtCanvas::closeStream() {
+  if (poolUser_ == this) poolUser_ = nullptr;
+  if (!stream_) return;
+  if (!recording_->empty()) stream_->push(std::move(recording_));
+  stream_->close(spare_);
+  stream_.reset();
+  if (!recording_) {
+    recording_ = std::move(spare_.back());
+    spare_.pop_back();
+  }
 }
+
+PaintRecording::Pen QtCanvas::pen() const { return {toQColor(penColor()), penWidth(), penStyle()}; }
+
+PaintRecording::Brush QtCanvas::brush() const { return {toQColor(brushColor()), brushStyle()}; }
 
 QFont QtCanvas::qfont() const {
   QFont f(QString::fromStdString(font().name));
@@ -94,27 +103,11 @@ QFont QtCanvas::qfont() const {
   return f;
 }
 
-void QtCanvas::shiftToPixelCentres(QPainter& p, bool shifted) {
-  if (shifted_ == shifted) return;
-  if (shifted)
-    p.setWorldTransform(QTransform::fromTranslate(0.5, 0.5));
-  else
-    p.resetTransform();
-  shifted_ = shifted;
-}
-
 void QtCanvas::flush() {
-  if (pending_.size() < 2) {
-    pending_.clear();
-    return;
+  if (pending_.size() >= 2) {
+    recording_->polyline(pen(), pending_.data(), int(pending_.size()));
+    recorded();
   }
-  QPainter& p = painter();
-  applyPen(p);
-  if (p.brush().style() != Qt::NoBrush) p.setBrush(Qt::NoBrush);
-  // Pixel centres: a line from (x, y) runs through the middle of that pixel. The
-  // shift stays for the following polylines: a 3D frame draws hundreds in a row.
-  shiftToPixelCentres(p, true);
-  p.drawPolyline(pending_.data(), int(pending_.size()));
   pending_.clear();
 }
 
@@ -126,43 +119,31 @@ void QtCanvas::lineTo(int x, int y) {
 
 void QtCanvas::ellipse(int x1, int y1, int x2, int y2) {
   flush();
-  QPainter& p = painter();
-  shiftToPixelCentres(p, false);
-  applyPen(p);
-  applyBrush(p);
-  p.drawEllipse(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1));
+  recording_->ellipse(pen(), brush(), QRect(x1, y1, x2 - x1, y2 - y1));
+  recorded();
 }
 
 void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
   flush();
-  QPainter& p = painter();
-  shiftToPixelCentres(p, false);
-  const bool aa = p.testRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::Antialiasing, false);
-  applyBrush(p);
-  p.setPen(Qt::NoPen);
-  penApplied_ = false;
-  if (brushStyle() == platform::BrushStyle::Solid) p.drawRect(QRect(x1, y1, x2 - x1, y2 - y1));
-  if (penStyle() != platform::PenStyle::Clear) {
-    applyPen(p);
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1));
-  }
-  p.setRenderHint(QPainter::Antialiasing, aa);
+  const QRect box(x1, y1, x2 - x1, y2 - y1);
+  // A new frame. Should the last one not have been shown (a window off the screen
+  // gets no paints), it is painted to its end now: batches must not pile up.
+  if (stream_ && PaintRecording::covers(brush(), box, QSize(width(), height()))) closeStream();
+  recording_->rectangle(pen(), brush(), box, QSize(width(), height()));
+  recorded();
 }
 
 void QtCanvas::textOut(int x, int y, const std::string& utf8) {
+  // Text is painted on this thread alone, after what came before it.
   flush();
-  QPainter& p = painter();
-  shiftToPixelCentres(p, false);
+  closeStream();
   const QString text = QString::fromStdString(utf8);
-  p.setFont(qfont());
-  const QFontMetrics metrics(p.font(), image_);
+  const QFont f = qfont();
+  const QFontMetrics metrics(f, image_);
   const QRect box(x, y, metrics.horizontalAdvance(text), metrics.height());
-  if (brushStyle() == platform::BrushStyle::Solid) p.fillRect(box, toQColor(brushColor()));
-  p.setPen(toQColor(font().color));
-  penApplied_ = false;
-  p.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
+  recording_->text(f, toQColor(font().color), brush(), box, text);
+  recording_->paint(*image_, 1, 1);
+  recording_->clear();
 }
 
 int QtCanvas::textWidth(const std::string& utf8) {
@@ -175,9 +156,19 @@ int QtCanvas::textHeight(const std::string&) {
 
 void QtCanvas::finish() {
   flush();
-  painter_.reset();
-  penApplied_ = false;
-  shifted_ = false;
+  if (stream_) {
+    closeStream();
+  } else {
+    // Little was drawn. A band per thread: each band goes once more through every
+    // polyline that crosses it, so more bands than threads cost more than they
+    // balance.
+    if (threads_ > 1 && !recording_->empty()) {
+      takePool();
+      poolUser_ = nullptr;  // run() returns with its jobs done
+    }
+    recording_->paint(*image_, threads_, threads_);
+  }
+  recording_->clear();
 }
 
 // Schedules one repaint of its control for all drawing since the last paint.
@@ -195,6 +186,7 @@ class ImageControl::UpdatingCanvas : public QtCanvas {
     QtCanvas::textOut(x, y, t), changed();
   }
   void shown() { updatePending_ = false; }
+  bool waiting() const { return updatePending_; }
 
  private:
   void changed() {
@@ -207,9 +199,11 @@ class ImageControl::UpdatingCanvas : public QtCanvas {
   bool updatePending_ = false;
 };
 
-ImageControl::ImageControl(int width, int height, QWidget* parent) : QWidget(parent) {
-  qreal dpr = 1.0;
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) dpr = screen->devicePixelRatio();
+ImageControl::ImageControl(int width, int height, QWidget* parent, qreal pixelRatio)
+    : QWidget(parent) {
+  qreal dpr = pixelRatio;
+  if (const QScreen* screen = QGuiApplication::primaryScreen(); dpr <= 0 && screen)
+    dpr = screen->devicePixelRatio();
   dpr = std::max<qreal>(dpr, 1.0);
   image_ = QImage(int(width * dpr), int(height * dpr), QImage::Format_ARGB32_Premultiplied);
   image_.setDevicePixelRatio(dpr);
@@ -233,6 +227,10 @@ bool ImageControl::drawPicture(platform::Canvas& out) const {
   recorder_->replay(out);
   return true;
 }
+
+bool ImageControl::frameWaiting() const { return canvas_->waiting(); }
+
+void ImageControl::setPaintThreads(int threads) { canvas_->setPaintThreads(threads); }
 
 const QImage& ImageControl::image() {
   canvas_->finish();

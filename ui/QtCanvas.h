@@ -10,16 +10,18 @@
 
 #include "platform/Canvas.h"
 #include "platform/PictureRecorder.h"
+#include "ui/PaintRecording.h"
 
 QColor toQColor(platform::Color color);
 
 // A Canvas that draws into a QImage. What is drawn stays until it is drawn over, like
-// a bitmap. Consecutive lineTo calls are batched into one polyline: a 3D frame draws
-// tens of thousands of segments.
+// a bitmap. Drawing calls are recorded; a little is painted when the image is
+// needed (finish), a large frame already while it is being drawn, by worker threads
+// in bands. Consecutive lineTo calls are batched into one polyline: a 3D frame
+// draws tens of thousands of segments.
 class QtCanvas : public platform::Canvas {
  public:
-  // Any paint device: the image of an image control, or an SVG generator.
-  explicit QtCanvas(QPaintDevice* image);
+  explicit QtCanvas(QImage* image);
   ~QtCanvas() override;
 
   int width() const override;
@@ -31,29 +33,37 @@ class QtCanvas : public platform::Canvas {
   int textWidth(const std::string& utf8) override;
   int textHeight(const std::string& utf8) override;
 
-  // Finishes pending drawing and releases the image, so that it can be shown.
+  // Paints what was drawn since the last time, so that the image can be shown.
   void finish();
   void flush() override;
 
+  // How many threads a frame takes, the drawing one included (at least 1); by
+  // default the processor's cores. With one, the drawing thread paints when the
+  // image is needed; with more, the others paint in bands meanwhile.
+  void setPaintThreads(int threads);
+  int paintThreads() const { return threads_; }
+
  private:
-  QPainter& painter();
-  void applyPen(QPainter& p) const;
-  void applyBrush(QPainter& p) const;
+  PaintRecording::Pen pen() const;
+  PaintRecording::Brush brush() const;
   QFont qfont() const;
 
-  QPaintDevice* image_;
-  std::unique_ptr<QPainter> painter_;
-  // Puts the painter's origin on the pixel centres for polylines, or back.
-  void shiftToPixelCentres(QPainter& p, bool shifted);
+  // Hands what was recorded to the painting threads once there is enough of it.
+  void recorded();
+  // Waits for the painting threads and takes back their batches.
+  void closeStream();
+  // Makes the painting threads free for this canvas: another canvas's stream is
+  // painted to its end first.
+  void takePool();
+  static QtCanvas* poolUser_;
 
+  QImage* image_;
+  std::unique_ptr<PaintRecording> recording_;
+  std::unique_ptr<PaintStream> stream_;
+  std::vector<std::unique_ptr<PaintRecording>> spare_;
+  int threads_;
   // The pending polyline; kept between polylines so that its storage is reused.
   std::vector<QPoint> pending_;
-  // The painter draws with the half-pixel shift of the polylines.
-  bool shifted_ = false;
-  // The pen last handed to the painter; other drawing calls set the painter's pen
-  // directly and clear this.
-  mutable Pen appliedPen_;
-  mutable bool penApplied_ = false;
 };
 
 // An image control: owns a bitmap of a fixed logical size, shown 1:1 and kept crisp
@@ -61,7 +71,8 @@ class QtCanvas : public platform::Canvas {
 class ImageControl : public QWidget {
   Q_OBJECT
  public:
-  ImageControl(int width, int height, QWidget* parent);
+  // `pixelRatio` 0 takes the screen's.
+  ImageControl(int width, int height, QWidget* parent, qreal pixelRatio = 0);
   ~ImageControl() override;
 
   platform::Canvas& canvas();
@@ -69,6 +80,9 @@ class ImageControl : public QWidget {
   // Draws what the image shows again on `out` (a canvas of the same size); false,
   // drawing nothing, when the picture was too large to keep.
   bool drawPicture(platform::Canvas& out) const;
+  // Something was drawn that has not been shown yet.
+  bool frameWaiting() const;
+  void setPaintThreads(int threads);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QStringList>
+#include <QWindow>
 #include <algorithm>
 #include <utility>
 
@@ -133,7 +134,7 @@ void TForm3DDemo::buildLayout() {
   connect(BitBtnAequator, &QPushButton::clicked, this, &TForm3DDemo::BitBtnAequatorClick);
   connect(BitBtnNordpol, &QPushButton::clicked, this, &TForm3DDemo::BitBtnNordpolClick);
   connect(BitBtnCancel, &QPushButton::clicked, this, &TForm3DDemo::BitBtnCancelClick);
-  connect(Timer3DDemo, &QTimer::timeout, this, &TForm3DDemo::Timer3DDemoTimer);
+  connect(Timer3DDemo, &QTimer::timeout, this, &TForm3DDemo::frameTick);
 }
 
 void TForm3DDemo::FormCreate() {
@@ -220,6 +221,18 @@ void TForm3DDemo::BitBtnAequatorClick() {
 void TForm3DDemo::BitBtnNordpolClick() {
   ablauf_->nordpolClick();
   sync();
+}
+
+// A tick while the last frame still waits to be shown is left out: the scene moves on
+// no faster than the screen shows it, and no frame is drawn over unseen. A window
+// that is not on the screen gets no paints, so its ticks go on as they come.
+void TForm3DDemo::frameTick() {
+  const QWindow* w = window()->windowHandle();
+  if (Image->frameWaiting() && Image->isVisible() && w && w->isExposed()) {
+    Image->update();  // asks again, should that repaint have been lost
+    return;
+  }
+  Timer3DDemoTimer();
 }
 
 void TForm3DDemo::Timer3DDemoTimer() {

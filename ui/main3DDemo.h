@@ -71,6 +71,8 @@ class TForm3DDemo : public QWidget {
  private:
   void buildLayout();
   void FormCreate();
+  // The timer's tick: a frame, unless the last one is still to be shown.
+  void frameTick();
   void showEye();
   // Copies the script's state onto the controls and the timer.
   void sync();
