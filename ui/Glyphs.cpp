@@ -8,7 +8,6 @@
 #include <functional>
 
 namespace glyphs {
-namespace {
 
 // Paints on a 32 x 32 logical grid at 16, 24 and 32 pixels and the screen's density.
 QIcon paintIcon(const std::function<void(QPainter&)>& paint) {
@@ -28,6 +27,8 @@ QIcon paintIcon(const std::function<void(QPainter&)>& paint) {
   }
   return icon;
 }
+
+namespace {
 
 QPen pen(const QColor& c, qreal w) {
   QPen p(c, w);

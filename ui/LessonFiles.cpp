@@ -24,6 +24,7 @@
 #include "platform/csv.h"
 #include "platform/messages.h"
 #include "ui/ExportFiles.h"
+#include "ui/Glyphs.h"
 #include "ui/MainGps.h"
 #include "ui/main2DDemo.h"
 #include "ui/main3DDemo.h"
@@ -42,25 +43,7 @@ std::string shownName(const QString& path) {
   return QDir::toNativeSeparators(path).toStdString();
 }
 
-// The glyphs of the three buttons, on the 32 x 32 grid of the tool bar's others.
-QIcon paintIcon(const std::function<void(QPainter&)>& paint) {
-  QIcon icon;
-  qreal dpr = 1;
-  if (const QScreen* s = QGuiApplication::primaryScreen())
-    dpr = std::max<qreal>(1, s->devicePixelRatio());
-  for (int size : {16, 24, 32, 48}) {
-    QPixmap pm(int(size * dpr), int(size * dpr));
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
-    paint(p);
-    p.end();
-    icon.addPixmap(pm);
-  }
-  return icon;
-}
+using glyphs::paintIcon;
 
 const QColor kFolder(220, 170, 50);
 const QColor kBlue(30, 90, 170);

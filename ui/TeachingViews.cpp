@@ -9,29 +9,13 @@
 #include <functional>
 
 #include "ui/HistoryWindow.h"
+#include "ui/Glyphs.h"
 #include "ui/MainGps.h"
 #include "ui/SkyWindow.h"
 
 namespace {
 
-// Painted like the other glyphs: a 32 x 32 grid at several sizes.
-QIcon paintIcon(const std::function<void(QPainter&)>& paint) {
-  QIcon icon;
-  qreal dpr = 1;
-  if (const QScreen* s = QGuiApplication::primaryScreen()) dpr = std::max<qreal>(1, s->devicePixelRatio());
-  for (int size : {16, 24, 32, 48}) {
-    QPixmap pm(int(size * dpr), int(size * dpr));
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
-    paint(p);
-    p.end();
-    icon.addPixmap(pm);
-  }
-  return icon;
-}
+using glyphs::paintIcon;
 
 // Rings of the sky with a filled and a hollow satellite.
 QIcon skyGlyph() {
