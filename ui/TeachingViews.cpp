@@ -9,7 +9,11 @@
 #include <functional>
 
 #include "ui/HistoryWindow.h"
+#include <QChartView>
+
+#include "ui/ExportFiles.h"
 #include "ui/Glyphs.h"
+#include "ui/HelpWindow.h"
 #include "ui/MainGps.h"
 #include "ui/SkyWindow.h"
 
@@ -80,6 +84,15 @@ TeachingViews::TeachingViews(TFormMain& formMain)
       himmel_(std::make_unique<TFormHimmel>(formMain.lesson())),
       verlauf_(std::make_unique<TFormVerlauf>(formMain.lesson())) {
   setObjectName("TeachingViews");
+  // Pictures for worksheets from the context menu, the help page on F1.
+  ImageControl* sky = himmel_->ImageHimmel;
+  addSavePictureAction(sky, [sky] { return pictureOf(sky); }, "Himmelsansicht");
+  for (QChartView* chart : {verlauf_->ChartAbstand, verlauf_->ChartIterationen,
+                            verlauf_->ChartFenster, verlauf_->ChartKonvergenz})
+    addSavePictureAction(chart, [chart] { return pictureOf(static_cast<QWidget*>(chart)); },
+                         "Verlauf");
+  installHelpKey(himmel_.get(), "himmelsansicht.html");
+  installHelpKey(verlauf_.get(), "verlauf.html");
   // Before the time control: ahead of the separator that opens it.
   QToolBar* bar = formMain.ToolBar;
   QAction* before = nullptr;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtCharts/QChartView>
 #include <QtCharts/QXYSeries>
@@ -11,6 +13,7 @@
 #include "model/SkyGeometry.h"
 #include "platform/random.h"
 #include "tests/support/RecordingMessages.h"
+#include "ui/ExportFiles.h"
 #include "ui/HistoryWindow.h"
 #include "ui/MainGps.h"
 #include "ui/SkyWindow.h"
@@ -134,6 +137,36 @@ TEST(TeachingViews, HistoryRecordsWhileClosedAndZuruecksetzenEmptiesIt) {
     shown += s->isVisible() && static_cast<QXYSeries*>(s)->count() > 0;
   EXPECT_EQ(shown, 1);
   history->hide();
+}
+
+// The sky plot and every chart are offered as pictures in their context menus, and what
+// they save loads back as PNG and SVG.
+TEST(TeachingViews, PicturesOfTheViewsSaveAsPngAndSvg) {
+  testing_support::RecordingMessages messages;
+  TFormMain form;
+  TeachingViews* views = attachTeachingViews(form);
+  platform::setRandomSeed(99);
+  form.BitBtnErzeugen->click();
+  runLesson(form, 3);
+  views->formHimmel()->show();
+  views->formVerlauf()->show();
+  QApplication::processEvents();
+  QTemporaryDir dir;
+  const std::vector<QWidget*> pictures{views->formHimmel()->ImageHimmel,
+                                       views->formVerlauf()->ChartAbstand,
+                                       views->formVerlauf()->ChartKonvergenz};
+  for (QWidget* w : pictures) {
+    ASSERT_NE(w->findChild<QAction*>("ActionBildSpeichern"), nullptr) << w->objectName().toStdString();
+    const PictureSource source = w == pictures[0] ? pictureOf(views->formHimmel()->ImageHimmel)
+                                                  : pictureOf(w);
+    const QString name = dir.filePath(w->objectName());
+    ASSERT_EQ(writePicture(name + ".png", source), "");
+    ASSERT_EQ(writePicture(name + ".svg", source), "");
+    EXPECT_FALSE(QImage(name + ".png").isNull());
+    EXPECT_TRUE(QSvgRenderer(name + ".svg").isValid());
+  }
+  views->formHimmel()->hide();
+  views->formVerlauf()->hide();
 }
 
 // Saved as sky-view.png and history.png when ORTIVO_SCREENSHOT_DIR names a folder.
