@@ -329,9 +329,11 @@ void TFormVerlauf::refreshHistoryCharts() {
   const double unit = roundStep((last - first + 1) / 10);
   first = std::floor(first / unit) * unit;
   last = std::ceil((last + 1) / unit) * unit;
+  // The interval first: a wide range at the old interval would lay out a tick for
+  // every determination.
   for (QValueAxis* x : {distanceX_, iterationsX_, windowsX_}) {
-    fitNumbers(x, first, last);
     x->setTickInterval(roundStep((last - first) / 5));
+    fitNumbers(x, first, last);
   }
   fitLog(distanceY_, series_.distance, 0.1, 10);
   fitLog(iterationsY_, series_.iterations, 1, 10);
@@ -398,8 +400,9 @@ void TFormVerlauf::refreshConvergenceChart() {
   ChartKonvergenz->setRenderHint(QPainter::Antialiasing, all.size() < kSmoothPoints);
   const double tolerance = double(TEmpfaenger::tolerance) * 1000;
   tolerance_->replace({QPointF(0, tolerance), QPointF(double(longest) + 1, tolerance)});
-  fitNumbers(convergenceX_, 0, roundedUp(double(longest) + 1));
-  convergenceX_->setTickInterval(roundStep(convergenceX_->max() / 5));
+  const double convergenceEnd = roundedUp(double(longest) + 1);
+  convergenceX_->setTickInterval(roundStep(convergenceEnd / 5));
+  fitNumbers(convergenceX_, 0, convergenceEnd);
   fitLog(convergenceY_, all, 0.001, 1000);
 
   if (!history_.hasLatest()) {
