@@ -37,8 +37,11 @@ qsizetype pointsOf(QChartView* view, int series = 0) {
   return static_cast<QXYSeries*>(view->chart()->series().at(series))->count();
 }
 
-// A travelling receiver, one determination after every step, restarted when one fails.
-void runLesson(TFormMain& form, int determinations) {
+// A receiver generated from `seed` travels, one determination after every step,
+// restarted when one fails.
+void runLesson(TFormMain& form, std::uint64_t seed, int determinations) {
+  platform::setRandomSeed(seed);
+  form.BitBtnErzeugen->click();
   form.SpinEditTatsaechlicheGeschwindigkeit->setValue(1000);
   form.BitBtnEmpfaengerBewegen->click();
   form.BitBtnBerechne->click();
@@ -119,9 +122,7 @@ TEST(TeachingViews, HistoryRecordsWhileClosedAndZuruecksetzenEmptiesIt) {
   TFormMain form;
   TeachingViews* views = attachTeachingViews(form);
   TFormVerlauf* history = views->formVerlauf();
-  platform::setRandomSeed(99);
-  form.BitBtnErzeugen->click();
-  runLesson(form, 6);
+  runLesson(form, 99, 6);
   ASSERT_EQ(history->history().size(), 6u);
   history->show();
   std::size_t found = 0;
@@ -145,9 +146,7 @@ TEST(TeachingViews, PicturesOfTheViewsSaveAsPngAndSvg) {
   testing_support::RecordingMessages messages;
   TFormMain form;
   TeachingViews* views = attachTeachingViews(form);
-  platform::setRandomSeed(99);
-  form.BitBtnErzeugen->click();
-  runLesson(form, 3);
+  runLesson(form, 99, 3);
   views->formHimmel()->show();
   views->formVerlauf()->show();
   QApplication::processEvents();
@@ -174,9 +173,7 @@ TEST(Screenshot, SkyViewAndHistoryDuringATravel) {
   testing_support::RecordingMessages messages;
   TFormMain form;
   TeachingViews* views = attachTeachingViews(form);
-  platform::setRandomSeed(20261208);
-  form.BitBtnErzeugen->click();
-  runLesson(form, 80);
+  runLesson(form, 20261208, 80);
   // The lowest satellite above the horizon is marked defective, to show its cross.
   const LessonModel& lesson = *form.lesson();
   const SkySnapshot sky = observeSky(lesson.constellation(), lesson.truePosition(), {}, {});
