@@ -46,10 +46,13 @@ Node logged(char c, Node l = nullptr, Node r = nullptr) {
 
 class TempFile {
  public:
+  // Named after the test: ctest runs each test in a process of its own, two at a time,
+  // and a counter alone gave them all the same file.
   TempFile() {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     path_ = (std::filesystem::temp_directory_path() /
-             ("ortivo_containers_" + std::to_string(counter_++) + "_" +
-              std::to_string(::testing::UnitTest::GetInstance()->random_seed())))
+             ("ortivo_containers_" + std::string(test->test_suite_name()) + "_" + test->name() +
+              "_" + std::to_string(counter_++)))
                 .string();
   }
   ~TempFile() { std::remove(path_.c_str()); }
