@@ -4,9 +4,13 @@
 
 #include <QApplication>
 #include <QtCharts/QChartView>
+#include <algorithm>
+#include <chrono>
+#include <vector>
 #include <memory>
 
 #include "platform/random.h"
+#include "ui/DeferredRedraw.h"
 #include "ui/HistoryWindow.h"
 #include "ui/MainGps.h"
 #include "ui/QtPlatform.h"
@@ -125,8 +129,14 @@ BENCHMARK(BM_HistoryChartRedraw)->DenseRange(0, 6)->Unit(benchmark::kMillisecond
 
 // One tick of the determination timer for a fixed receiver and sky, until the event
 // loop is idle again: the determination, the main window's grids and the views'
-// deferred redraws. Without the views (0), with both closed (1), with both open over
+// deferred redraws (the history's only once a second of the loop). Without the views (0), with both closed (1), with both open over
 // a full history (2), only the sky view (3), only the history (4).
+// Windows that painted in one pass of the event loop post their next paints for the
+// one after.
+void settle() {
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
 void showViews(Lesson& lesson, int64_t which) {
   if (!lesson.views) return;
   lesson.views->formHimmel()->setVisible(which == 2 || which == 3);
@@ -141,7 +151,7 @@ void BM_DeterminationTick(benchmark::State& state) {
   QApplication::processEvents();
   for (auto _ : state) {
     form.TimerBerechnungTimer();
-    QApplication::processEvents();
+    settle();
   }
   if (form.EditUnterschied->text().isEmpty()) state.SkipWithError("no position found");
   showViews(lesson, 0);
@@ -158,12 +168,69 @@ void BM_DeterminationTickHandler(benchmark::State& state) {
   for (auto _ : state) {
     form.TimerBerechnungTimer();
     state.PauseTiming();
-    QApplication::processEvents();
+    settle();
     state.ResumeTiming();
   }
   showViews(lesson, 0);
 }
 BENCHMARK(BM_DeterminationTickHandler)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
+
+// Notes when the first of the views' deferred redraws begins: by then the main window
+// has painted the tick's result.
+struct FirstRedraw : QObject {
+  std::chrono::steady_clock::time_point at{};
+  bool seen = false;
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (!seen && e->type() >= QEvent::User && dynamic_cast<DeferredRedraw*>(o)) {
+      at = std::chrono::steady_clock::now();
+      seen = true;
+    }
+    return false;
+  }
+};
+
+// What a pupil waits for: the tick until the main window shows its result, with both
+// views closed and open in turn, so that drifts of the machine's speed hit both alike.
+// Ticks come seconds apart, after other windows and programs have had the caches, so
+// each starts cold. The views' redraws follow the main window's paint; the history's
+// at most once a second (see BM_HistoryChartRedraw/5).
+void BM_DeterminationTickShown(benchmark::State& state) {
+  Lesson& lesson = fullLesson();
+  TFormMain& form = lesson.form;
+  form.show();
+  FirstRedraw first;
+  qApp->installEventFilter(&first);
+  std::vector<char> junk(32 << 20);
+  std::vector<double> ratios;
+  double total[2] = {0, 0};
+  for (auto _ : state) {
+    double seconds[2];
+    for (int open = 0; open < 2; ++open) {
+      showViews(lesson, open ? 2 : 1);
+      settle();
+      for (char& c : junk) c = char(c + 1);
+      benchmark::DoNotOptimize(junk.data());
+      first.seen = false;
+      const auto start = std::chrono::steady_clock::now();
+      form.TimerBerechnungTimer();
+      QApplication::processEvents();
+      const auto end = first.seen ? first.at : std::chrono::steady_clock::now();
+      seconds[open] = std::chrono::duration<double>(end - start).count();
+      total[open] += seconds[open];
+      settle();
+    }
+    ratios.push_back(seconds[1] / seconds[0]);
+    state.SetIterationTime(seconds[1]);
+  }
+  qApp->removeEventFilter(&first);
+  showViews(lesson, 0);
+  std::nth_element(ratios.begin(), ratios.begin() + ratios.size() / 2, ratios.end());
+  const double n = double(ratios.size());
+  state.counters["closed_us"] = total[0] / n * 1e6;
+  state.counters["open_us"] = total[1] / n * 1e6;
+  state.counters["slower_pct"] = (ratios[ratios.size() / 2] - 1) * 100;  // median of the pairs
+}
+BENCHMARK(BM_DeterminationTickShown)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

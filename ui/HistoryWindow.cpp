@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QHBoxLayout>
 #include <QShowEvent>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
@@ -19,6 +18,7 @@
 #include <cmath>
 #include <set>
 
+#include "ui/DeferredRedraw.h"
 #include "ui/MainGps.h"
 
 namespace {
@@ -30,6 +30,9 @@ constexpr std::size_t kListedWindows = 4;
 // Smoothed edges cost more than half of a chart's painting; a line of this many
 // points is dense enough to go without them.
 constexpr std::size_t kSmoothPoints = 300;
+// A redraw of all four charts costs several milliseconds: at the fastest speed the
+// charts follow once a second, not with every determination.
+constexpr int kRedrawSpacingMs = 1000;
 
 struct WindowMark {
   const char* name;
@@ -113,7 +116,6 @@ QLogValueAxis* logAxis(QChart* chart, const QString& title) {
   axis->setTitleText(title);
   axis->setBase(10);
   axis->setLabelFormat("%g");
-  axis->setMinorTickCount(-1);
   // Solid: dashed lines cost many times more to paint, and a log axis has many.
   axis->setMinorGridLinePen(QPen(QColor(236, 236, 236), 1));
   chart->addAxis(axis, Qt::AlignLeft);
@@ -131,9 +133,14 @@ void fitLog(QLogValueAxis* axis, const std::vector<views::ChartPoint>& points, d
             double ceiling) {
   double lo = floor, hi = ceiling;
   for (const views::ChartPoint& p : points) lo = std::min(lo, p.y), hi = std::max(hi, p.y);
-  const double from = std::pow(10, std::floor(std::log10(lo)));
-  const double to = std::pow(10, std::ceil(std::log10(hi)));
+  const double decadeFrom = std::floor(std::log10(lo));
+  const double decadeTo = std::ceil(std::log10(hi));
+  const double from = std::pow(10, decadeFrom), to = std::pow(10, decadeTo);
   if (axis->min() != from || axis->max() != to) axis->setRange(from, to);
+  // Lines at 2…9 help reading one or two decades; over more they crowd the chart and
+  // cost most of its painting.
+  const int minor = decadeTo - decadeFrom <= 2 ? -1 : 0;
+  if (axis->minorTickCount() != minor) axis->setMinorTickCount(minor);
 }
 
 // The next of 1, 2, 5 times a power of ten, at least 1.
@@ -166,6 +173,7 @@ TFormVerlauf::TFormVerlauf(LessonModel* lesson, QWidget* parent) : QWidget(paren
   setAttribute(Qt::WA_QuitOnClose, false);
   resize(1100, 820);
   buildCharts();
+  redraw_ = new DeferredRedraw(this, kRedrawSpacingMs, [this] { refresh(); });
   if (lesson_) lesson_->addObserver(this);
   refresh();
 }
@@ -247,6 +255,9 @@ void TFormVerlauf::buildCharts() {
   LabelUebersicht = new QLabel(this);
   LabelUebersicht->setObjectName("LabelUebersicht");
   LabelUebersicht->setWordWrap(true);
+  LabelUebersicht->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  // Fixed like the label above: its counts change with every determination.
+  LabelUebersicht->setFixedHeight(2 * LabelUebersicht->fontMetrics().lineSpacing() + 4);
   LabelLetzte = new QLabel(this);
   LabelLetzte->setObjectName("LabelLetzte");
   LabelLetzte->setWordWrap(true);
@@ -275,16 +286,15 @@ void TFormVerlauf::buildCharts() {
 
 void TFormVerlauf::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  refresh();
+  redraw_->redrawNow();
 }
 
-void TFormVerlauf::scheduleRefresh() {
-  if (!isVisible() || refreshPending_) return;
-  refreshPending_ = true;
-  QTimer::singleShot(0, this, [this] {
-    if (refreshPending_) refresh();
-  });
+void TFormVerlauf::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && redraw_->pending()) redraw_->request();
 }
+
+void TFormVerlauf::scheduleRefresh() { redraw_->request(); }
 
 void TFormVerlauf::determined(const DeterminationRecord& record) {
   history_.add(record);
@@ -305,7 +315,6 @@ void TFormVerlauf::BitBtnZuruecksetzenClick() {
 }
 
 void TFormVerlauf::refresh() {
-  refreshPending_ = false;
   refreshHistoryCharts();
   refreshConvergenceChart();
 }

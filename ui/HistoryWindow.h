@@ -17,6 +17,7 @@ class QScatterSeries;
 class QValueAxis;
 class QLogValueAxis;
 QT_END_NAMESPACE
+class DeferredRedraw;
 
 // The history of the lesson's determinations as charts: how far the computed position
 // lay from the true one, how many iterations each took, which window of four
@@ -46,6 +47,7 @@ class TFormVerlauf : public QWidget, private LessonObserver {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void buildCharts();
@@ -61,7 +63,7 @@ class TFormVerlauf : public QWidget, private LessonObserver {
   DeterminationHistory history_;
   views::HistorySeries series_;
   std::vector<std::vector<views::ChartPoint>> convergence_;
-  bool refreshPending_ = false;
+  DeferredRedraw* redraw_ = nullptr;
 
   QLineSeries* distance_ = nullptr;
   QValueAxis* distanceX_ = nullptr;

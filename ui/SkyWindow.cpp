@@ -1,12 +1,12 @@
 #include "ui/SkyWindow.h"
 
 #include <QShowEvent>
-#include <QTimer>
 #include <array>
 #include <cmath>
 #include <numbers>
 #include <vector>
 
+#include "ui/DeferredRedraw.h"
 #include "ui/MainGps.h"
 #include "views/SkyPlot.h"
 
@@ -120,6 +120,8 @@ TFormHimmel::TFormHimmel(LessonModel* lesson, QWidget* parent) : QWidget(parent)
   const int hintTop = StringGridDOP->geometry().bottom() + 8;
   LabelDOPHinweis->setGeometry(right, hintTop, 454, height() - hintTop - 8);
 
+  // Cheap enough to follow every tick of the satellites.
+  redraw_ = new DeferredRedraw(this, 0, [this] { refresh(); });
   if (lesson_) lesson_->addObserver(this);
   refresh();
 }
@@ -130,17 +132,15 @@ TFormHimmel::~TFormHimmel() {
 
 void TFormHimmel::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  refresh();
+  redraw_->redrawNow();
 }
 
-void TFormHimmel::scheduleRefresh() {
-  // Hidden, it draws when it is shown; several changes in one go draw once.
-  if (!isVisible() || refreshPending_) return;
-  refreshPending_ = true;
-  QTimer::singleShot(0, this, [this] {
-    if (refreshPending_) refresh();
-  });
+void TFormHimmel::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && redraw_->pending()) redraw_->request();
 }
+
+void TFormHimmel::scheduleRefresh() { redraw_->request(); }
 
 void TFormHimmel::forgetFix() {
   used_.fill(false);
@@ -189,7 +189,6 @@ void TFormHimmel::showDop(int column, const DilutionOfPrecision& dop) {
 }
 
 void TFormHimmel::refresh() {
-  refreshPending_ = false;
   const bool hasReceiver = lesson_ && lesson_->hasTruePosition();
   SkySnapshot sky;
   if (hasReceiver) {

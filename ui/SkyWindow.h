@@ -12,7 +12,8 @@
 // The sky view: the satellites above the receiver as a polar plot, their directions,
 // and the dilution of precision of the four used in the last fix and of all received.
 // It follows the lesson as an observer; what it hears only marks it for a redraw,
-// which runs once the event loop is free again and only while the window is shown.
+// which runs after the main window has painted and only while the window is shown.
+class DeferredRedraw;
 class TFormHimmel : public QWidget, private LessonObserver {
   Q_OBJECT
  public:
@@ -33,6 +34,7 @@ class TFormHimmel : public QWidget, private LessonObserver {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void scheduleRefresh();
@@ -52,5 +54,5 @@ class TFormHimmel : public QWidget, private LessonObserver {
   DilutionOfPrecision fixDop_{};
   bool hasFix_ = false;       // a determination was made for this position
   bool fixFound_ = false;     // and it found a position
-  bool refreshPending_ = false;
+  DeferredRedraw* redraw_ = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "model/SkyGeometry.h"
 #include "platform/random.h"
 #include "tests/support/RecordingMessages.h"
+#include "ui/DeferredRedraw.h"
 #include "ui/ExportFiles.h"
 #include "ui/HistoryWindow.h"
 #include "ui/MainGps.h"
@@ -137,6 +138,60 @@ TEST(TeachingViews, HistoryRecordsWhileClosedAndZuruecksetzenEmptiesIt) {
   for (QAbstractSeries* s : history->ChartKonvergenz->chart()->series())
     shown += s->isVisible() && static_cast<QXYSeries*>(s)->count() > 0;
   EXPECT_EQ(shown, 1);
+  history->hide();
+}
+
+// Records, in order, which window of `form` painted and which view redrew.
+struct PaintOrder : QObject {
+  QWidget* mainWindow;
+  std::vector<QWidget*> events;  // the main window, or the view that redrew
+  explicit PaintOrder(QWidget* form) : mainWindow(form) { qApp->installEventFilter(this); }
+  ~PaintOrder() override { qApp->removeEventFilter(this); }
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (auto* w = qobject_cast<QWidget*>(o); w && e->type() == QEvent::Paint && w->window() == mainWindow)
+      events.push_back(mainWindow);
+    if (dynamic_cast<DeferredRedraw*>(o) && e->type() >= QEvent::User)
+      events.push_back(static_cast<QWidget*>(o->parent()));
+    return false;
+  }
+  int redraws(QWidget* view) const { return int(std::count(events.begin(), events.end(), view)); }
+};
+
+// A determination shows in the main window before the views redraw; the history's
+// redraws come at most once a second, and none while it lies minimised.
+TEST(TeachingViews, ViewsRedrawAfterTheMainWindowAndTheHistoryAtMostOnceASecond) {
+  testing_support::RecordingMessages messages;
+  TFormMain form;
+  TeachingViews* views = attachTeachingViews(form);
+  TFormVerlauf* history = views->formVerlauf();
+  form.show();
+  views->formHimmel()->show();
+  history->show();
+  runLesson(form, 99, 1);
+  // Ticks only by hand: the waits below would otherwise see the timers' own.
+  for (QTimer* t : {form.TimerSatellitenSchar, form.TimerEmpfaenger, form.TimerBerechnung}) t->stop();
+  PaintOrder order(&form);
+  for (int i = 0; i < 3; ++i) {
+    form.TimerBerechnungTimer();
+    QApplication::processEvents();
+  }
+  ASSERT_FALSE(order.events.empty());
+  EXPECT_EQ(order.events.front(), &form);
+  EXPECT_EQ(order.redraws(views->formHimmel()), 3);
+  EXPECT_EQ(order.redraws(history), 0);  // the one on showing is not a second old
+  EXPECT_EQ(pointsOf(history->ChartIterationen), 0);
+  QTest::qWait(1200);
+  EXPECT_EQ(order.redraws(history), 1);
+  EXPECT_EQ(pointsOf(history->ChartIterationen), 4);
+
+  history->showMinimized();
+  form.TimerBerechnungTimer();
+  QTest::qWait(1200);
+  EXPECT_EQ(order.redraws(history), 1);
+  history->showNormal();
+  QApplication::processEvents();
+  EXPECT_EQ(pointsOf(history->ChartIterationen), 5);
+  views->formHimmel()->hide();
   history->hide();
 }
 
