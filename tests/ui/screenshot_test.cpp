@@ -7,11 +7,16 @@
 
 #include "platform/random.h"
 #include "tests/support/RecordingMessages.h"
+#include "ui/LessonFiles.h"
 #include "ui/MainGps.h"
+#include "ui/TeachingViews.h"
 
 TEST(Screenshot, MainWindowAfterADetermination) {
   testing_support::RecordingMessages messages;
   TFormMain form;
+  // With the tool bar's buttons of the program: files and views.
+  attachTeachingViews(form);
+  attachLessonFiles(form, nullptr, nullptr);
   platform::setRandomSeed(20261208);
   form.BitBtnErzeugen->click();
   form.BitBtnBerechne->click();
