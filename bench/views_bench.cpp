@@ -189,46 +189,59 @@ struct FirstRedraw : QObject {
   }
 };
 
-// What a pupil waits for: the tick until the main window shows its result, with both
-// views closed and open in turn, so that drifts of the machine's speed hit both alike.
-// Ticks come seconds apart, after other windows and programs have had the caches, so
-// each starts cold. The views' redraws follow the main window's paint; the history's
-// at most once a second (see BM_HistoryChartRedraw/5).
+// What a pupil waits for: the tick until the main window shows its result, without
+// the views (0), with both closed (1) and both open (2) by turns, so that drifts of the
+// machine's speed hit all alike. Ticks come seconds apart, after other windows and
+// programs have had the caches, so each starts cold. The views' redraws follow the
+// main window's paint; the history's at most once a second (BM_HistoryChartRedraw/5).
 void BM_DeterminationTickShown(benchmark::State& state) {
   Lesson& lesson = fullLesson();
-  TFormMain& form = lesson.form;
-  form.show();
+  Lesson& plainLesson = lessonWithoutViews();
+  plainLesson.form.show();
+  lesson.form.show();
   FirstRedraw first;
   qApp->installEventFilter(&first);
   std::vector<char> junk(32 << 20);
-  std::vector<double> ratios;
-  double total[2] = {0, 0};
+  std::vector<double> overNone, overClosed;
+  double total[3] = {0, 0, 0};
+  int turn = 0;
   for (auto _ : state) {
-    double seconds[2];
-    for (int open = 0; open < 2; ++open) {
-      showViews(lesson, open ? 2 : 1);
+    double seconds[3];
+    // Which goes first rotates: the last of a round must not always be the same.
+    for (int k = 0; k < 3; ++k) {
+      const int variant = (turn + k) % 3;
+      showViews(lesson, variant == 2 ? 2 : 1);
       settle();
       for (char& c : junk) c = char(c + 1);
       benchmark::DoNotOptimize(junk.data());
+      TFormMain& form = variant == 0 ? plainLesson.form : lesson.form;
       first.seen = false;
       const auto start = std::chrono::steady_clock::now();
       form.TimerBerechnungTimer();
       QApplication::processEvents();
       const auto end = first.seen ? first.at : std::chrono::steady_clock::now();
-      seconds[open] = std::chrono::duration<double>(end - start).count();
-      total[open] += seconds[open];
+      seconds[variant] = std::chrono::duration<double>(end - start).count();
+      total[variant] += seconds[variant];
       settle();
     }
-    ratios.push_back(seconds[1] / seconds[0]);
-    state.SetIterationTime(seconds[1]);
+    ++turn;
+    overNone.push_back(seconds[2] / seconds[0]);
+    overClosed.push_back(seconds[2] / seconds[1]);
+    state.SetIterationTime(seconds[2]);
   }
   qApp->removeEventFilter(&first);
   showViews(lesson, 0);
-  std::nth_element(ratios.begin(), ratios.begin() + ratios.size() / 2, ratios.end());
-  const double n = double(ratios.size());
-  state.counters["closed_us"] = total[0] / n * 1e6;
-  state.counters["open_us"] = total[1] / n * 1e6;
-  state.counters["slower_pct"] = (ratios[ratios.size() / 2] - 1) * 100;  // median of the pairs
+  const auto medianPercent = [](std::vector<double>& ratios) {
+    std::nth_element(ratios.begin(), ratios.begin() + ratios.size() / 2, ratios.end());
+    return (ratios[ratios.size() / 2] - 1) * 100;
+  };
+  const double n = double(overNone.size());
+  state.counters["none_us"] = total[0] / n * 1e6;
+  state.counters["closed_us"] = total[1] / n * 1e6;
+  state.counters["open_us"] = total[2] / n * 1e6;
+  // Medians of the rounds: how much slower the tick is with both views open.
+  state.counters["open_vs_none_pct"] = medianPercent(overNone);
+  state.counters["open_vs_closed_pct"] = medianPercent(overClosed);
 }
 BENCHMARK(BM_DeterminationTickShown)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
