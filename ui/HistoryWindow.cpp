@@ -91,6 +91,8 @@ QChartView* makeChartView(QWidget* parent, const char* name, const QString& titl
   chart->setAnimationOptions(QChart::NoAnimation);
   chart->legend()->hide();
   chart->setMargins(QMargins(4, 4, 4, 4));
+  // Axis numbers as the rest of the program writes them: "0,01", "10.000".
+  chart->setLocalizeNumbers(true);
   auto* view = new QChartView(chart, parent);
   view->setObjectName(name);
   // The items move with every new point; an index of their places would only cost.
@@ -115,7 +117,8 @@ QLogValueAxis* logAxis(QChart* chart, const QString& title) {
   auto* axis = new QLogValueAxis;
   axis->setTitleText(title);
   axis->setBase(10);
-  axis->setLabelFormat("%g");
+  // Whole numbers up to millions without exponent, fractions down to thousandths.
+  axis->setLabelFormat("%.10g");
   // Solid: dashed lines cost many times more to paint, and a log axis has many.
   axis->setMinorGridLinePen(QPen(QColor(236, 236, 236), 1));
   chart->addAxis(axis, Qt::AlignLeft);
