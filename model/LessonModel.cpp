@@ -413,3 +413,7 @@ void LessonModel::removeObserver(LessonObserver* observer) {
   observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
 }
 
+void LessonModel::clearHistory() {
+  notify([](LessonObserver& o) { o.historyCleared(); });
+}
+

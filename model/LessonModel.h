@@ -103,6 +103,8 @@ class LessonObserver {
   virtual void stateChanged() {}
   // The whole lesson was put back from a file (after the three above).
   virtual void restored() {}
+  // The history of the determinations was emptied; the lesson itself goes on.
+  virtual void historyCleared() {}
   // The model is being destroyed: drop every reference to it.
   virtual void lessonEnded() {}
 };
@@ -196,6 +198,8 @@ class LessonModel {
 
   void addObserver(LessonObserver* observer);
   void removeObserver(LessonObserver* observer);
+  // Everything that keeps past determinations (charts, the table export) forgets them.
+  void clearHistory();
 
  private:
   std::optional<std::string> refuse(std::string message);

@@ -41,6 +41,7 @@ class DeterminationHistory : public LessonObserver {
  private:
   void determined(const DeterminationRecord& record) override;
   void restored() override { rows_.clear(); }
+  void historyCleared() override { rows_.clear(); }
   void lessonEnded() override { lesson_ = nullptr; }
 
   LessonModel* lesson_;

@@ -313,8 +313,16 @@ void TFormVerlauf::restored() {
 void TFormVerlauf::lessonEnded() { lesson_ = nullptr; }
 
 void TFormVerlauf::BitBtnZuruecksetzenClick() {
+  // Through the lesson: the table export of the history empties with the charts.
+  if (lesson_)
+    lesson_->clearHistory();
+  else
+    historyCleared();
+}
+
+void TFormVerlauf::historyCleared() {
   history_.clear();
-  refresh();
+  redraw_->redrawNow();
 }
 
 void TFormVerlauf::refresh() {

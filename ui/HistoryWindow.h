@@ -57,6 +57,7 @@ class TFormVerlauf : public QWidget, private LessonObserver {
 
   void determined(const DeterminationRecord& record) override;
   void restored() override;
+  void historyCleared() override;
   void lessonEnded() override;
 
   LessonModel* lesson_;

@@ -16,6 +16,7 @@
 #include "ui/DeferredRedraw.h"
 #include "ui/ExportFiles.h"
 #include "ui/HistoryWindow.h"
+#include "ui/LessonFiles.h"
 #include "ui/MainGps.h"
 #include "ui/SkyWindow.h"
 #include "ui/TeachingViews.h"
@@ -122,9 +123,15 @@ TEST(TeachingViews, HistoryRecordsWhileClosedAndZuruecksetzenEmptiesIt) {
   testing_support::RecordingMessages messages;
   TFormMain form;
   TeachingViews* views = attachTeachingViews(form);
+  const LessonFiles* files = attachLessonFiles(form, nullptr, nullptr);
+  const auto exportedRows = [files] {
+    const std::string csv = files->historyCsv();
+    return std::count(csv.begin(), csv.end(), '\n') - 1;  // below the header
+  };
   TFormVerlauf* history = views->formVerlauf();
   runLesson(form, 99, 6);
   ASSERT_EQ(history->history().size(), 6u);
+  ASSERT_EQ(exportedRows(), 6);
   history->show();
   std::size_t found = 0;
   for (std::size_t i = 0; i < 6; ++i) found += history->history()[i].found();
@@ -132,6 +139,7 @@ TEST(TeachingViews, HistoryRecordsWhileClosedAndZuruecksetzenEmptiesIt) {
   EXPECT_EQ(pointsOf(history->ChartIterationen), 6);
   history->BitBtnZuruecksetzen->click();
   EXPECT_TRUE(history->history().empty());
+  EXPECT_EQ(exportedRows(), 0);  // the table export is the same history
   EXPECT_EQ(pointsOf(history->ChartAbstand), 0);
   // Of the convergence only the tolerance line is left.
   int shown = 0;
