@@ -18,6 +18,17 @@ DeferredRedraw::DeferredRedraw(QWidget* view, int spacingMs, std::function<void(
     : QObject(view), view_(view), spacingMs_(spacingMs), redraw_(std::move(redraw)) {
   wait_.setSingleShot(true);
   connect(&wait_, &QTimer::timeout, this, [this] { post(); });
+  view->installEventFilter(this);
+}
+
+bool DeferredRedraw::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view_) {
+    if (event->type() == QEvent::Show)
+      redrawNow();
+    else if (event->type() == QEvent::WindowStateChange && pending_)
+      request();  // restored from its icon: what it missed
+  }
+  return false;
 }
 
 bool DeferredRedraw::canDraw() const { return view_->isVisible() && !view_->isMinimized(); }

@@ -10,19 +10,18 @@ class QWidget;
 // Redraws a view of the lesson after the windows that changed with it have painted:
 // a determination tick shows its result in the main window first, and the view's
 // charts follow. Requests coalesce into one redraw, at most one per `spacing`;
-// a hidden or minimised view redraws when it is shown again.
+// a hidden or minimised view redraws when it is shown or restored.
 class DeferredRedraw : public QObject {
  public:
   DeferredRedraw(QWidget* view, int spacingMs, std::function<void()> redraw);
 
   // The view's data changed.
   void request();
-  // The view was shown or restored from its icon: redraw at once.
   void redrawNow();
-  bool pending() const { return pending_; }
 
  protected:
   void customEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   bool canDraw() const;

@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QPainter>
 #include <QHBoxLayout>
-#include <QShowEvent>
 #include <QVBoxLayout>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
@@ -287,27 +286,16 @@ void TFormVerlauf::buildCharts() {
   layout->addLayout(bottom);
 }
 
-void TFormVerlauf::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  redraw_->redrawNow();
-}
-
-void TFormVerlauf::changeEvent(QEvent* event) {
-  QWidget::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange && redraw_->pending()) redraw_->request();
-}
-
-void TFormVerlauf::scheduleRefresh() { redraw_->request(); }
 
 void TFormVerlauf::determined(const DeterminationRecord& record) {
   history_.add(record);
-  scheduleRefresh();
+  redraw_->request();
 }
 
 void TFormVerlauf::restored() {
   // Another lesson: its determinations start a new history.
   history_.clear();
-  scheduleRefresh();
+  redraw_->request();
 }
 
 void TFormVerlauf::lessonEnded() { lesson_ = nullptr; }

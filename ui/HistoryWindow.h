@@ -45,13 +45,8 @@ class TFormVerlauf : public QWidget, private LessonObserver {
  public Q_SLOTS:
   void BitBtnZuruecksetzenClick();
 
- protected:
-  void showEvent(QShowEvent* event) override;
-  void changeEvent(QEvent* event) override;
-
  private:
   void buildCharts();
-  void scheduleRefresh();
   void refreshHistoryCharts();
   void refreshConvergenceChart();
 

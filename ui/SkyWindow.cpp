@@ -1,6 +1,5 @@
 #include "ui/SkyWindow.h"
 
-#include <QShowEvent>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -130,17 +129,6 @@ TFormHimmel::~TFormHimmel() {
   if (lesson_) lesson_->removeObserver(this);
 }
 
-void TFormHimmel::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  redraw_->redrawNow();
-}
-
-void TFormHimmel::changeEvent(QEvent* event) {
-  QWidget::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange && redraw_->pending()) redraw_->request();
-}
-
-void TFormHimmel::scheduleRefresh() { redraw_->request(); }
 
 void TFormHimmel::forgetFix() {
   used_.fill(false);
@@ -148,13 +136,13 @@ void TFormHimmel::forgetFix() {
   fixDop_ = {};
 }
 
-void TFormHimmel::satellitesMoved() { scheduleRefresh(); }
-void TFormHimmel::stateChanged() { scheduleRefresh(); }
+void TFormHimmel::satellitesMoved() { redraw_->request(); }
+void TFormHimmel::stateChanged() { redraw_->request(); }
 
 void TFormHimmel::receiverMoved() {
   // A new position makes the last fix meaningless; one step of a travel does not.
   if (lesson_ && !lesson_->travelling()) forgetFix();
-  scheduleRefresh();
+  redraw_->request();
 }
 
 void TFormHimmel::determined(const DeterminationRecord& record) {
@@ -169,12 +157,12 @@ void TFormHimmel::determined(const DeterminationRecord& record) {
   } else {
     fixDop_ = {};
   }
-  scheduleRefresh();
+  redraw_->request();
 }
 
 void TFormHimmel::restored() {
   forgetFix();
-  scheduleRefresh();
+  redraw_->request();
 }
 
 void TFormHimmel::lessonEnded() {

@@ -9,11 +9,12 @@
 #include "ui/QtCanvas.h"
 #include "ui/StringGrid.h"
 
+class DeferredRedraw;
+
 // The sky view: the satellites above the receiver as a polar plot, their directions,
 // and the dilution of precision of the four used in the last fix and of all received.
 // It follows the lesson as an observer; what it hears only marks it for a redraw,
 // which runs after the main window has painted and only while the window is shown.
-class DeferredRedraw;
 class TFormHimmel : public QWidget, private LessonObserver {
   Q_OBJECT
  public:
@@ -32,12 +33,7 @@ class TFormHimmel : public QWidget, private LessonObserver {
   QLabel* LabelDOPHinweis;    // why a column shows "–", and how good the geometry is
   QLabel* LabelDOPBedeutung;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-  void changeEvent(QEvent* event) override;
-
  private:
-  void scheduleRefresh();
   void forgetFix();
   void showDop(int column, const DilutionOfPrecision& dop);
 
