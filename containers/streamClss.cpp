@@ -336,7 +336,12 @@ char TReader::ReadChar() {
   return s[0];
 }
 
-bool TReader::ReadBoolean() { return tag() == streamtags::True; }
+bool TReader::ReadBoolean() {
+  const std::uint8_t t = tag();
+  if (t != streamtags::True && t != streamtags::False)
+    throw EReadError("Ungültiger Werttyp im Elementstrom (Tag " + std::to_string(t) + ")");
+  return t == streamtags::True;
+}
 
 long double TReader::ReadFloat() {
   const std::uint8_t t = tag();

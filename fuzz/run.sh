@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 shift || true
-all_targets=(list_fuzz tree_fuzz fifo_fuzz ntree_fuzz lesson_fuzz)
+all_targets=()
+for f in fuzz/*_fuzz.cpp; do all_targets+=("$(basename "$f" .cpp)"); done
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=("${all_targets[@]}")
 
@@ -16,17 +17,22 @@ mkdir -p "$out"
 # The usual macro of fuzzing builds lets checksums pass, so that the fuzzer reaches what
 # they guard.
 flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
-       -DFUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION -I. -Wall -Wextra)
-# The library is compiled once; each target only links against its objects.
+       -DFUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION -I. -isystem /usr/include/eigen3 -Wall -Wextra)
+# The library is compiled once, on every core; each target only links against its objects.
 mkdir -p "$out/obj"
 objects=()
+stale=()
 for src in containers/*.cpp platform/*.cpp geometry/*.cpp model/*.cpp; do
   obj="$out/obj/$(echo "$src" | tr / _).o"
   if [ ! -f "$obj" ] || [ "$src" -nt "$obj" ] || [ -n "$(find containers platform geometry model -name '*.h' -newer "$obj")" ]; then
-    clang++ "${flags[@]}" -c "$src" -o "$obj"
+    stale+=("$src")
   fi
   objects+=("$obj")
 done
+if [ ${#stale[@]} -gt 0 ]; then
+  printf '%s\n' "${stale[@]}" | xargs -P "$(nproc)" -I{} \
+    sh -c 'clang++ "$@" -c "$0" -o "'"$out"'/obj/$(echo "$0" | tr / _).o"' {} "${flags[@]}"
+fi
 
 for t in "${targets[@]}"; do
   [ -f "fuzz/$t.cpp" ] || { echo "no target fuzz/$t.cpp" >&2; exit 2; }

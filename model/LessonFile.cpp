@@ -103,6 +103,8 @@ LessonScenario scenarioOf(TListe& body) {
   if (entries.has(kDescription)) {
     std::string text;
     entries.get<TString>(kDescription).getValue(text);
+    // One byte per character in the file's code page.
+    if (text.size() > maxDescriptionLength) throw Refused{descriptionTooLong(text.size())};
     s.description = cp1252ToUtf8(text);
   }
   LessonState& st = s.state;
@@ -266,6 +268,23 @@ std::variant<LessonScenario, std::string> decode(const std::uint8_t* data, std::
   } catch (const EClassNotFound&) {
     return damaged("sie enthält Elemente, die dieses Programm nicht kennt");
   }
+}
+
+std::size_t characterCount(std::string_view utf8) {
+  std::size_t n = 0;
+  for (const char c : utf8) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return n;
+}
+
+std::string descriptionTooLong(std::size_t length) {
+  const auto grouped = [](std::size_t v) {
+    std::string digits = std::to_string(v);
+    for (auto i = static_cast<std::ptrdiff_t>(digits.size()) - 3; i > 0; i -= 3)
+      digits.insert(static_cast<std::size_t>(i), ".");
+    return digits;
+  };
+  return "Die Aufgabe ist zu lang: sie hat " + grouped(length) + " Zeichen, erlaubt sind höchstens " +
+         grouped(maxDescriptionLength) + ".";
 }
 
 std::string openRefusal(std::string_view fileName, std::string_view reason) {

@@ -34,6 +34,13 @@ constexpr std::int32_t formatRevision = 0;
 // A scenario takes a few hundred bytes; whatever is far larger is no scenario.
 constexpr std::size_t maxFileSize = 1 << 20;
 constexpr std::string_view fileSuffix = ".ortivo";
+// Characters of a task: more than any real lesson needs, little enough to show at once.
+constexpr std::size_t maxDescriptionLength = 10'000;
+
+// Characters (code points) of a UTF-8 text.
+std::size_t characterCount(std::string_view utf8);
+// The German message for a task longer than maxDescriptionLength; also a reason of decode.
+std::string descriptionTooLong(std::size_t length);
 
 std::vector<std::uint8_t> encode(const LessonScenario& scenario);
 

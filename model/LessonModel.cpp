@@ -347,11 +347,13 @@ std::optional<std::string> LessonModel::checkState(const LessonState& s) {
       !std::isfinite(s.trueGeo.longitude.minutes) || !std::isfinite(s.trueGeo.latitude.minutes) ||
       !std::isfinite(s.trueGeo.height))
     return std::string("Unzulässiger Standort");
-  if (s.hasTruePosition) {
-    if (!isValidPosition(s.truePosition)) return std::string("Unzulässiger Standort");
-    if (s.travelling && !isValidPosition(s.previousPosition))
-      return std::string("Unzulässiger Standort");
-  }
+  // Every position a file carries is checked, set or not: what is opened is saved again.
+  // One never set is the zero vector.
+  const auto validOrUnset = [](TVektorR3 v) { return v == TVektorR3{} || isValidPosition(v); };
+  if (s.hasTruePosition ? !isValidPosition(s.truePosition) : !validOrUnset(s.truePosition))
+    return std::string("Unzulässiger Standort");
+  if (s.travelling ? !isValidPosition(s.previousPosition) : !validOrUnset(s.previousPosition))
+    return std::string("Unzulässiger Standort");
   const auto letter = [](char c, char a, char b) {
     const char u = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return u == a || u == b;
@@ -362,9 +364,11 @@ std::optional<std::string> LessonModel::checkState(const LessonState& s) {
        !isValidGeographic(s.trueGeo)))
     return std::string("Unzulässiger Standort");
   if (s.speed < 0 || s.speed > maxSpeed) return std::string("Unzulässige Geschwindigkeit");
-  if (s.travelling && (s.speed == 0 || !s.hasTruePosition))
+  if (s.travelling && s.speed == 0)
     return std::string("Für eine Bewegung muss eine Geschwindigkeit>0 eingegeben werden");
-  if (s.determining && !s.hasTruePosition) return std::string(kXMessage);
+  if (s.travelling && !s.hasTruePosition) return std::string("Bewegung ohne gesetzten Standort");
+  if (s.determining && !s.hasTruePosition)
+    return std::string("Positionsbestimmung ohne gesetzten Standort");
   if (s.step < 0 || s.step > maxStep) return std::string("Unzulässiger Simulationsschritt");
   if (s.defective[0]) return std::string("Unzulässige Satellitennummer");
   return std::nullopt;

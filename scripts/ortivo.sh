@@ -7,9 +7,11 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="${ORTIVO_BUILD_DIR:-$here/build}"
 mode="${1:-run}"
 
+# Installs what a list in scripts/ names (the program's by default) and is missing.
 install_packages() {
+  local list="${1:-$here/scripts/debian-packages.txt}"
   local wanted=() missing=()
-  mapfile -t wanted < <(grep -v -E '^\s*(#|$)' "$here/scripts/debian-packages.txt")
+  mapfile -t wanted < <(grep -v -E '^\s*(#|$)' "$list")
   for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
@@ -55,8 +57,14 @@ case "$mode" in
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
       ctest --test-dir "$sbuild" --output-on-failure -j"$(nproc)"
     ;;
+  fuzz)
+    # Builds every fuzz target with libFuzzer and runs each briefly, so that the
+    # script can not rot unnoticed.
+    install_packages "$here/scripts/debian-packages-fuzz.txt"
+    "$here/fuzz/run.sh" "${ORTIVO_FUZZ_SECONDS:-5}"
+    ;;
   *)
-    echo "usage: $0 run|test|sanitize" >&2
+    echo "usage: $0 run|test|sanitize|fuzz" >&2
     exit 2
     ;;
 esac

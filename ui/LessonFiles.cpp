@@ -6,9 +6,14 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QInputDialog>
 #include <QMenu>
-#include <QMessageBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QShortcut>
+#include <QVBoxLayout>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -22,6 +27,7 @@
 
 #include "model/LessonFile.h"
 #include "platform/csv.h"
+#include "platform/files.h"
 #include "platform/messages.h"
 #include "ui/ExportFiles.h"
 #include "ui/Glyphs.h"
@@ -107,27 +113,14 @@ void addShortcut(QWidget* window, const QKeySequence& keys, const std::function<
   window->addAction(action);
 }
 
-// The file's bytes, or why there are none (German, one or more sentences).
-std::variant<std::vector<std::uint8_t>, QString> readScenarioBytes(const QString& path) {
-  const QFileInfo info(path);
-  if (!info.exists()) return QString("Sie ist nicht vorhanden.");
-  if (info.isDir()) return QString("Sie ist ein Ordner.");
-  // A pipe or device might never end.
-  if (!info.isFile()) return QString("Sie ist keine gewöhnliche Datei.");
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return fileErrorReason(file);
-  std::vector<std::uint8_t> bytes(lessonfile::maxFileSize + 1);
-  qint64 got = 0;
-  while (got < qint64(bytes.size())) {
-    const qint64 n = file.read(reinterpret_cast<char*>(bytes.data()) + got, qint64(bytes.size()) - got);
-    if (n < 0) return fileErrorReason(file);
-    if (n == 0) break;
-    got += n;
-  }
-  if (got > qint64(lessonfile::maxFileSize))
-    return QString("Sie ist zu groß für ein Ortivo-Szenario.");
-  bytes.resize(static_cast<std::size_t>(got));
-  return bytes;
+// A file name shown as the system spells it; bytes that are not UTF-8 show as �.
+std::string shownName(const QByteArray& nativePath) {
+  return QDir::toNativeSeparators(QFile::decodeName(nativePath)).toStdString();
+}
+
+// What the user reads where Qt would guess rich text (tool tips): the text as written.
+QString richEscaped(const QString& text) {
+  return "<p style='white-space:pre'>" + text.toHtmlEscaped() + "</p>";
 }
 
 }  // namespace
@@ -215,9 +208,13 @@ bool LessonFiles::saveScenario(const QString& path, const std::string& descripti
 }
 
 bool LessonFiles::writeScenario(const QString& path, const LessonScenario& scenario) {
+  const std::size_t length = lessonfile::characterCount(scenario.description);
   const std::vector<std::uint8_t> bytes = lessonfile::encode(scenario);
-  const QString reason = writeFileSafely(
-      path, QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
+  const QString reason =
+      length > lessonfile::maxDescriptionLength
+          ? QString::fromStdString(lessonfile::descriptionTooLong(length))
+          : writeFileSafely(path, QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                             qsizetype(bytes.size())));
   if (!reason.isEmpty()) {
     showError(lessonfile::saveRefusal(shownName(path), reason.toStdString()));
     return false;
@@ -228,11 +225,19 @@ bool LessonFiles::writeScenario(const QString& path, const LessonScenario& scena
 }
 
 bool LessonFiles::openScenario(const QString& path) {
+  return openScenarioFile(QFile::encodeName(path));
+}
+
+bool LessonFiles::openScenarioFile(const QByteArray& nativePath) {
   if (!main_.lesson()) return false;
-  const auto bytes = readScenarioBytes(path);
+  const QString path = QFile::decodeName(nativePath);
+  // Only a name that survives the way through text can be offered again.
+  const bool nameIsText = QFile::encodeName(path) == nativePath;
+  auto bytes = platform::readFileBytes(nativePath.toStdString(), lessonfile::maxFileSize,
+                                       "Sie ist zu groß für ein Ortivo-Szenario.");
   std::string reason;
-  if (const auto* r = std::get_if<QString>(&bytes)) {
-    reason = r->toStdString();
+  if (const auto* r = std::get_if<std::string>(&bytes)) {
+    reason = *r;
   } else {
     auto decoded = lessonfile::decode(std::get<std::vector<std::uint8_t>>(bytes));
     if (auto* why = std::get_if<std::string>(&decoded)) {
@@ -243,46 +248,99 @@ bool LessonFiles::openScenario(const QString& path) {
         reason = "Sie enthält unzulässige Werte: " + *message + ".";
       } else {
         description_ = std::move(scenario.description);
-        addToRecent(path);
+        if (nameIsText) addToRecent(path);
         showDescription(QFileInfo(path).fileName());
         return true;
       }
     }
   }
-  removeFromRecent(path);
-  showError(lessonfile::openRefusal(shownName(path), reason));
+  if (nameIsText) removeFromRecent(path);
+  showError(lessonfile::openRefusal(shownName(nativePath), reason));
   return false;
 }
 
-void LessonFiles::openArguments(const QStringList& arguments) {
+void LessonFiles::openArguments(const QByteArrayList& arguments) {
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     if (arguments[i].startsWith('-')) continue;
-    const QString path = arguments[i];
-    QTimer::singleShot(0, this, [this, path] { openScenario(path); });
+    const QByteArray path = arguments[i];
+    QTimer::singleShot(0, this, [this, path] { openScenarioFile(path); });
     return;
   }
 }
 
 void LessonFiles::showDescription(const QString& fileName) {
   if (description_.empty()) return;
-  // Not modal: the class works with the lesson while the task stays in view.
-  auto* box = new QMessageBox(QMessageBox::Information, "Aufgabe – " + fileName,
-                              QString::fromStdString(description_), QMessageBox::Ok, &main_);
-  box->setObjectName("MessageBoxAufgabe");
+  // Not modal: the class works with the lesson while the task stays in view. Plain
+  // text in a scrolling view: a task is typed text, however it looks.
+  auto* box = new QDialog(&main_);
+  box->setObjectName("DialogAufgabe");
+  box->setWindowTitle("Aufgabe – " + fileName);
   box->setAttribute(Qt::WA_DeleteOnClose);
-  box->setWindowModality(Qt::NonModal);
+  auto* text = new QPlainTextEdit(box);
+  text->setObjectName("MemoAufgabe");
+  text->setReadOnly(true);
+  text->setPlainText(QString::fromStdString(description_));
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box);
+  connect(buttons, &QDialogButtonBox::accepted, box, &QDialog::accept);
+  auto* layout = new QVBoxLayout(box);
+  layout->addWidget(text);
+  layout->addWidget(buttons);
+  const QRect screen = main_.screen()->availableGeometry();
+  box->resize(std::min(560, screen.width() * 9 / 10), std::min(360, screen.height() * 8 / 10));
   box->show();
+}
+
+bool LessonFiles::askDescription(QString& text) {
+  QDialog dialog(&main_);
+  dialog.setObjectName("DialogAufgabeEingeben");
+  dialog.setWindowTitle("Szenario speichern");
+  auto* label = new QLabel("Aufgabe (wird beim Öffnen des Szenarios angezeigt):", &dialog);
+  auto* edit = new QPlainTextEdit(&dialog);
+  edit->setObjectName("MemoAufgabe");
+  edit->setPlainText(text);
+  edit->setTabChangesFocus(true);
+  label->setBuddy(edit);
+  auto* count = new QLabel(&dialog);
+  count->setObjectName("LabelAufgabeLaenge");
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+  const auto update = [edit, count, ok] {
+    const std::size_t n = lessonfile::characterCount(edit->toPlainText().toStdString());
+    const bool fits = n <= lessonfile::maxDescriptionLength;
+    count->setText(fits ? QString("%1 von %2 Zeichen")
+                              .arg(QLocale().toString(qlonglong(n)),
+                                   QLocale().toString(qlonglong(lessonfile::maxDescriptionLength)))
+                        : QString::fromStdString(lessonfile::descriptionTooLong(n)));
+    count->setStyleSheet(fits ? QString() : QString("color: #b00000"));
+    ok->setEnabled(fits);
+  };
+  connect(edit, &QPlainTextEdit::textChanged, &dialog, update);
+  update();
+  // Return belongs to the text; Ctrl+Return confirms.
+  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Return),
+                                   QKeySequence(Qt::CTRL | Qt::Key_Enter)})
+    connect(new QShortcut(keys, &dialog), &QShortcut::activated, &dialog, [&dialog, ok] {
+      if (ok->isEnabled()) dialog.accept();
+    });
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(label);
+  layout->addWidget(edit);
+  layout->addWidget(count);
+  layout->addWidget(buttons);
+  dialog.resize(520, 320);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  text = edit->toPlainText();
+  return true;
 }
 
 void LessonFiles::saveScenarioDialog() {
   if (!main_.lesson()) return;
   // What the class sees at the click is what is kept, however long the dialogs take.
   const LessonState state = main_.lesson()->state();
-  bool ok = false;
-  const QString text = QInputDialog::getMultiLineText(
-      &main_, "Szenario speichern", "Aufgabe (wird beim Öffnen des Szenarios angezeigt):",
-      QString::fromStdString(description_), &ok);
-  if (!ok) return;
+  QString text = QString::fromStdString(description_);
+  if (!askDescription(text)) return;
   const QStringList recent = recentFiles();
   const QString suggested = recent.isEmpty()
                                 ? QDir(lastDirectory(kScenarioDirectoryKey)).filePath("Szenario.ortivo")
@@ -327,9 +385,10 @@ void LessonFiles::fillRecentMenu() {
   const QStringList recent = recentFiles();
   if (recent.isEmpty()) recentMenu_->addAction("Noch kein Szenario geöffnet")->setEnabled(false);
   for (const QString& path : recent) {
-    QAction* action = recentMenu_->addAction(QFileInfo(path).fileName(), this,
+    // "&" would mark a shortcut letter in a menu.
+    QAction* action = recentMenu_->addAction(QFileInfo(path).fileName().replace("&", "&&"), this,
                                              [this, path] { openScenario(path); });
-    action->setToolTip(QDir::toNativeSeparators(path));
+    action->setToolTip(richEscaped(QDir::toNativeSeparators(path)));
   }
   recentMenu_->setToolTipsVisible(true);
 }

@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QByteArrayList>
 #include <QStringList>
 #include <memory>
 #include <string>
@@ -33,8 +34,11 @@ class LessonFiles : public QObject {
   // refused leaves the running lesson exactly as it was.
   bool saveScenario(const QString& path, const std::string& description);
   bool openScenario(const QString& path);
-  // The first program argument that is no option, opened once the window shows.
-  void openArguments(const QStringList& arguments);
+  // The same for a name as the system spells it, bytes that need not be UTF-8.
+  bool openScenarioFile(const QByteArray& nativePath);
+  // The first program argument that is no option, opened once the window shows; the
+  // arguments as the system passed them (argv after QApplication took its own).
+  void openArguments(const QByteArrayList& arguments);
 
   QStringList recentFiles() const;
   // The task of the scenario opened or saved last.
@@ -57,6 +61,8 @@ class LessonFiles : public QObject {
   void removeFromRecent(const QString& path);
   void fillRecentMenu();
   void showDescription(const QString& fileName);
+  // The task dialog of "Szenario speichern"; false when cancelled.
+  bool askDescription(QString& text);
 
   TFormMain& main_;
   std::unique_ptr<lessontables::DeterminationHistory> history_;

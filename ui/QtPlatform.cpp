@@ -19,6 +19,8 @@ void installQtPlatform() {
                                                          : QMessageBox::Information,
                     QApplication::applicationDisplayName(), QString::fromStdString(text),
                     QMessageBox::Ok, owner);
+    // Messages quote file names and entries: never lay them out as HTML.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
   });
 }

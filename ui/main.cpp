@@ -33,6 +33,9 @@ int main(int argc, char** argv) {
   attachTeachingViews(formMain);
   LessonFiles* lessonFiles = attachLessonFiles(formMain, &form2DDemo, &form3DDemo);
   formMain.show();
-  lessonFiles->openArguments(QApplication::arguments());
+  // The arguments as bytes: a file name need not be UTF-8 (QApplication has taken its own).
+  QByteArrayList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QByteArray(argv[i]);
+  lessonFiles->openArguments(arguments);
   return QApplication::exec();
 }

@@ -109,13 +109,14 @@ TEST(ElementStream, ReaderAcceptsTheDescribedTags) {
     EXPECT_THROW(r.ReadInteger(), EReadError);
   }
   {
-    // A float stored as an integer is converted; a boolean tag other than 9 is false.
-    const Bytes b = bytesOf({3, 0xE8, 0x03, 19, 0, 0, 0, 0, 1, 0, 0, 0, 2, 9, 9});
+    // A float stored as an integer is converted; a Boolean is tag 8 or 9 and nothing else.
+    const Bytes b = bytesOf({3, 0xE8, 0x03, 19, 0, 0, 0, 0, 1, 0, 0, 0, 8, 9, 0x55});
     TReader r(b);
     EXPECT_EQ(r.ReadFloat(), 1000.0L);
     EXPECT_EQ(r.ReadFloat(), 4294967296.0L);
     EXPECT_FALSE(r.ReadBoolean());
     EXPECT_TRUE(r.ReadBoolean());
+    EXPECT_THROW(r.ReadBoolean(), EReadError);
   }
   {
     // UTF-16 text (tag 18) is converted to the code page; € becomes 0x80, ✓ is not there.

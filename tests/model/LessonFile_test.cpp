@@ -173,6 +173,19 @@ TEST(LessonFile, ValuesTheEntryWouldRefuseAreRefused) {
       {"speed above 1000", [](LessonState& s) { s.speed = 1001; }, "Unzulässige Geschwindigkeit"},
       {"travel without speed", [](LessonState& s) { s.speed = 0; }, "Geschwindigkeit>0"},
       {"step out of range", [](LessonState& s) { s.step = -1; }, "Unzulässiger Simulationsschritt"},
+      // Values a flag leaves unused are saved again, so they are checked as well.
+      {"position far off, not set", [](LessonState& s) {
+         s = LessonState{};
+         s.truePosition.x = 1e308L;
+       }, "Unzulässiger Standort"},
+      {"previous position far off, standing", [](LessonState& s) {
+         s.travelling = false;
+         s.previousPosition.z = -1e300L;
+       }, "Unzulässiger Standort"},
+      {"determination without a position", [](LessonState& s) {
+         s = LessonState{};
+         s.determining = true;
+       }, "Positionsbestimmung ohne gesetzten Standort"},
   };
   for (const Case& c : cases) {
     LessonState bad = good;
@@ -205,6 +218,13 @@ TEST(LessonFile, EntriesMissingOrOfAnotherClassAreRefused) {
          b.next();
          b.update(std::make_unique<TLongint>(1 << 25));
        }, "Unzulässige Satellitennummer 25"},
+      {"Boolean of another tag", [](TListe& b) {
+         // Saves itself as a TBoolean whose value has the tag of a small integer.
+         struct OddBoolean : TBoolean {
+           void saveValue(TWriter& w) override { w.WriteInteger(std::int32_t{0x55}); }
+         };
+         b.setPosition(3), b.update(std::make_unique<OddBoolean>());
+       }, "Ungültiger Werttyp im Elementstrom (Tag 2)"},
   };
   for (const Case& c : cases) {
     auto body = bodyOf(scenario);
@@ -246,4 +266,14 @@ TEST(LessonFile, FixtureOfFormatOneStillOpens) {
   ASSERT_FALSE(lesson.restore(s.state));
   const TKoordinatenwandlerR3 converter;
   EXPECT_EQ(lesson.truePosition(), converter.geoToCartesian(berlin));
+}
+
+// The task is shown whole: one longer than a lesson needs is refused before it is.
+TEST(LessonFile, ATaskLongerThanTheCapIsRefused) {
+  const LessonState state = berlinLesson()->state();
+  const std::string cap(lessonfile::maxDescriptionLength, 'a');
+  EXPECT_EQ(reasonOf(lessonfile::encode({state, cap})), "");
+  EXPECT_EQ(reasonOf(lessonfile::encode({state, cap + "ä"})),
+            "Die Aufgabe ist zu lang: sie hat 10.001 Zeichen, erlaubt sind höchstens 10.000.");
+  EXPECT_EQ(lessonfile::characterCount("Größe €"), 7u);
 }

@@ -5,7 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScreen>
 #include <QPainter>
 #include <QSettings>
 #include <QSvgRenderer>
@@ -22,6 +26,7 @@
 #include "ui/ExportFiles.h"
 #include "ui/LessonFiles.h"
 #include "ui/MainGps.h"
+#include "ui/QtPlatform.h"
 #include "ui/main2DDemo.h"
 #include "ui/main3DDemo.h"
 
@@ -103,15 +108,15 @@ TEST(LessonFiles, ASavedScenarioPutsTheLessonAndTheWindowBack) {
   ASSERT_NE(stateBytes(form), saved);
 
   // As the desktop starts it: `ortivo FILE`.
-  files->openArguments({"ortivo", "-style", path});
+  files->openArguments({"ortivo", "-style", QFile::encodeName(path)});
   QTest::qWait(20);
   EXPECT_EQ(stateBytes(form), saved);
   EXPECT_EQ(shownEntry(form), shown);
   EXPECT_TRUE(form.TimerEmpfaenger->isActive());
-  auto* task = form.findChild<QMessageBox*>("MessageBoxAufgabe");
+  auto* task = form.findChild<QPlainTextEdit*>("MemoAufgabe");
   ASSERT_NE(task, nullptr);
   EXPECT_TRUE(task->isVisible());
-  EXPECT_EQ(task->text(), "Wie weit liegt die berechnete Position daneben?");
+  EXPECT_EQ(task->toPlainText(), "Wie weit liegt die berechnete Position daneben?");
   EXPECT_EQ(files->recentFiles(), QStringList{path});
   EXPECT_TRUE(messages.texts().empty());
 }
@@ -170,6 +175,120 @@ TEST(LessonFiles, ARefusedFileLeavesTheLessonAsItWas) {
     EXPECT_TRUE(text.contains(QString::fromUtf8(c.reason))) << c.what << ": " << text.toStdString();
   }
   EXPECT_EQ(files->recentFiles(), QStringList{good});
+}
+
+// A task is typed text: tags, links and pictures in it are shown as written, and a
+// long one opens at once in a box that fits the screen.
+TEST(LessonFiles, ATaskIsShownAsWrittenAndAtOnce) {
+  TestFolder folder;
+  RecordingMessages messages;
+  TFormMain form;
+  LessonFiles* files = attachLessonFiles(form, nullptr, nullptr);
+  QString nested;
+  for (int i = 0; i < 24; ++i) nested += "<table><tr><td>";
+  const QString tasks[] = {nested + "x", "<a href=\"file:///etc/passwd\">hier</a>",
+                           "<img src=\"/usr/share/icons/hicolor/48x48/apps/ortivo.png\">",
+                           QString(int(lessonfile::maxDescriptionLength) - 1, 'w') + "\n"};
+  const QRect screen = form.screen()->availableGeometry();
+  for (const QString& task : tasks) {
+    const QString path = folder.file("aufgabe.ortivo");
+    ASSERT_TRUE(files->saveScenario(path, task.toStdString()));
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(files->openScenario(path));
+    QApplication::processEvents();
+    EXPECT_LT(clock.elapsed(), 1000) << task.left(40).toStdString();
+    auto* shown = form.findChild<QPlainTextEdit*>("MemoAufgabe");
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->toPlainText(), task);
+    EXPECT_LE(shown->window()->width(), screen.width());
+    EXPECT_LE(shown->window()->height(), screen.height());
+    delete shown->window();
+  }
+  EXPECT_TRUE(messages.texts().empty());
+}
+
+// "Szenario speichern" asks for the task: more than the cap is refused in the dialog
+// itself, and Ctrl+Return confirms what fits (Return belongs to the text).
+TEST(LessonFiles, TheTaskDialogRefusesTooLongATaskAndConfirmsFromTheKeyboard) {
+  TestFolder folder;
+  TFormMain form;
+  LessonFiles* files = attachLessonFiles(form, nullptr, nullptr);
+  QString refusal, askedNext;
+  bool okWhileTooLong = true;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = QApplication::activeModalWidget();
+    auto* memo = dialog->findChild<QPlainTextEdit*>("MemoAufgabe");
+    memo->setPlainText(QString(int(lessonfile::maxDescriptionLength) + 1, 'w'));
+    refusal = dialog->findChild<QLabel*>("LabelAufgabeLaenge")->text();
+    QTest::keyClick(memo, Qt::Key_Return, Qt::ControlModifier);
+    okWhileTooLong = QApplication::activeModalWidget() != dialog;
+    memo->setPlainText("Kurz");
+    QTimer::singleShot(0, [&] {  // the file dialog that follows
+      askedNext = QApplication::activeModalWidget()->windowTitle();
+      QApplication::activeModalWidget()->close();
+    });
+    QTest::keyClick(memo, Qt::Key_Return, Qt::ControlModifier);
+  });
+  files->saveScenarioDialog();
+  EXPECT_EQ(refusal, "Die Aufgabe ist zu lang: sie hat 10.001 Zeichen, erlaubt sind höchstens 10.000.");
+  EXPECT_FALSE(okWhileTooLong);
+  EXPECT_EQ(askedNext, "Szenario speichern");
+}
+
+// A file named like HTML is refused with its name as written, in a plain-text box;
+// so is a file whose task is longer than any lesson needs.
+TEST(LessonFiles, RefusalsShowNamesAsWritten) {
+  TestFolder folder;
+  TFormMain form;
+  LessonFiles* files = attachLessonFiles(form, nullptr, nullptr);
+  QString tags;
+  for (int i = 0; i < 16; ++i) tags += "<table><tr><td>";
+  const QString htmlName = folder.file(tags + ".ortivo");
+  writeBytes(htmlName, "kaputt");
+  const QString longTask = folder.file("lang.ortivo");
+  const auto bytes = lessonfile::encode({form.lesson()->state(), std::string(1'000'000, 'w')});
+  writeBytes(longTask, QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
+  installQtPlatform();  // the real message boxes
+  for (const auto& [path, reason] : {std::pair{htmlName, QString("keine Ortivo-Szenariodatei")},
+                                     std::pair{longTask, QString("Die Aufgabe ist zu lang")}}) {
+    QString text;
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      text = box->text();
+      format = box->textFormat();
+      box->accept();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(files->openScenario(path));
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_TRUE(text.startsWith("Die Datei „" + path + "“ kann nicht geöffnet werden.")) << text.toStdString();
+    EXPECT_TRUE(text.contains(reason)) << text.toStdString();
+  }
+}
+
+// On Linux a name is bytes: one from an old USB stick (Latin-1 "ä") opens as given.
+TEST(LessonFiles, AnArgumentThatIsNotUtf8OpensByItsBytes) {
+  TestFolder folder;
+  RecordingMessages messages;
+  TFormMain form;
+  LessonFiles* files = attachLessonFiles(form, nullptr, nullptr);
+  prepareBerlin(form);
+  const QString utf8Path = folder.file("tmp.ortivo");
+  ASSERT_TRUE(files->saveScenario(utf8Path, ""));
+  const QByteArray latin1 = QFile::encodeName(folder.dir.path()) + "/K\xE4ln.ortivo";
+  ASSERT_EQ(std::rename(QFile::encodeName(utf8Path).constData(), latin1.constData()), 0);
+  const auto saved = stateBytes(form);
+  form.BitBtnErzeugen->click();
+  files->openArguments({"ortivo", latin1});
+  QTest::qWait(20);
+  EXPECT_TRUE(messages.texts().empty()) << messages.texts().front();
+  EXPECT_EQ(stateBytes(form), saved);
+  std::remove(latin1.constData());  // QTemporaryDir can not name it
 }
 
 // A full disk: the new file can not be written completely, and the old one stays.
