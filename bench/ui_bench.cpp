@@ -9,7 +9,7 @@
 #include "ui/QtPlatform.h"
 #include "ui/UnitAbout.h"
 #include "ui/main2DDemo.h"
-#include "ui/QtCanvas.h"
+#include "paint/QtCanvas.h"
 #include "demo/dreiDDemo.h"
 #include "ui/main3DDemo.h"
 

@@ -13,8 +13,8 @@
 #include <QSvgGenerator>
 
 #include "platform/messages.h"
-#include "ui/PainterCanvas.h"
-#include "ui/QtCanvas.h"
+#include "paint/PainterCanvas.h"
+#include "paint/QtCanvas.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "model/DilutionOfPrecision.h"
 #include "model/LessonModel.h"
 #include "model/SkyGeometry.h"
-#include "ui/QtCanvas.h"
+#include "paint/QtCanvas.h"
 #include "ui/StringGrid.h"
 
 class DeferredRedraw;

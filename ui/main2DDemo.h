@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "ui/QtCanvas.h"
+#include "paint/QtCanvas.h"
 
 class TDemo2DAblauf;
 

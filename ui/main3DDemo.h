@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "ui/QtCanvas.h"
+#include "paint/QtCanvas.h"
 #include "ui/StringGrid.h"
 #include "demo/dreiDDemo.h"
 

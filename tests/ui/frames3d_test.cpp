@@ -1,16 +1,11 @@
-// The 3D window's frames: painted in bands on several threads they are the very
-// pixels one thread paints, and a slow frame neither drops the next nor piles up
-// timer ticks.
+// The 3D window's frames: a slow frame neither drops the next nor piles up timer ticks.
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <ostream>
 
-#include "ui/QtCanvas.h"
-#include "demo/dreiDDemo.h"
 #include "ui/main3DDemo.h"
 
 namespace {
@@ -24,50 +19,6 @@ TGeoPosition munich() {
   p.height = 520;
   return p;
 }
-
-struct FrameCase {
-  qreal ratio;
-  bool walkThrough;  // step 6 with its measuring spheres, or a free frame
-  int threads;
-};
-
-QImage paintFrame(const FrameCase& c, int threads) {
-  ImageControl image(897, 657, nullptr, c.ratio);
-  image.setPaintThreads(threads);
-  T3DDemo demo(image.canvas(), 0, munich);
-  demo.rotationAngles.z = 0.03490658503988659L;
-  if (c.walkThrough) {
-    demo.receiver.clock.receiveSignals(demo.receiverPosition, demo.constellation);
-    demo.receiver.loadSpheres(0);
-    demo.drawAlgorithmStep(6);
-  } else {
-    // The first frame is never shown: the second is drawn over it unseen.
-    demo.drawScene();
-    demo.drawScene();
-  }
-  return image.image().copy();
-}
-
-class BandedFrame : public testing::TestWithParam<FrameCase> {};
-
-TEST_P(BandedFrame, EqualsTheFramePaintedByOneThread) {
-  const FrameCase c = GetParam();
-  const QImage single = paintFrame(c, 1);
-  const QImage banded = paintFrame(c, c.threads);
-  ASSERT_EQ(single.size(), QSize(897, 657) * c.ratio);
-  EXPECT_TRUE(banded == single);
-}
-
-void PrintTo(const FrameCase& c, std::ostream* os) {
-  *os << "ratio " << c.ratio << (c.walkThrough ? ", step 6, " : ", free, ") << c.threads << " threads";
-}
-
-// Beside the drawing thread, two threads paint two bands; three put the band edges
-// elsewhere, and not on even rows; one paints the whole image.
-INSTANTIATE_TEST_SUITE_P(RatiosAndThreads, BandedFrame,
-                         testing::Values(FrameCase{1, false, 3}, FrameCase{1, true, 3},
-                                         FrameCase{2, false, 3}, FrameCase{2, true, 3},
-                                         FrameCase{1, true, 4}, FrameCase{2, true, 2}));
 
 // A window system that shows frames only at its own pace: it holds each repaint of
 // the window back for 20 ms, while the timer ticks every millisecond.
@@ -131,23 +82,3 @@ TEST(Frames3D, TicksFasterThanTheRepaintsShowEveryFrame) {
 }
 
 }  // namespace
-
-// The painting threads serve one canvas at a time: two images drawing large frames by
-// turns (two 3D windows, or a picture exported while a frame is drawn) neither hang
-// nor paint into each other.
-TEST(BandedFrame, TwoImagesDrawingByTurnsGetTheirOwnPixels) {
-  const QImage expected = paintFrame({1, true, 1}, 1);
-  ImageControl first(897, 657, nullptr, 1), second(897, 657, nullptr, 1);
-  first.setPaintThreads(3);
-  second.setPaintThreads(3);
-  T3DDemo a(first.canvas(), 0, munich), b(second.canvas(), 0, munich);
-  for (T3DDemo* demo : {&a, &b}) {
-    demo->rotationAngles.z = 0.03490658503988659L;
-    demo->receiver.clock.receiveSignals(demo->receiverPosition, demo->constellation);
-    demo->receiver.loadSpheres(0);
-  }
-  a.drawAlgorithmStep(6);  // its stream stays open: nothing has shown it yet
-  b.drawAlgorithmStep(6);
-  EXPECT_TRUE(first.image() == expected);
-  EXPECT_TRUE(second.image() == expected);
-}

@@ -16,6 +16,9 @@
 
 class QPainter;
 
+// A canvas colour as Qt paints it; system colours take the desktop palette's.
+QColor toQColor(platform::Color color);
+
 // The drawing calls of a QtCanvas since it last painted, each with the pen and
 // brush it was made with (colours already resolved), so that a frame is worked
 // out once and then painted: on one thread, or in horizontal bands on several,
@@ -34,6 +37,38 @@ class PaintRecording {
     QColor color;
     platform::BrushStyle style = platform::BrushStyle::Solid;
   };
+  struct Text {
+    QFont font;
+    QColor color;
+    QString text;
+  };
+  // A canvas's pen, brush and font as the painter takes them.
+  static Pen penOf(const platform::Canvas& canvas);
+  static Brush brushOf(const platform::Canvas& canvas);
+  static QFont fontOf(const platform::Canvas& canvas);
+
+  // Paints drawing calls on one painter, keeping track of what the painter already
+  // holds: the recording's replay, and a PainterCanvas's every call.
+  class Replay {
+   public:
+    explicit Replay(QPainter& p) : p_(p) {}
+    void polyline(const Pen& pen, const QPoint* points, int count);
+    void ellipse(const Pen& pen, const Brush& brush, QRect box);
+    void rectangle(const Pen& pen, const Brush& brush, QRect box);
+    void text(const Text& t, const Brush& background, QRect box);
+
+   private:
+    void applyPen(const Pen& wanted);
+    void applyBrush(const Brush& brush);
+    void shiftToPixelCentres(bool shifted);
+
+    QPainter& p_;
+    bool shifted_ = false;
+    Pen appliedPen_;
+    bool penApplied_ = false;
+  };
+  // Antialiased lines and text; the clip keeps a band to its rows.
+  static void beginPainting(QPainter& p, QRect clip = QRect());
 
   // `points` are in the canvas's logical pixels; a polyline of fewer than two
   // points is not drawn.
@@ -42,8 +77,7 @@ class PaintRecording {
   // `imageSize` is the logical size of the image the rectangle is drawn on.
   void rectangle(const Pen& pen, const Brush& brush, QRect box, QSize imageSize);
   // `box` is the text's extent as measured; `background` fills it when solid.
-  void text(const QFont& font, const QColor& color, const Brush& background, QRect box,
-            const QString& text);
+  void text(Text text, const Brush& background, QRect box);
 
   // A rectangle of `brush` over `box` hides everything on an image of this logical size.
   static bool covers(const Brush& brush, QRect box, QSize imageSize);
@@ -71,12 +105,6 @@ class PaintRecording {
     int first = 0;
     int count = 0;
   };
-  struct Text {
-    QFont font;
-    QColor color;
-    QString text;
-  };
-  class Replay;
   friend class PaintStream;
 
   // Logical rows [top, bottom) of an image, and its right edge.

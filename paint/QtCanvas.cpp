@@ -1,4 +1,4 @@
-#include "ui/QtCanvas.h"
+#include "paint/QtCanvas.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -6,32 +6,14 @@
 #include <QPalette>
 #include <QScreen>
 
-#include "ui/PaintThreads.h"
-
-QColor toQColor(platform::Color color) {
-  if (platform::isSystemColor(color)) {
-    // System colours name a role of the desktop's palette by their low byte.
-    const QPalette pal = QGuiApplication::palette();
-    switch (color & 0xFF) {
-      case 0x02:  // active caption
-      case 0x1B:  // gradient of the active caption
-        return pal.color(QPalette::Active, QPalette::Highlight).lighter(130);
-      case 0x05:  // window
-        return pal.color(QPalette::Base);
-      case 0x08:  // window text
-        return pal.color(QPalette::Text);
-      case 0x0F:  // button face
-        return pal.color(QPalette::Button);
-      case 0x0D:  // highlight
-        return pal.color(QPalette::Highlight);
-      default:
-        return pal.color(QPalette::WindowText);
-    }
-  }
-  return QColor(platform::redOf(color), platform::greenOf(color), platform::blueOf(color));
-}
+#include "paint/PaintThreads.h"
 
 namespace {
+
+PaintRecording::Pen pen(const platform::Canvas& c) { return PaintRecording::penOf(c); }
+PaintRecording::Brush brush(const platform::Canvas& c) { return PaintRecording::brushOf(c); }
+QFont qfont(const platform::Canvas& c) { return PaintRecording::fontOf(c); }
+
 // Points recorded before they go to the painting threads: small enough that they
 // start early in a frame, large enough that handing over is rare.
 constexpr std::size_t kBatchPoints = 2048;
@@ -91,21 +73,9 @@ void QtCanvas::closeStream() {
   }
 }
 
-PaintRecording::Pen QtCanvas::pen() const { return {toQColor(penColor()), penWidth(), penStyle()}; }
-
-PaintRecording::Brush QtCanvas::brush() const { return {toQColor(brushColor()), brushStyle()}; }
-
-QFont QtCanvas::qfont() const {
-  QFont f(QString::fromStdString(font().name));
-  f.setPointSize(font().size);
-  f.setBold(font().bold);
-  f.setItalic(font().italic);
-  return f;
-}
-
 void QtCanvas::flush() {
   if (pending_.size() >= 2) {
-    recording_->polyline(pen(), pending_.data(), int(pending_.size()));
+    recording_->polyline(pen(*this), pending_.data(), int(pending_.size()));
     recorded();
   }
   pending_.clear();
@@ -119,7 +89,7 @@ void QtCanvas::lineTo(int x, int y) {
 
 void QtCanvas::ellipse(int x1, int y1, int x2, int y2) {
   flush();
-  recording_->ellipse(pen(), brush(), QRect(x1, y1, x2 - x1, y2 - y1));
+  recording_->ellipse(pen(*this), brush(*this), QRect(x1, y1, x2 - x1, y2 - y1));
   recorded();
 }
 
@@ -128,8 +98,8 @@ void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
   const QRect box(x1, y1, x2 - x1, y2 - y1);
   // A new frame. Should the last one not have been shown (a window off the screen
   // gets no paints), it is painted to its end now: batches must not pile up.
-  if (stream_ && PaintRecording::covers(brush(), box, QSize(width(), height()))) closeStream();
-  recording_->rectangle(pen(), brush(), box, QSize(width(), height()));
+  if (stream_ && PaintRecording::covers(brush(*this), box, QSize(width(), height()))) closeStream();
+  recording_->rectangle(pen(*this), brush(*this), box, QSize(width(), height()));
   recorded();
 }
 
@@ -138,20 +108,20 @@ void QtCanvas::textOut(int x, int y, const std::string& utf8) {
   flush();
   closeStream();
   const QString text = QString::fromStdString(utf8);
-  const QFont f = qfont();
+  const QFont f = qfont(*this);
   const QFontMetrics metrics(f, image_);
   const QRect box(x, y, metrics.horizontalAdvance(text), metrics.height());
-  recording_->text(f, toQColor(font().color), brush(), box, text);
+  recording_->text({f, toQColor(font().color), text}, brush(*this), box);
   recording_->paint(*image_, 1, 1);
   recording_->clear();
 }
 
 int QtCanvas::textWidth(const std::string& utf8) {
-  return QFontMetrics(qfont(), image_).horizontalAdvance(QString::fromStdString(utf8));
+  return QFontMetrics(qfont(*this), image_).horizontalAdvance(QString::fromStdString(utf8));
 }
 
 int QtCanvas::textHeight(const std::string&) {
-  return QFontMetrics(qfont(), image_).height();
+  return QFontMetrics(qfont(*this), image_).height();
 }
 
 void QtCanvas::finish() {

@@ -1,109 +1,144 @@
-#include "ui/PaintRecording.h"
+#include "paint/PaintRecording.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 #include <algorithm>
 #include <climits>
 
-#include "ui/PaintThreads.h"
+#include "paint/PaintThreads.h"
 
-// Hands the recorded calls to one painter, keeping track of what the painter
-// already holds, exactly as the canvas once drew them directly: the pictures must
-// not change.
-class PaintRecording::Replay {
- public:
-  explicit Replay(QPainter& p) : p_(p) {}
+QColor toQColor(platform::Color color) {
+  if (platform::isSystemColor(color)) {
+    // System colours name a role of the desktop's palette by their low byte.
+    const QPalette pal = QGuiApplication::palette();
+    switch (color & 0xFF) {
+      case 0x02:  // active caption
+      case 0x1B:  // gradient of the active caption
+        return pal.color(QPalette::Active, QPalette::Highlight).lighter(130);
+      case 0x05:  // window
+        return pal.color(QPalette::Base);
+      case 0x08:  // window text
+        return pal.color(QPalette::Text);
+      case 0x0F:  // button face
+        return pal.color(QPalette::Button);
+      case 0x0D:  // highlight
+        return pal.color(QPalette::Highlight);
+      default:
+        return pal.color(QPalette::WindowText);
+    }
+  }
+  return QColor(platform::redOf(color), platform::greenOf(color), platform::blueOf(color));
+}
 
-  void polyline(const Pen& pen, const QPoint* points, int count) {
+// The pictures must not change: every call is painted exactly as the canvas once
+// painted it directly.
+void PaintRecording::Replay::polyline(const Pen& pen, const QPoint* points, int count) {
+  applyPen(pen);
+  if (p_.brush().style() != Qt::NoBrush) p_.setBrush(Qt::NoBrush);
+  // Pixel centres: a line from (x, y) runs through the middle of that pixel. The
+  // shift stays for the following polylines: a 3D frame draws hundreds in a row.
+  shiftToPixelCentres(true);
+  p_.drawPolyline(points, count);
+}
+
+void PaintRecording::Replay::ellipse(const Pen& pen, const Brush& brush, QRect b) {
+  shiftToPixelCentres(false);
+  applyPen(pen);
+  applyBrush(brush);
+  p_.drawEllipse(QRectF(b.left() + 0.5, b.top() + 0.5, b.width() - 1, b.height() - 1));
+}
+
+void PaintRecording::Replay::rectangle(const Pen& pen, const Brush& brush, QRect b) {
+  shiftToPixelCentres(false);
+  const bool aa = p_.testRenderHint(QPainter::Antialiasing);
+  p_.setRenderHint(QPainter::Antialiasing, false);
+  applyBrush(brush);
+  p_.setPen(Qt::NoPen);
+  penApplied_ = false;
+  if (brush.style == platform::BrushStyle::Solid) p_.drawRect(b);
+  if (pen.style != platform::PenStyle::Clear) {
     applyPen(pen);
-    if (p_.brush().style() != Qt::NoBrush) p_.setBrush(Qt::NoBrush);
-    // Pixel centres: a line from (x, y) runs through the middle of that pixel. The
-    // shift stays for the following polylines: a 3D frame draws hundreds in a row.
-    shiftToPixelCentres(true);
-    p_.drawPolyline(points, count);
+    p_.setBrush(Qt::NoBrush);
+    p_.drawRect(QRectF(b.left() + 0.5, b.top() + 0.5, b.width() - 1, b.height() - 1));
   }
+  p_.setRenderHint(QPainter::Antialiasing, aa);
+}
 
-  void ellipse(const Pen& pen, const Brush& brush, QRect b) {
-    shiftToPixelCentres(false);
-    applyPen(pen);
-    applyBrush(brush);
-    p_.drawEllipse(QRectF(b.left() + 0.5, b.top() + 0.5, b.width() - 1, b.height() - 1));
+void PaintRecording::Replay::text(const Text& t, const Brush& background, QRect box) {
+  shiftToPixelCentres(false);
+  p_.setFont(t.font);
+  if (background.style == platform::BrushStyle::Solid) p_.fillRect(box, background.color);
+  p_.setPen(t.color);
+  penApplied_ = false;
+  p_.drawText(box, Qt::AlignLeft | Qt::AlignTop, t.text);
+}
+
+void PaintRecording::Replay::applyPen(const Pen& wanted) {
+  if (penApplied_ && appliedPen_ == wanted && p_.pen().style() != Qt::NoPen) return;
+  Qt::PenStyle style = Qt::SolidLine;
+  switch (wanted.style) {
+    case platform::PenStyle::Solid: style = Qt::SolidLine; break;
+    case platform::PenStyle::Dash: style = Qt::DashLine; break;
+    case platform::PenStyle::Dot: style = Qt::DotLine; break;
+    case platform::PenStyle::DashDot: style = Qt::DashDotLine; break;
+    case platform::PenStyle::DashDotDot: style = Qt::DashDotDotLine; break;
+    case platform::PenStyle::Clear: style = Qt::NoPen; break;
   }
-
-  void rectangle(const Pen& pen, const Brush& brush, QRect b) {
-    shiftToPixelCentres(false);
-    const bool aa = p_.testRenderHint(QPainter::Antialiasing);
-    p_.setRenderHint(QPainter::Antialiasing, false);
-    applyBrush(brush);
-    p_.setPen(Qt::NoPen);
-    penApplied_ = false;
-    if (brush.style == platform::BrushStyle::Solid) p_.drawRect(b);
-    if (pen.style != platform::PenStyle::Clear) {
-      applyPen(pen);
-      p_.setBrush(Qt::NoBrush);
-      p_.drawRect(QRectF(b.left() + 0.5, b.top() + 0.5, b.width() - 1, b.height() - 1));
-    }
-    p_.setRenderHint(QPainter::Antialiasing, aa);
+  QPen pen(wanted.color);
+  pen.setStyle(style);
+  if (wanted.width <= 1) {
+    // Hairlines take the rasteriser's fast path: a 3D frame draws tens of
+    // thousands of them.
+    pen.setWidth(0);
+    pen.setCosmetic(true);
+  } else {
+    pen.setWidth(wanted.width);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
   }
+  p_.setPen(pen);
+  appliedPen_ = wanted;
+  penApplied_ = style != Qt::NoPen;
+}
 
-  void text(const Text& t, const Brush& background, QRect box) {
-    shiftToPixelCentres(false);
-    p_.setFont(t.font);
-    if (background.style == platform::BrushStyle::Solid) p_.fillRect(box, background.color);
-    p_.setPen(t.color);
-    penApplied_ = false;
-    p_.drawText(box, Qt::AlignLeft | Qt::AlignTop, t.text);
-  }
+void PaintRecording::Replay::applyBrush(const Brush& brush) {
+  if (brush.style == platform::BrushStyle::Clear)
+    p_.setBrush(Qt::NoBrush);
+  else
+    p_.setBrush(brush.color);
+}
 
- private:
-  void applyPen(const Pen& wanted) {
-    if (penApplied_ && appliedPen_ == wanted && p_.pen().style() != Qt::NoPen) return;
-    Qt::PenStyle style = Qt::SolidLine;
-    switch (wanted.style) {
-      case platform::PenStyle::Solid: style = Qt::SolidLine; break;
-      case platform::PenStyle::Dash: style = Qt::DashLine; break;
-      case platform::PenStyle::Dot: style = Qt::DotLine; break;
-      case platform::PenStyle::DashDot: style = Qt::DashDotLine; break;
-      case platform::PenStyle::DashDotDot: style = Qt::DashDotDotLine; break;
-      case platform::PenStyle::Clear: style = Qt::NoPen; break;
-    }
-    QPen pen(wanted.color);
-    pen.setStyle(style);
-    if (wanted.width <= 1) {
-      // Hairlines take the rasteriser's fast path: a 3D frame draws tens of
-      // thousands of them.
-      pen.setWidth(0);
-      pen.setCosmetic(true);
-    } else {
-      pen.setWidth(wanted.width);
-      pen.setCapStyle(Qt::RoundCap);
-      pen.setJoinStyle(Qt::RoundJoin);
-    }
-    p_.setPen(pen);
-    appliedPen_ = wanted;
-    penApplied_ = style != Qt::NoPen;
-  }
+void PaintRecording::Replay::shiftToPixelCentres(bool shifted) {
+  if (shifted_ == shifted) return;
+  if (shifted)
+    p_.setWorldTransform(QTransform::fromTranslate(0.5, 0.5));
+  else
+    p_.resetTransform();
+  shifted_ = shifted;
+}
 
-  void applyBrush(const Brush& brush) {
-    if (brush.style == platform::BrushStyle::Clear)
-      p_.setBrush(Qt::NoBrush);
-    else
-      p_.setBrush(brush.color);
-  }
+PaintRecording::Pen PaintRecording::penOf(const platform::Canvas& c) {
+  return {toQColor(c.penColor()), c.penWidth(), c.penStyle()};
+}
 
-  void shiftToPixelCentres(bool shifted) {
-    if (shifted_ == shifted) return;
-    if (shifted)
-      p_.setWorldTransform(QTransform::fromTranslate(0.5, 0.5));
-    else
-      p_.resetTransform();
-    shifted_ = shifted;
-  }
+PaintRecording::Brush PaintRecording::brushOf(const platform::Canvas& c) {
+  return {toQColor(c.brushColor()), c.brushStyle()};
+}
 
-  QPainter& p_;
-  bool shifted_ = false;
-  Pen appliedPen_;
-  bool penApplied_ = false;
-};
+QFont PaintRecording::fontOf(const platform::Canvas& c) {
+  QFont f(QString::fromStdString(c.font().name));
+  f.setPointSize(c.font().size);
+  f.setBold(c.font().bold);
+  f.setItalic(c.font().italic);
+  return f;
+}
+
+void PaintRecording::beginPainting(QPainter& p, QRect clip) {
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setRenderHint(QPainter::TextAntialiasing, true);
+  if (!clip.isNull()) p.setClipRect(clip);
+}
 
 void PaintRecording::polyline(const Pen& pen, const QPoint* points, int count) {
   if (count < 2) return;
@@ -134,10 +169,9 @@ void PaintRecording::rectangle(const Pen& pen, const Brush& brush, QRect box, QS
   ops_.push_back({Kind::Rectangle, pen, brush, box});
 }
 
-void PaintRecording::text(const QFont& font, const QColor& color, const Brush& background, QRect box,
-                          const QString& text) {
+void PaintRecording::text(Text text, const Brush& background, QRect box) {
   ops_.push_back({Kind::Text, {}, background, box, int(texts_.size()), 0});
-  texts_.push_back({font, color, text});
+  texts_.push_back(std::move(text));
 }
 
 void PaintRecording::clear() {
@@ -173,12 +207,10 @@ std::vector<QImage> PaintRecording::viewsOf(QImage& image, int count) {
 }
 
 void PaintRecording::beginBand(QPainter& p, const Band& band) {
-  p.setRenderHint(QPainter::Antialiasing, true);
-  p.setRenderHint(QPainter::TextAntialiasing, true);
   // The clip keeps a band to its rows. Even around the whole image it pays: the
   // raster engine then draws a 3D frame's hairlines in half the time, to the same
   // pixels.
-  p.setClipRect(QRect(-1, band.top, band.right + 2, band.bottom - band.top));
+  beginPainting(p, QRect(-1, band.top, band.right + 2, band.bottom - band.top));
 }
 
 void PaintRecording::paint(QImage& image, int bands, int threads) const {

@@ -10,9 +10,7 @@
 
 #include "platform/Canvas.h"
 #include "platform/PictureRecorder.h"
-#include "ui/PaintRecording.h"
-
-QColor toQColor(platform::Color color);
+#include "paint/PaintRecording.h"
 
 // A Canvas that draws into a QImage. What is drawn stays until it is drawn over, like
 // a bitmap. Drawing calls are recorded; a little is painted when the image is
@@ -44,10 +42,6 @@ class QtCanvas : public platform::Canvas {
   int paintThreads() const { return threads_; }
 
  private:
-  PaintRecording::Pen pen() const;
-  PaintRecording::Brush brush() const;
-  QFont qfont() const;
-
   // Hands what was recorded to the painting threads once there is enough of it.
   void recorded();
   // Waits for the painting threads and takes back their batches.

@@ -1,4 +1,4 @@
-#include "ui/PaintThreads.h"
+#include "paint/PaintThreads.h"
 
 PaintThreads& PaintThreads::instance() {
   static PaintThreads threads;
