@@ -15,7 +15,6 @@
 #include "ui/MainGps.h"
 #include "ui/QtPlatform.h"
 #include "ui/SkyWindow.h"
-#include "ui/TeachingViews.h"
 #include "views/SkyPlot.h"
 
 namespace {
@@ -25,19 +24,26 @@ const GeographicEntry kMunich{"O", "11", "34,5", "N", "48", "8,25", "520"};
 // A main window with both views whose lesson has made `determinations` determinations
 // for receivers all over the earth, the satellites moving on between them.
 struct Lesson {
-  TFormMain form;
-  TeachingViews* views;
+  LessonModel model;
+  TFormMain form{model};
+  std::unique_ptr<SkyWindow> sky;
+  std::unique_ptr<HistoryWindow> history;
 
-  explicit Lesson(int determinations, bool withViews = true)
-      : views(withViews ? attachTeachingViews(form) : nullptr) {
+  explicit Lesson(int determinations, bool withViews = true) {
+    if (withViews) {
+      sky = std::make_unique<SkyWindow>(model);
+      history = std::make_unique<HistoryWindow>(model);
+    }
+    // Ticks only as the benchmarks make them.
+    model.setTimeSource([] { return std::int64_t{0}; });
     platform::setRandomSeed(1234);
     for (int i = 0; i < determinations; ++i) {
-      if (i % 50 == 0) form.lesson()->erzeugen();
-      form.lesson()->satelliteTick();
-      form.lesson()->determinationTick();
+      if (i % 50 == 0) model.erzeugen();
+      model.satelliteTick();
+      model.determinationTick();
     }
-    form.lesson()->geoToCart(kMunich);
-    form.lesson()->determinationTick();
+    model.geoToCart(kMunich);
+    model.determinationTick();
   }
 };
 
@@ -54,8 +60,8 @@ Lesson& lessonWithoutViews() {
 
 void BM_SkyPlotIntoImage(benchmark::State& state) {
   Lesson lesson(1);
-  TFormHimmel* sky = lesson.views->formHimmel();
-  const LessonModel& model = *lesson.form.lesson();
+  SkyWindow* sky = lesson.sky.get();
+  const LessonModel& model = lesson.model;
   SatelliteSet used{};
   used[1] = used[2] = used[3] = used[4] = true;
   for (auto _ : state) {
@@ -70,7 +76,7 @@ BENCHMARK(BM_SkyPlotIntoImage)->Unit(benchmark::kMillisecond);
 // The whole window: plot, directions, both DOP columns, and its repaint.
 void BM_SkyViewRedraw(benchmark::State& state) {
   Lesson lesson(1);
-  TFormHimmel* sky = lesson.views->formHimmel();
+  SkyWindow* sky = lesson.sky.get();
   sky->show();
   QApplication::processEvents();
   for (auto _ : state) {
@@ -85,7 +91,7 @@ BENCHMARK(BM_SkyViewRedraw)->Unit(benchmark::kMillisecond);
 // 10,000 determinations, and one of them painted.
 void BM_HistoryChartRedraw(benchmark::State& state) {
   Lesson& lesson = fullLesson();
-  TFormVerlauf* history = lesson.views->formVerlauf();
+  HistoryWindow* history = lesson.history.get();
   history->show();
   QApplication::processEvents();
   QChartView* charts[] = {history->ChartAbstand, history->ChartIterationen, history->ChartFenster,
@@ -93,8 +99,8 @@ void BM_HistoryChartRedraw(benchmark::State& state) {
   QWidget* chart = state.range(0) < 4 ? static_cast<QWidget*>(charts[state.range(0)]) : history;
   for (auto _ : state) {
     state.PauseTiming();
-    lesson.form.lesson()->satelliteTick();
-    lesson.form.lesson()->determinationTick();
+    lesson.model.satelliteTick();
+    lesson.model.determinationTick();
     state.ResumeTiming();
     history->refresh();
     if (state.range(0) < 5) {
@@ -107,13 +113,13 @@ void BM_HistoryChartRedraw(benchmark::State& state) {
       state.ResumeTiming();
     }
   }
-  state.counters["kept"] = double(history->history().size());
+  state.counters["kept"] = double(lesson.model.history().size());
   history->hide();
 }
 // One chart painted in full into a picture, as after a new point or an uncovering.
 void BM_HistoryChartPaint(benchmark::State& state) {
   Lesson& lesson = fullLesson();
-  TFormVerlauf* history = lesson.views->formVerlauf();
+  HistoryWindow* history = lesson.history.get();
   history->show();
   history->refresh();
   QApplication::processEvents();
@@ -138,9 +144,9 @@ void settle() {
 }
 
 void showViews(Lesson& lesson, int64_t which) {
-  if (!lesson.views) return;
-  lesson.views->formHimmel()->setVisible(which == 2 || which == 3);
-  lesson.views->formVerlauf()->setVisible(which == 2 || which == 4);
+  if (!lesson.sky) return;
+  lesson.sky->setVisible(which == 2 || which == 3);
+  lesson.history->setVisible(which == 2 || which == 4);
 }
 
 void BM_DeterminationTick(benchmark::State& state) {
@@ -150,7 +156,7 @@ void BM_DeterminationTick(benchmark::State& state) {
   showViews(lesson, state.range(0));
   QApplication::processEvents();
   for (auto _ : state) {
-    form.TimerBerechnungTimer();
+    form.lesson().determinationTick();
     settle();
   }
   if (form.EditUnterschied->text().isEmpty()) state.SkipWithError("no position found");
@@ -166,7 +172,7 @@ void BM_DeterminationTickHandler(benchmark::State& state) {
   showViews(lesson, state.range(0));
   QApplication::processEvents();
   for (auto _ : state) {
-    form.TimerBerechnungTimer();
+    form.lesson().determinationTick();
     state.PauseTiming();
     settle();
     state.ResumeTiming();
@@ -217,7 +223,7 @@ void BM_DeterminationTickShown(benchmark::State& state) {
       TFormMain& form = variant == 0 ? plainLesson.form : lesson.form;
       first.seen = false;
       const auto start = std::chrono::steady_clock::now();
-      form.TimerBerechnungTimer();
+      form.lesson().determinationTick();
       QApplication::processEvents();
       const auto end = first.seen ? first.at : std::chrono::steady_clock::now();
       seconds[variant] = std::chrono::duration<double>(end - start).count();

@@ -96,9 +96,10 @@ class TListNode : public TBase {
   std::unique_ptr<TListNode> next;
 };
 
-// A read-only, typed walk over a list's elements that leaves its cursor alone:
+// A typed walk over a list's elements that leaves its cursor alone:
 //   for (const TListenElement& e : list.elements<TListenElement>()) ...
-// For lists that hold elements of class T only.
+// For lists that hold elements of class T only; through a const list the elements
+// are const.
 template <class T>
 class TListElements {
  public:
@@ -108,8 +109,8 @@ class TListElements {
     using difference_type = std::ptrdiff_t;
     iterator() = default;
     explicit iterator(const TListNode* node) : node_(node) {}
-    const T& operator*() const { return static_cast<const T&>(*node_->element); }
-    const T* operator->() const { return &**this; }
+    T& operator*() const { return static_cast<T&>(*node_->element); }
+    T* operator->() const { return &**this; }
     iterator& operator++() {
       node_ = node_->next.get();
       return *this;
@@ -154,7 +155,11 @@ class TListe : public TBase {
   std::uint16_t position() const { return position_; }
   std::uint16_t count() const { return count_; }
   template <std::derived_from<TBase> T>
-  TListElements<T> elements() const {
+  TListElements<const T> elements() const {
+    return TListElements<const T>(head_->next.get());
+  }
+  template <std::derived_from<TBase> T>
+  TListElements<T> elements() {
     return TListElements<T>(head_->next.get());
   }
 

@@ -17,9 +17,10 @@ TDemoEmpfaenger::TDemoEmpfaenger(TVektorR2 position, const TDemoSatellitenSchar&
 int TDemoEmpfaenger::signalCount() const { return clock.signals.count(); }
 
 TDemoListenElement* TDemoEmpfaenger::signalAt(int n) {
-  if (n < 1 || n > signalCount()) return nullptr;
-  clock.signals.setPosition(n - 1);
-  return static_cast<TDemoListenElement*>(clock.signals.getElem());
+  if (n < 1) return nullptr;
+  for (TDemoListenElement& e : clock.signals.elements<TDemoListenElement>())
+    if (--n == 0) return &e;
+  return nullptr;
 }
 
 void TDemoEmpfaenger::loadCircles() {

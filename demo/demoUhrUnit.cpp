@@ -43,12 +43,8 @@ void TDemoUhr::receiveSignals() {
 
   // The receiver only knows the differences: the nearest signal is given run time 100
   // and the others keep their distance to it.
-  signals.toFirst();
-  const std::int32_t b = static_cast<TDemoListenElement*>(signals.getElem())->runTime;
-  while (!signals.atEnd()) {
-    const auto* e = static_cast<TDemoListenElement*>(signals.getElem());
-    signals.update(std::make_unique<TDemoListenElement>(e->number, e->runTime + 100 - b, e->position));
-    signals.next();
-  }
+  // The same shift for all keeps their order.
+  const std::int32_t b = signals.elements<TDemoListenElement>().begin()->runTime;
+  for (TDemoListenElement& e : signals.elements<TDemoListenElement>()) e.runTime += 100 - b;
   signals.toFirst();
 }

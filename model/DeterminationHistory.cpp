@@ -37,6 +37,15 @@ const char* outcomeExplanation(FixOutcome outcome) {
   return "";
 }
 
+const char* resultName(DeterminationResult result) {
+  switch (result) {
+    case DeterminationResult::found: return "gefunden";
+    case DeterminationResult::tooFewSignals: return "zu wenige Signale";
+    case DeterminationResult::allWindowsFailed: return "keine Lösung";
+  }
+  return "";
+}
+
 DeterminationHistory::DeterminationHistory(std::size_t capacity)
     : capacity_(std::max<std::size_t>(capacity, 1)) {}
 
@@ -53,6 +62,21 @@ void DeterminationHistory::add(const DeterminationRecord& record) {
     e.iterations += record.windows[i].iterations;
   }
   if (record.found()) e.distance = static_cast<double>(record.distance * 1000);
+  e.truePosition = record.truePosition;
+  if (record.found()) {
+    e.position = record.position;
+    e.geo = record.geo;
+    e.distanceKm = record.distance;
+    e.speed = record.speed;
+  }
+  for (std::size_t i = 0; i < e.heard.size() && i < record.signals.size(); ++i)
+    e.heard[i] = static_cast<std::uint8_t>(record.signals[i].number);
+  if (const WindowRecord* w = record.shownWindow()) {
+    e.shownStart = static_cast<std::int8_t>(w->start);
+    e.shownIterations = w->iterations;
+  }
+  for (std::size_t k = 1; k < record.defective.size(); ++k)
+    if (record.defective[k]) e.defective |= 1u << k;
 
   if (entries_.size() < capacity_) {
     // Grown by hand, so that the storage ends at the capacity and not beyond it.

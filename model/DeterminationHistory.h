@@ -1,19 +1,23 @@
 #pragma once
 
-// What the teaching views keep of a lesson's determinations: a summary of each (at
-// most `capacity`, the oldest dropped first, so memory stays bounded however long a
-// lesson runs) and the full convergence of the latest one.
+// The lesson's one history of its determinations, which every view and the table
+// export read: a summary of each, in numbers (at most `capacity`, the oldest dropped
+// first, so memory stays bounded however long a lesson runs), and the full
+// convergence of the latest one.
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "model/LessonModel.h"
+#include "model/DeterminationRecord.h"
+#include "model/satellitUnit.h"
 
 // The German name of how a window ended, and one sentence on what happened.
 const char* outcomeName(FixOutcome outcome);
 const char* outcomeExplanation(FixOutcome outcome);
+// The German name of how a whole determination ended, as the tables write it.
+const char* resultName(DeterminationResult result);
 
 struct HistoryEntry {
   static constexpr int maxWindows = TSatellitenSchar::satelliteCount - 3;
@@ -26,6 +30,17 @@ struct HistoryEntry {
   std::array<FixOutcome, maxWindows> outcomes{};  // of the windows tried, in order
   std::uint32_t iterations = 0;                   // of all windows together
   double distance = 0;                            // m, when found
+
+  // What the table export writes of it, formatted only when it is written.
+  TVektorR3 truePosition{};  // km
+  TVektorR3 position{};      // km, when found
+  TGeoPosition geo{};        // when found
+  long double distanceKm = 0;
+  long double speed = 0;  // km/h
+  std::array<std::uint8_t, TSatellitenSchar::satelliteCount> heard{};  // nearest first
+  std::int8_t shownStart = -1;           // first signal of the window shown; -1 none tried
+  std::uint32_t shownIterations = 0;     // of that window
+  std::uint32_t defective = 0;           // bit k for satellite k
 
   bool found() const { return result == DeterminationResult::found; }
   // 1 for the first window; 0 when none converged.

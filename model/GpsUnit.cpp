@@ -21,8 +21,9 @@ TEmpfaenger::TimeSource TEmpfaenger::setTimeSource(TimeSource source) {
 }
 
 TListenElement* TEmpfaenger::signalAt(int index) {
-  clock.signals.setPosition(index - 1);
-  return static_cast<TListenElement*>(clock.signals.getElem());
+  for (TListenElement& e : clock.signals.elements<TListenElement>())
+    if (--index == 0) return &e;
+  return nullptr;
 }
 
 void TEmpfaenger::loadSpheres(int startIndex) {

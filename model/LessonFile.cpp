@@ -31,6 +31,9 @@ constexpr const char* kSouthward = "Suedwaerts";
 constexpr const char* kDefective = "Defekte Satelliten";  // bit k for satellite k
 constexpr const char* kStep = "Simulationsschritt";
 constexpr const char* kDetermining = "Positionsbestimmung";
+// Revision 1.
+constexpr const char* kTimeFactor = "Zeitraffer";
+constexpr const char* kTimePaused = "Zeit angehalten";
 
 // The bytes every scenario starts with: the format's name as the stream writes it.
 std::vector<std::uint8_t> magic() {
@@ -131,6 +134,9 @@ LessonScenario scenarioOf(TListe& body) {
   }
   st.step = entries.get<TInt64>(kStep).getValue();
   st.determining = entries.get<TBoolean>(kDetermining).getValue();
+  // Files of revision 0 knew only the normal run of time.
+  if (entries.has(kTimeFactor)) st.timeFactor = entries.get<TInteger>(kTimeFactor).getValue();
+  if (entries.has(kTimePaused)) st.timeRunning = !entries.get<TBoolean>(kTimePaused).getValue();
   return s;
 }
 
@@ -193,6 +199,8 @@ std::vector<std::uint8_t> encode(const LessonScenario& scenario) {
   add(kDefective, std::make_unique<TLongint>(static_cast<std::int32_t>(defective)));
   add(kStep, std::make_unique<TInt64>(st.step));
   add(kDetermining, std::make_unique<TBoolean>(st.determining));
+  add(kTimeFactor, std::make_unique<TInteger>(st.timeFactor));
+  add(kTimePaused, std::make_unique<TBoolean>(!st.timeRunning));
 
   std::vector<std::uint8_t> payload;
   {

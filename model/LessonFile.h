@@ -30,7 +30,8 @@ namespace lessonfile {
 
 constexpr std::string_view formatName = "Ortivo-Szenario";
 constexpr std::int32_t formatVersion = 1;
-constexpr std::int32_t formatRevision = 0;
+// Revision 1 adds the run of time (time-lapse factor, paused).
+constexpr std::int32_t formatRevision = 1;
 // A scenario takes a few hundred bytes; whatever is far larger is no scenario.
 constexpr std::size_t maxFileSize = 1 << 20;
 constexpr std::string_view fileSuffix = ".ortivo";

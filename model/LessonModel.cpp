@@ -1,6 +1,7 @@
 #include "model/LessonModel.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 #include "platform/numformat.h"
@@ -14,7 +15,7 @@ const char* const kXMessage =
 
 }  // namespace
 
-LessonModel::LessonModel() : receiver_(std::make_unique<TEmpfaenger>()) {}
+LessonModel::LessonModel() : receiver_(std::make_unique<TEmpfaenger>()) { setTimeSource({}); }
 
 
 template <class F>
@@ -27,6 +28,65 @@ void LessonModel::notify(F f) {
 
 LessonModel::~LessonModel() {
   notify([](LessonObserver& o) { o.lessonEnded(); });
+}
+
+// --- time ---------------------------------------------------------------------
+
+void LessonModel::setTimeSource(TimeSource source) {
+  if (!source)
+    source = [] {
+      using namespace std::chrono;
+      return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    };
+  timeSource_ = std::move(source);
+  // Times of another source mean nothing here: the running ticks start anew.
+  const int factor = clock_.factor();
+  clock_ = LessonClock();
+  clock_.setFactor(factor, 0);
+  updateClock();
+}
+
+void LessonModel::updateClock() {
+  const std::int64_t t = now();
+  clock_.setActive(LessonClock::Tick::satellites, satellitesRunning_, t);
+  clock_.setActive(LessonClock::Tick::receiver, satellitesRunning_ && travelling_, t);
+  clock_.setActive(LessonClock::Tick::determination, determining_, t);
+}
+
+void LessonModel::changed() {
+  updateClock();
+  notify([](LessonObserver& o) { o.stateChanged(); });
+}
+
+void LessonModel::advanceTime() {
+  const std::int64_t t = now();
+  while (const auto tick = clock_.takeDue(t)) {
+    switch (*tick) {
+      case LessonClock::Tick::satellites: satelliteTick(); break;
+      case LessonClock::Tick::receiver: receiverTick(); break;
+      case LessonClock::Tick::determination:
+        if (determining_) determinationTick();
+        break;
+    }
+  }
+}
+
+void LessonModel::setTimeFactor(int factor) {
+  if (!LessonClock::isFactor(factor) || factor == clock_.factor()) return;
+  clock_.setFactor(factor, now());
+  changed();
+}
+
+void LessonModel::setSatellitesRunning(bool running) {
+  if (running == satellitesRunning_) return;
+  satellitesRunning_ = running;
+  changed();
+}
+
+void LessonModel::singleStep() {
+  if (satellitesRunning_) return;
+  satelliteTick();
+  if (travelling_) receiverTick();
 }
 
 // --- ticks --------------------------------------------------------------------
@@ -57,6 +117,7 @@ TVektorR3 LessonModel::nextReceiverPosition(long double d) {
 }
 
 DeterminationRecord LessonModel::determinationTick() {
+  notify([](LessonObserver& o) { o.determinationStarting(); });
   DeterminationRecord record;
   record.number = ++determinations_;
   record.step = step_;
@@ -113,8 +174,9 @@ DeterminationRecord LessonModel::determinationTick() {
       determining_ = false;
     }
   }
+  history_.add(record);
   notify([&record](LessonObserver& o) { o.determined(record); });
-  if (!determining_) notify([](LessonObserver& o) { o.stateChanged(); });
+  if (!determining_) changed();
   return record;
 }
 
@@ -193,7 +255,7 @@ std::optional<std::string> LessonModel::refuse(std::string message) {
   // Every message of the lesson also ends a running determination.
   if (determining_) {
     determining_ = false;
-    notify([](LessonObserver& o) { o.stateChanged(); });
+    changed();
   }
   return message;
 }
@@ -259,26 +321,26 @@ std::optional<std::string> LessonModel::startTravel(const CartesianEntry& entry)
   if (auto message = readCartesian(entry)) return message;
   travelling_ = true;
   previousPosition_ = truePosition_;
-  notify([](LessonObserver& o) { o.stateChanged(); });
+  changed();
   return std::nullopt;
 }
 
 void LessonModel::stopTravel() {
   travelling_ = false;
   speed_ = 0;
-  notify([](LessonObserver& o) { o.stateChanged(); });
+  changed();
 }
 
 std::optional<std::string> LessonModel::startDetermination(const CartesianEntry& entry) {
   if (auto message = readCartesian(entry)) return message;
   determining_ = true;
-  notify([](LessonObserver& o) { o.stateChanged(); });
+  changed();
   return std::nullopt;
 }
 
 void LessonModel::stopDetermination() {
   determining_ = false;
-  notify([](LessonObserver& o) { o.stateChanged(); });
+  changed();
 }
 
 // --- state ------------------------------------------------------------------------
@@ -287,23 +349,17 @@ void LessonModel::setSpeed(int kmh) {
   const int clamped = std::clamp(kmh, 0, maxSpeed);
   if (clamped == speed_) return;
   speed_ = clamped;
-  notify([](LessonObserver& o) { o.stateChanged(); });
+  changed();
 }
 
 void LessonModel::setDefective(int satellite, bool defective) {
   if (satellite < 1 || satellite > satelliteCount || defective_[satellite] == defective) return;
   defective_[satellite] = defective;
-  notify([](LessonObserver& o) { o.stateChanged(); });
+  changed();
 }
 
 bool LessonModel::anyDefective() const {
   return std::any_of(defective_.begin() + 1, defective_.end(), [](bool d) { return d; });
-}
-
-void LessonModel::setSatellitesRunning(bool running) {
-  if (running == satellitesRunning_) return;
-  satellitesRunning_ = running;
-  notify([](LessonObserver& o) { o.stateChanged(); });
 }
 
 std::string LessonModel::optionsMessage() const {
@@ -336,6 +392,8 @@ LessonState LessonModel::state() const {
   s.defective = defective_;
   s.step = step_;
   s.determining = determining_;
+  s.timeFactor = clock_.factor();
+  s.timeRunning = satellitesRunning_;
   return s;
 }
 
@@ -371,6 +429,7 @@ std::optional<std::string> LessonModel::checkState(const LessonState& s) {
     return std::string("Positionsbestimmung ohne gesetzten Standort");
   if (s.step < 0 || s.step > maxStep) return std::string("Unzulässiger Simulationsschritt");
   if (s.defective[0]) return std::string("Unzulässige Satellitennummer");
+  if (!LessonClock::isFactor(s.timeFactor)) return std::string("Unzulässiger Zeitraffer");
   return std::nullopt;
 }
 
@@ -398,10 +457,13 @@ std::optional<std::string> LessonModel::restore(const LessonState& s) {
   converter_.southward = s.southward;
   defective_ = s.defective;
   determining_ = s.determining;
+  satellitesRunning_ = s.timeRunning;
+  clock_.setFactor(s.timeFactor, now());
   receiver_ = std::make_unique<TEmpfaenger>();
+  history_.clear();
   notify([](LessonObserver& o) { o.satellitesMoved(); });
   notify([](LessonObserver& o) { o.receiverMoved(); });
-  notify([](LessonObserver& o) { o.stateChanged(); });
+  changed();
   notify([](LessonObserver& o) { o.restored(); });
   return std::nullopt;
 }
@@ -418,6 +480,7 @@ void LessonModel::removeObserver(LessonObserver* observer) {
 }
 
 void LessonModel::clearHistory() {
+  history_.clear();
   notify([](LessonObserver& o) { o.historyCleared(); });
 }
 

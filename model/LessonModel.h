@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,56 +17,11 @@
 
 #include "geometry/Koordinatenclss.h"
 #include "geometry/vektorR3clss.h"
+#include "model/DeterminationHistory.h"
+#include "model/DeterminationRecord.h"
 #include "model/GpsUnit.h"
+#include "model/LessonClock.h"
 #include "model/satellitUnit.h"
-
-// One signal the receiver heard, as it was when the determination began.
-struct SignalRecord {
-  std::int32_t number = 0;          // satellite 1..24
-  std::int32_t runTime = 0;         // ns, the true run time
-  std::int32_t fictiveRunTime = 0;  // ns, what the receiver assumed (70 ms for the first)
-  TVektorR3 position{};             // km, where the satellite stood
-};
-
-// One window of four consecutive signals and how the fix with it ended.
-struct WindowRecord {
-  std::int32_t start = 0;  // the window uses signals start + 1 .. start + 4
-  FixOutcome outcome = FixOutcome::converged;
-  std::uint32_t iterations = 0;  // intersections tried, however many were kept below
-  // The fourth sphere's mismatch (its radius minus the candidate's distance from its
-  // centre, km) in each iteration that found a candidate; every radius is then
-  // corrected by minus half of it. At most LessonModel::traceLimit entries.
-  std::vector<long double> mismatches;
-};
-
-enum class DeterminationResult : std::uint8_t {
-  found,             // a window converged
-  tooFewSignals,     // fewer than four satellites heard
-  allWindowsFailed,  // every window failed
-};
-
-// Everything one determination did and found.
-struct DeterminationRecord {
-  std::int64_t number = 0;  // 1 for the lesson's first determination
-  std::int64_t step = 0;    // simulation steps of the constellation since the start
-  DeterminationResult result = DeterminationResult::tooFewSignals;
-  TVektorR3 truePosition{};             // km, where the receiver really stood
-  std::array<bool, 25> defective{};     // by satellite number, entry 0 unused
-  std::vector<SignalRecord> signals;    // nearest first
-  std::vector<WindowRecord> windows;    // in the order tried
-  // Valid when result is found.
-  TVektorR3 position{};  // km
-  TGeoPosition geo{};    // with the height in metres
-  long double distance = 0;  // km from the true position
-  long double speed = 0;     // km/h from the last movement step, 0 when standing
-  // The German message a window shows when no position was found; empty otherwise.
-  std::string message;
-
-  bool found() const { return result == DeterminationResult::found; }
-  // The window whose four signals the satellite table shows: the one that
-  // converged, or the last one tried; nullptr when none was tried.
-  const WindowRecord* shownWindow() const { return windows.empty() ? nullptr : &windows.back(); }
-};
 
 // The texts of the entry grids as typed.
 struct CartesianEntry {
@@ -89,6 +45,8 @@ struct LessonState {
   std::array<bool, 25> defective{};  // by satellite number, entry 0 unused
   std::int64_t step = 0;         // simulation steps, 0..maxStep
   bool determining = false;      // needs a true position
+  int timeFactor = 1;            // one of LessonClock::factors
+  bool timeRunning = true;       // false while the time is paused
 };
 
 // What a view of the lesson hears about; every call comes after the change.
@@ -96,10 +54,12 @@ class LessonObserver {
  public:
   virtual ~LessonObserver() = default;
   virtual void satellitesMoved() {}
+  // A determination begins; `determined` follows when it has ended.
+  virtual void determinationStarting() {}
   // The true position changed: entered, generated or one movement step.
   virtual void receiverMoved() {}
   virtual void determined(const DeterminationRecord&) {}
-  // Travel, determination, speed or the defective satellites changed.
+  // Travel, determination, speed, the defective satellites or the run of time changed.
   virtual void stateChanged() {}
   // The whole lesson was put back from a file (after the three above).
   virtual void restored() {}
@@ -127,6 +87,26 @@ class LessonModel {
   ~LessonModel();
   LessonModel(const LessonModel&) = delete;
   LessonModel& operator=(const LessonModel&) = delete;
+
+  // --- time -------------------------------------------------------------------
+  // Milliseconds of a monotonic clock; replaceable so that tests can make time pass.
+  using TimeSource = std::function<std::int64_t()>;
+  void setTimeSource(TimeSource source);
+  std::int64_t now() const { return timeSource_(); }
+  // Runs every tick that has fallen due by now, in the order they fell due.
+  void advanceTime();
+  // When the next tick falls due (a time of the time source); nothing while none runs.
+  std::optional<std::int64_t> nextTickDue() const { return clock_.nextDue(); }
+  const LessonClock& clock() const { return clock_; }
+  // One of LessonClock::factors: a simulation step every 2 s / factor.
+  void setTimeFactor(int factor);
+  int timeFactor() const { return clock_.factor(); }
+  // Pauses or resumes the satellites and a travelling receiver; the determination
+  // goes on. Only while the time runs does waiting for a new constellation help.
+  void setSatellitesRunning(bool running);
+  bool satellitesRunning() const { return satellitesRunning_; }
+  // While paused: the satellites, and a travelling receiver, one step on.
+  void singleStep();
 
   // --- ticks ------------------------------------------------------------------
   void satelliteTick();
@@ -168,9 +148,6 @@ class LessonModel {
   void setDefective(int satellite, bool defective);
   bool defective(int satellite) const { return defective_[satellite]; }
   bool anyDefective() const;
-  // Whether the constellation moves; only then does waiting for a new one help.
-  void setSatellitesRunning(bool running);
-  bool satellitesRunning() const { return satellitesRunning_; }
 
   TVektorR3 truePosition() const { return truePosition_; }
   TVektorR3 previousPosition() const { return previousPosition_; }
@@ -198,11 +175,18 @@ class LessonModel {
 
   void addObserver(LessonObserver* observer);
   void removeObserver(LessonObserver* observer);
-  // Everything that keeps past determinations (charts, the table export) forgets them.
+
+  // Every determination of the lesson (the last ones, bounded), for every view and
+  // the table export; a lesson put back from a file starts a new one.
+  const DeterminationHistory& history() const { return history_; }
+  // Empties it; the lesson itself goes on.
   void clearHistory();
 
  private:
   std::optional<std::string> refuse(std::string message);
+  // The run of time, travel or determination changed: the clock follows, then the views.
+  void changed();
+  void updateClock();
   TVektorR3 nextReceiverPosition(long double d);
   template <class F>
   void notify(F f);
@@ -222,5 +206,8 @@ class LessonModel {
   bool satellitesRunning_ = true;
   std::int64_t step_ = 0;
   std::int64_t determinations_ = 0;
+  LessonClock clock_;
+  TimeSource timeSource_;
+  DeterminationHistory history_;
   std::vector<LessonObserver*> observers_;
 };

@@ -38,6 +38,10 @@ std::vector<platform::CsvRow> satelliteRows(const LessonModel& lesson) {
   return rows;
 }
 
+std::string satelliteCsv(const LessonModel& lesson) {
+  return platform::csvText(satelliteHeader(), satelliteRows(lesson));
+}
+
 platform::CsvRow historyHeader() {
   return {"Nr.",
           "Simulationsschritt",
@@ -60,56 +64,41 @@ platform::CsvRow historyHeader() {
           "defekte Satelliten"};
 }
 
-platform::CsvRow historyRow(const DeterminationRecord& r) {
-  const char* result = r.result == DeterminationResult::found           ? "gefunden"
-                       : r.result == DeterminationResult::tooFewSignals ? "zu wenige Signale"
-                                                                        : "keine Lösung";
-  platform::CsvRow row{std::to_string(r.number), std::to_string(r.step), result,
-                       csvNumber(r.truePosition.x, 6), csvNumber(r.truePosition.y, 6),
-                       csvNumber(r.truePosition.z, 6)};
-  if (r.found()) {
+platform::CsvRow historyRow(const HistoryEntry& e) {
+  platform::CsvRow row{std::to_string(e.number), std::to_string(e.step), resultName(e.result),
+                       csvNumber(e.truePosition.x, 6), csvNumber(e.truePosition.y, 6),
+                       csvNumber(e.truePosition.z, 6)};
+  if (e.found()) {
     for (const long double v :
-         {r.position.x, r.position.y, r.position.z,
-          signedDegrees(r.geo.longitude, isWest(r.geo.eastWest)),
-          signedDegrees(r.geo.latitude, isSouth(r.geo.northSouth))})
+         {e.position.x, e.position.y, e.position.z,
+          signedDegrees(e.geo.longitude, isWest(e.geo.eastWest)),
+          signedDegrees(e.geo.latitude, isSouth(e.geo.northSouth))})
       row.push_back(csvNumber(v, 6));
-    row.push_back(csvNumber(r.geo.height, 2));
-    row.push_back(csvNumber(r.distance, 6));
-    row.push_back(csvNumber(r.speed, 3));
+    row.push_back(csvNumber(e.geo.height, 2));
+    row.push_back(csvNumber(e.distanceKm, 6));
+    row.push_back(csvNumber(e.speed, 3));
   } else {
     row.resize(row.size() + 8);
   }
-  std::vector<int> heard;
-  for (const SignalRecord& s : r.signals) heard.push_back(s.number);
+  const std::vector<int> heard(e.heard.begin(), e.heard.begin() + e.signalCount);
   row.push_back(numbers(heard));
   std::vector<int> used;
-  if (const WindowRecord* w = r.shownWindow())
-    for (int j = 0; j < 4; ++j) used.push_back(r.signals[static_cast<std::size_t>(w->start + j)].number);
+  if (e.shownStart >= 0) used.assign(heard.begin() + e.shownStart, heard.begin() + e.shownStart + 4);
   row.push_back(numbers(used));
-  row.push_back(std::to_string(r.windows.size()));
-  row.push_back(r.shownWindow() ? std::to_string(r.shownWindow()->iterations) : std::string());
+  row.push_back(std::to_string(e.windowCount));
+  row.push_back(e.shownStart >= 0 ? std::to_string(e.shownIterations) : std::string());
   std::vector<int> defective;
   for (int k = 1; k <= LessonModel::satelliteCount; ++k)
-    if (r.defective[static_cast<std::size_t>(k)]) defective.push_back(k);
+    if (e.defective & (1u << k)) defective.push_back(k);
   row.push_back(numbers(defective));
   return row;
 }
 
-DeterminationHistory::DeterminationHistory(LessonModel& lesson) : lesson_(&lesson) {
-  lesson.addObserver(this);
-}
-
-DeterminationHistory::~DeterminationHistory() {
-  if (lesson_) lesson_->removeObserver(this);
-}
-
-void DeterminationHistory::determined(const DeterminationRecord& record) {
-  if (rows_.size() == maxRows) rows_.pop_front();
-  rows_.push_back(historyRow(record));
-}
-
-std::string DeterminationHistory::csv() const {
-  return platform::csvText(historyHeader(), {rows_.begin(), rows_.end()});
+std::string historyCsv(const DeterminationHistory& history) {
+  std::vector<platform::CsvRow> rows;
+  rows.reserve(history.size());
+  for (std::size_t i = 0; i < history.size(); ++i) rows.push_back(historyRow(history[i]));
+  return platform::csvText(historyHeader(), rows);
 }
 
 }  // namespace lessontables

@@ -13,6 +13,8 @@
 #include <QSvgGenerator>
 
 #include "platform/messages.h"
+#include "ui/Glyphs.h"
+#include "ui/WidgetHelpers.h"
 #include "paint/PainterCanvas.h"
 #include "paint/QtCanvas.h"
 
@@ -219,4 +221,19 @@ QString lastDirectory(const char* key) {
 
 void rememberDirectory(const char* key, const QString& filePath) {
   programSettings()->setValue(key, QFileInfo(filePath).absolutePath());
+}
+
+void addPictureButton(QWidget* window, ImageControl* image, const QString& baseName) {
+  const auto save = [window, image, baseName] {
+    savePictureDialog(window, pictureOf(image), baseName);
+  };
+  // Below the picture, where both demonstration windows have room.
+  QPushButton* button = makeButton(window, "BitBtnBildSpeichern", "Bild speichern…", QRect(),
+                                   glyphs::save(), Qt::NoFocus);
+  button->setToolTip("Das Bild als PNG oder SVG speichern (Strg+S)");
+  button->adjustSize();
+  button->move(image->geometry().left(), image->geometry().bottom() + 12);
+  QObject::connect(button, &QPushButton::clicked, window, save);
+  addSavePictureAction(image, [image] { return pictureOf(image); }, baseName);
+  addShortcut(window, QKeySequence::Save, save);
 }

@@ -55,6 +55,9 @@ void savePictureDialog(QWidget* parent, const PictureSource& source, const QStri
 // "Tabelle exportieren…": asks for a CSV file and writes the text `csv` makes.
 void saveTableDialog(QWidget* parent, const std::function<std::string()>& csv,
                      const QString& baseName);
+// "Bild speichern…" below a window's picture, in the picture's context menu and on
+// Ctrl+S; `baseName` is the file name offered.
+void addPictureButton(QWidget* window, ImageControl* image, const QString& baseName);
 // Offers "Bild speichern…" in the widget's context menu.
 void addSavePictureAction(QWidget* widget, std::function<PictureSource()> source,
                           const QString& baseName);

@@ -41,6 +41,7 @@ const QColor kBlue(30, 90, 170);
 const QColor kGreen(40, 140, 60);
 const QColor kRed(200, 40, 40);
 const QColor kDark(50, 50, 50);
+const QColor kFolder(220, 170, 50);
 
 }  // namespace
 
@@ -195,6 +196,84 @@ QIcon singleStep() {
     p.drawPolygon(QPolygonF({QPointF(6, 7), QPointF(19, 16), QPointF(6, 25)}));
     p.setPen(Qt::NoPen);
     p.drawRoundedRect(QRectF(21, 6, 5, 20), 1.5, 1.5);
+  });
+}
+
+
+// Scenario files and tables.
+QIcon open() {
+  return paintIcon([](QPainter& p) {
+    p.setPen(QPen(kDark, 1.2));
+    p.setBrush(kFolder.darker(115));
+    p.drawRoundedRect(QRectF(3, 7, 24, 19), 2, 2);
+    p.setBrush(kFolder);
+    QPolygonF front;
+    front << QPointF(7, 13) << QPointF(30, 13) << QPointF(26, 26) << QPointF(3, 26);
+    p.drawPolygon(front);
+  });
+}
+
+QIcon save() {
+  return paintIcon([](QPainter& p) {
+    p.setPen(QPen(kDark, 1.2));
+    p.setBrush(kBlue);
+    p.drawRoundedRect(QRectF(4, 4, 24, 24), 2.5, 2.5);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 4, 14, 9));
+    p.setBrush(QColor(235, 235, 235));
+    p.drawRect(QRectF(8, 18, 16, 10));
+    p.setBrush(kDark);
+    p.drawRect(QRectF(18, 5.5, 3, 6));
+  });
+}
+
+QIcon table() {
+  return paintIcon([](QPainter& p) {
+    p.setPen(QPen(kDark, 1.2));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(3, 5, 26, 22));
+    p.setBrush(QColor(40, 140, 60));
+    p.drawRect(QRectF(3, 5, 26, 6));
+    for (const qreal x : {12.0, 20.0}) p.drawLine(QPointF(x, 5), QPointF(x, 27));
+    for (const qreal y : {16.5, 22.0}) p.drawLine(QPointF(3, y), QPointF(29, y));
+  });
+}
+
+// The teaching views.
+// Rings of the sky with a filled and a hollow satellite.
+QIcon sky() {
+  return paintIcon([](QPainter& p) {
+    const QColor blue(20, 60, 150);
+    p.setPen(QPen(QColor(120, 120, 120), 1.5));
+    p.setBrush(QColor(236, 244, 252));
+    p.drawEllipse(QRectF(2, 2, 28, 28));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(9, 9, 14, 14));
+    p.setPen(QPen(blue, 2.2));
+    p.setBrush(blue);
+    p.drawEllipse(QPointF(20, 10), 3.2, 3.2);
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(10, 21), 3.2, 3.2);
+  });
+}
+
+// A falling curve on axes, down to a dashed line: the convergence.
+QIcon history() {
+  return paintIcon([](QPainter& p) {
+    p.setPen(QPen(QColor(50, 50, 50), 1.8));
+    p.drawLine(QPointF(4, 3), QPointF(4, 28));
+    p.drawLine(QPointF(4, 28), QPointF(29, 28));
+    QPen dash(QColor(200, 40, 40), 1.5);
+    dash.setStyle(Qt::DashLine);
+    p.setPen(dash);
+    p.drawLine(QPointF(5, 23), QPointF(29, 23));
+    QPen curve(QColor(42, 140, 60), 2.5);
+    curve.setCapStyle(Qt::RoundCap);
+    p.setPen(curve);
+    QPainterPath path;
+    path.moveTo(7, 5);
+    path.cubicTo(10, 18, 16, 21, 28, 22);
+    p.drawPath(path);
   });
 }
 

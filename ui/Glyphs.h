@@ -24,4 +24,9 @@ QIcon move();
 QIcon pause();
 QIcon play();
 QIcon singleStep();
+QIcon open();
+QIcon save();
+QIcon table();
+QIcon sky();
+QIcon history();
 }  // namespace glyphs

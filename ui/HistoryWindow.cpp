@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QPainter>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QVBoxLayout>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
@@ -18,7 +19,9 @@
 #include <set>
 
 #include "ui/DeferredRedraw.h"
-#include "ui/MainGps.h"
+#include "ui/ExportFiles.h"
+#include "ui/HelpWindow.h"
+#include "ui/WidgetHelpers.h"
 
 namespace {
 
@@ -169,22 +172,26 @@ void fitNumbers(QValueAxis* axis, double first, double last) {
 
 }  // namespace
 
-TFormVerlauf::TFormVerlauf(LessonModel* lesson, QWidget* parent) : QWidget(parent), lesson_(lesson) {
+HistoryWindow::HistoryWindow(LessonModel& lesson, QWidget* parent)
+    : QWidget(parent), lesson_(lesson) {
   setObjectName("FormVerlauf");
   setWindowTitle("Verlauf");
   setAttribute(Qt::WA_QuitOnClose, false);
   resize(1100, 820);
   buildCharts();
   redraw_ = new DeferredRedraw(this, kRedrawSpacingMs, [this] { refresh(); });
-  if (lesson_) lesson_->addObserver(this);
+  lesson_.addObserver(this);
   refresh();
+  // Pictures for worksheets from the context menus, the help page on F1.
+  for (QChartView* chart : {ChartAbstand, ChartIterationen, ChartFenster, ChartKonvergenz})
+    addSavePictureAction(chart, [chart] { return pictureOf(static_cast<QWidget*>(chart)); },
+                         "Verlauf");
+  installHelpKey(this, "verlauf.html");
 }
 
-TFormVerlauf::~TFormVerlauf() {
-  if (lesson_) lesson_->removeObserver(this);
-}
+HistoryWindow::~HistoryWindow() { lesson_.removeObserver(this); }
 
-void TFormVerlauf::buildCharts() {
+void HistoryWindow::buildCharts() {
   ChartAbstand = makeChartView(this, "ChartAbstand",
                                "Abstand berechneter – tatsächlicher Standort in Metern");
   ChartIterationen = makeChartView(this, "ChartIterationen",
@@ -270,7 +277,7 @@ void TFormVerlauf::buildCharts() {
   BitBtnZuruecksetzen = new QPushButton("Zurücksetzen", this);
   BitBtnZuruecksetzen->setObjectName("BitBtnZuruecksetzen");
   BitBtnZuruecksetzen->setToolTip("Den Verlauf leeren; die Positionsbestimmung läuft weiter");
-  connect(BitBtnZuruecksetzen, &QPushButton::clicked, this, &TFormVerlauf::BitBtnZuruecksetzenClick);
+  connect(BitBtnZuruecksetzen, &QPushButton::clicked, this, &HistoryWindow::BitBtnZuruecksetzenClick);
 
   auto* grid = new QGridLayout;
   grid->addWidget(ChartAbstand, 0, 0);
@@ -287,39 +294,22 @@ void TFormVerlauf::buildCharts() {
 }
 
 
-void TFormVerlauf::determined(const DeterminationRecord& record) {
-  history_.add(record);
-  redraw_->request();
-}
+void HistoryWindow::determined(const DeterminationRecord&) { redraw_->request(); }
 
-void TFormVerlauf::restored() {
-  // Another lesson: its determinations start a new history.
-  history_.clear();
-  redraw_->request();
-}
+// Another lesson: its determinations start a new history.
+void HistoryWindow::restored() { redraw_->request(); }
 
-void TFormVerlauf::lessonEnded() { lesson_ = nullptr; }
+void HistoryWindow::BitBtnZuruecksetzenClick() { lesson_.clearHistory(); }
 
-void TFormVerlauf::BitBtnZuruecksetzenClick() {
-  // Through the lesson: the table export of the history empties with the charts.
-  if (lesson_)
-    lesson_->clearHistory();
-  else
-    historyCleared();
-}
+void HistoryWindow::historyCleared() { redraw_->redrawNow(); }
 
-void TFormVerlauf::historyCleared() {
-  history_.clear();
-  redraw_->redrawNow();
-}
-
-void TFormVerlauf::refresh() {
+void HistoryWindow::refresh() {
   refreshHistoryCharts();
   refreshConvergenceChart();
 }
 
-void TFormVerlauf::refreshHistoryCharts() {
-  views::buildHistorySeries(history_, kMaxPoints, series_);
+void HistoryWindow::refreshHistoryCharts() {
+  views::buildHistorySeries(lesson_.history(), kMaxPoints, series_);
   distance_->replace(toPoints(series_.distance));
   iterations_->replace(toPoints(series_.iterations));
   ChartAbstand->setRenderHint(QPainter::Antialiasing, series_.distance.size() < kSmoothPoints);
@@ -332,8 +322,8 @@ void TFormVerlauf::refreshHistoryCharts() {
   }
   // The determinations on round bounds a tenth of their span apart: a new range lays
   // out and paints the whole chart, a new point only its series.
-  double first = history_.empty() ? 1 : double(history_[0].number);
-  double last = history_.empty() ? 10 : double(history_.latest().number);
+  double first = lesson_.history().empty() ? 1 : double(lesson_.history()[0].number);
+  double last = lesson_.history().empty() ? 10 : double(lesson_.history().latest().number);
   const double unit = roundStep((last - first + 1) / 10);
   first = std::floor(first / unit) * unit;
   last = std::ceil((last + 1) / unit) * unit;
@@ -359,24 +349,24 @@ void TFormVerlauf::refreshHistoryCharts() {
     legendLayout->invalidate();
 
   std::size_t found = 0;
-  for (std::size_t i = 0; i < history_.size(); ++i) found += history_[i].found();
+  for (std::size_t i = 0; i < lesson_.history().size(); ++i) found += lesson_.history()[i].found();
   LabelUebersicht->setText(
-      history_.empty()
+      lesson_.history().empty()
           ? QString("Noch keine Positionsbestimmung im Verlauf. Starten Sie im Hauptfenster die "
                     "Positionsbestimmung; der Verlauf behält die letzten %1.")
-                .arg(QLocale().toString(qulonglong(history_.capacity())))
+                .arg(QLocale().toString(qulonglong(lesson_.history().capacity())))
           : QString("%1 Positionsbestimmungen im Verlauf (Nr. %2 bis %3, höchstens die letzten "
                     "%4), %5 davon mit Standort.")
-                .arg(history_.size())
-                .arg(history_[0].number)
-                .arg(history_.latest().number)
-                .arg(QLocale().toString(qulonglong(history_.capacity())))
+                .arg(lesson_.history().size())
+                .arg(lesson_.history()[0].number)
+                .arg(lesson_.history().latest().number)
+                .arg(QLocale().toString(qulonglong(lesson_.history().capacity())))
                 .arg(found));
 }
 
-void TFormVerlauf::refreshConvergenceChart() {
-  views::buildConvergenceSeries(history_, convergence_);
-  const auto& windows = history_.latestWindows();
+void HistoryWindow::refreshConvergenceChart() {
+  views::buildConvergenceSeries(lesson_.history(), convergence_);
+  const auto& windows = lesson_.history().latestWindows();
   std::size_t longest = 1;
   std::vector<views::ChartPoint> all;
   // The series stay in the chart and change only where the determination differs from
@@ -413,11 +403,11 @@ void TFormVerlauf::refreshConvergenceChart() {
   fitNumbers(convergenceX_, 0, convergenceEnd);
   fitLog(convergenceY_, all, 0.001, 1000);
 
-  if (!history_.hasLatest()) {
+  if (!lesson_.history().hasLatest()) {
     LabelLetzte->setText("Die letzte Positionsbestimmung: noch keine.");
     return;
   }
-  const HistoryEntry& e = history_.latestEntry();
+  const HistoryEntry& e = lesson_.history().latestEntry();
   QString text = QString("<b>Letzte Positionsbestimmung (Nr. %1):</b> ").arg(e.number);
   if (e.result == DeterminationResult::tooFewSignals) {
     text += QString("nur %1 Satelliten empfangen, kein Fenster aus 4 Satelliten möglich.")

@@ -22,15 +22,15 @@ class DeferredRedraw;
 // The history of the lesson's determinations as charts: how far the computed position
 // lay from the true one, how many iterations each took, which window of four
 // satellites converged and how the others failed; and how the latest one converged,
-// iteration by iteration. It records every determination from the start, shown or
-// not; the charts are drawn only while the window is shown.
-class TFormVerlauf : public QWidget, private LessonObserver {
+// iteration by iteration. The lesson keeps the history; the charts are drawn only
+// while the window is shown.
+class HistoryWindow : public QWidget, private LessonObserver {
   Q_OBJECT
  public:
-  explicit TFormVerlauf(LessonModel* lesson, QWidget* parent = nullptr);
-  ~TFormVerlauf() override;
+  // The lesson outlives the window.
+  explicit HistoryWindow(LessonModel& lesson, QWidget* parent = nullptr);
+  ~HistoryWindow() override;
 
-  const DeterminationHistory& history() const { return history_; }
   // Fills the charts from the history as it is now.
   void refresh();
 
@@ -53,10 +53,8 @@ class TFormVerlauf : public QWidget, private LessonObserver {
   void determined(const DeterminationRecord& record) override;
   void restored() override;
   void historyCleared() override;
-  void lessonEnded() override;
 
-  LessonModel* lesson_;
-  DeterminationHistory history_;
+  LessonModel& lesson_;
   views::HistorySeries series_;
   std::vector<std::vector<views::ChartPoint>> convergence_;
   DeferredRedraw* redraw_ = nullptr;

@@ -14,8 +14,6 @@
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -31,9 +29,8 @@
 #include "platform/messages.h"
 #include "ui/ExportFiles.h"
 #include "ui/Glyphs.h"
-#include "ui/MainGps.h"
-#include "ui/main2DDemo.h"
-#include "ui/main3DDemo.h"
+#include "model/LessonTables.h"
+#include "ui/WidgetHelpers.h"
 
 namespace {
 
@@ -49,70 +46,6 @@ std::string shownName(const QString& path) {
   return QDir::toNativeSeparators(path).toStdString();
 }
 
-using glyphs::paintIcon;
-
-const QColor kFolder(220, 170, 50);
-const QColor kBlue(30, 90, 170);
-const QColor kDark(50, 50, 50);
-
-QIcon openGlyph() {
-  return paintIcon([](QPainter& p) {
-    p.setPen(QPen(kDark, 1.2));
-    p.setBrush(kFolder.darker(115));
-    p.drawRoundedRect(QRectF(3, 7, 24, 19), 2, 2);
-    p.setBrush(kFolder);
-    QPolygonF front;
-    front << QPointF(7, 13) << QPointF(30, 13) << QPointF(26, 26) << QPointF(3, 26);
-    p.drawPolygon(front);
-  });
-}
-
-QIcon saveGlyph() {
-  return paintIcon([](QPainter& p) {
-    p.setPen(QPen(kDark, 1.2));
-    p.setBrush(kBlue);
-    p.drawRoundedRect(QRectF(4, 4, 24, 24), 2.5, 2.5);
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(9, 4, 14, 9));
-    p.setBrush(QColor(235, 235, 235));
-    p.drawRect(QRectF(8, 18, 16, 10));
-    p.setBrush(kDark);
-    p.drawRect(QRectF(18, 5.5, 3, 6));
-  });
-}
-
-QIcon tableGlyph() {
-  return paintIcon([](QPainter& p) {
-    p.setPen(QPen(kDark, 1.2));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(3, 5, 26, 22));
-    p.setBrush(QColor(40, 140, 60));
-    p.drawRect(QRectF(3, 5, 26, 6));
-    for (const qreal x : {12.0, 20.0}) p.drawLine(QPointF(x, 5), QPointF(x, 27));
-    for (const qreal y : {16.5, 22.0}) p.drawLine(QPointF(3, y), QPointF(29, y));
-  });
-}
-
-QToolButton* makeButton(QToolBar* bar, QAction* before, const char* name, const QString& hint,
-                        const QIcon& icon) {
-  auto* button = new QToolButton(bar);
-  button->setObjectName(name);
-  button->setToolTip(hint);
-  button->setIcon(icon);
-  button->setAutoRaise(true);
-  bar->insertWidget(before, button);
-  return button;
-}
-
-// A window-wide keyboard shortcut.
-void addShortcut(QWidget* window, const QKeySequence& keys, const std::function<void()>& f) {
-  auto* action = new QAction(window);
-  action->setShortcut(keys);
-  action->setShortcutContext(Qt::WindowShortcut);
-  QObject::connect(action, &QAction::triggered, window, f);
-  window->addAction(action);
-}
-
 // A file name shown as the system spells it; bytes that are not UTF-8 show as �.
 std::string shownName(const QByteArray& nativePath) {
   return QDir::toNativeSeparators(QFile::decodeName(nativePath)).toStdString();
@@ -125,28 +58,25 @@ QString richEscaped(const QString& text) {
 
 }  // namespace
 
-LessonFiles::LessonFiles(TFormMain& main, TForm2DDemo* form2DDemo, TForm3DDemo* form3DDemo)
-    : QObject(&main), main_(main), recentMenu_(new QMenu(&main)) {
+LessonFiles::LessonFiles(LessonModel& lesson, QWidget& window)
+    : QObject(&window), lesson_(lesson), window_(window), recentMenu_(new QMenu(&window)) {
   setObjectName("LessonFiles");
-  if (main.lesson()) history_ = std::make_unique<lessontables::DeterminationHistory>(*main.lesson());
-
-  QToolBar* bar = main.ToolBar;
-  QAction* first = bar->actions().isEmpty() ? nullptr : bar->actions().front();
-  ButtonSzenarioOeffnen = makeButton(bar, first, "ButtonSzenarioOeffnen",
-                                     "Szenario öffnen… (Strg+O)", openGlyph());
+  ButtonSzenarioOeffnen = makeToolButton(nullptr, "ButtonSzenarioOeffnen",
+                                         "Szenario öffnen… (Strg+O)", glyphs::open());
   ButtonSzenarioOeffnen->setMenu(recentMenu_);
   ButtonSzenarioOeffnen->setPopupMode(QToolButton::MenuButtonPopup);
-  ButtonSzenarioSpeichern = makeButton(bar, first, "ButtonSzenarioSpeichern",
-                                       "Szenario speichern… (Strg+S)", saveGlyph());
-  ButtonTabelleExportieren =
-      makeButton(bar, first, "ButtonTabelleExportieren", "Tabelle exportieren…", tableGlyph());
-  bar->insertSeparator(first);
-  auto* tables = new QMenu(&main);
+  ButtonSzenarioSpeichern = makeToolButton(nullptr, "ButtonSzenarioSpeichern",
+                                           "Szenario speichern… (Strg+S)", glyphs::save());
+  ButtonTabelleExportieren = makeToolButton(nullptr, "ButtonTabelleExportieren",
+                                            "Tabelle exportieren…", glyphs::table());
+  auto* tables = new QMenu(&window);
   tables->addAction("Satellitenpositionen…", this, [this] {
-    saveTableDialog(&main_, [this] { return satelliteTableCsv(); }, "Satellitenpositionen");
+    saveTableDialog(&window_, [this] { return lessontables::satelliteCsv(lesson_); },
+                    "Satellitenpositionen");
   });
   tables->addAction("Verlauf der Positionsbestimmungen…", this, [this] {
-    saveTableDialog(&main_, [this] { return historyCsv(); }, "Positionsbestimmungen");
+    saveTableDialog(&window_, [this] { return lessontables::historyCsv(lesson_.history()); },
+                    "Positionsbestimmungen");
   });
   ButtonTabelleExportieren->setMenu(tables);
   ButtonTabelleExportieren->setPopupMode(QToolButton::InstantPopup);
@@ -154,57 +84,16 @@ LessonFiles::LessonFiles(TFormMain& main, TForm2DDemo* form2DDemo, TForm3DDemo* 
   connect(ButtonSzenarioOeffnen, &QToolButton::clicked, this, &LessonFiles::openScenarioDialog);
   connect(ButtonSzenarioSpeichern, &QToolButton::clicked, this, &LessonFiles::saveScenarioDialog);
   connect(recentMenu_, &QMenu::aboutToShow, this, &LessonFiles::fillRecentMenu);
-  // The buttons are off while a determination runs; so are their keys.
-  addShortcut(&main, QKeySequence::Open, [this] {
-    if (ButtonSzenarioOeffnen->isEnabled()) openScenarioDialog();
-  });
-  addShortcut(&main, QKeySequence::Save, [this] {
-    if (ButtonSzenarioSpeichern->isEnabled()) saveScenarioDialog();
-  });
-
-  auto* satellites = new QAction("Tabelle exportieren…", main.StringGridBewegung);
-  satellites->setObjectName("ActionTabelleExportieren");
-  connect(satellites, &QAction::triggered, this, [this] {
-    saveTableDialog(&main_, [this] { return satelliteTableCsv(); }, "Satellitenpositionen");
-  });
-  main.StringGridBewegung->addAction(satellites);
-  main.StringGridBewegung->setContextMenuPolicy(Qt::ActionsContextMenu);
-
-  // Below the picture, where both demonstration windows have room; also in the
-  // picture's context menu and on Ctrl+S.
-  const auto attachPicture = [](QWidget* window, ImageControl* image, const QString& name) {
-    const auto save = [window, image, name] { savePictureDialog(window, pictureOf(image), name); };
-    auto* button = new QPushButton(saveGlyph(), "Bild speichern…", window);
-    button->setObjectName("BitBtnBildSpeichern");
-    button->setToolTip("Das Bild als PNG oder SVG speichern (Strg+S)");
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoDefault(false);
-    button->adjustSize();
-    button->move(image->geometry().left(), image->geometry().bottom() + 12);
-    QObject::connect(button, &QPushButton::clicked, window, save);
-    addSavePictureAction(image, [image] { return pictureOf(image); }, name);
-    addShortcut(window, QKeySequence::Save, save);
-  };
-  if (form2DDemo) attachPicture(form2DDemo, form2DDemo->Image, "2D-Demonstration");
-  if (form3DDemo) attachPicture(form3DDemo, form3DDemo->Image, "3D-Demonstration");
 }
 
-LessonFiles::~LessonFiles() = default;
-
-std::string LessonFiles::satelliteTableCsv() const {
-  if (!main_.lesson()) return platform::csvText(lessontables::satelliteHeader(), {});
-  return platform::csvText(lessontables::satelliteHeader(),
-                           lessontables::satelliteRows(*main_.lesson()));
-}
-
-std::string LessonFiles::historyCsv() const {
-  if (!history_) return platform::csvText(lessontables::historyHeader(), {});
-  return history_->csv();
+// Buttons no tool bar took are still ours.
+LessonFiles::~LessonFiles() {
+  for (QToolButton* button : {ButtonSzenarioOeffnen, ButtonSzenarioSpeichern, ButtonTabelleExportieren})
+    if (button && !button->parent()) delete button;
 }
 
 bool LessonFiles::saveScenario(const QString& path, const std::string& description) {
-  if (!main_.lesson()) return false;
-  return writeScenario(path, {main_.lesson()->state(), description});
+  return writeScenario(path, {lesson_.state(), description});
 }
 
 bool LessonFiles::writeScenario(const QString& path, const LessonScenario& scenario) {
@@ -229,7 +118,6 @@ bool LessonFiles::openScenario(const QString& path) {
 }
 
 bool LessonFiles::openScenarioFile(const QByteArray& nativePath) {
-  if (!main_.lesson()) return false;
   const QString path = QFile::decodeName(nativePath);
   // Only a name that survives the way through text can be offered again.
   const bool nameIsText = QFile::encodeName(path) == nativePath;
@@ -244,7 +132,7 @@ bool LessonFiles::openScenarioFile(const QByteArray& nativePath) {
       reason = *why;
     } else {
       LessonScenario& scenario = std::get<LessonScenario>(decoded);
-      if (auto message = main_.lesson()->restore(scenario.state)) {
+      if (auto message = lesson_.restore(scenario.state)) {
         reason = "Sie enthält unzulässige Werte: " + *message + ".";
       } else {
         description_ = std::move(scenario.description);
@@ -272,7 +160,7 @@ void LessonFiles::showDescription(const QString& fileName) {
   if (description_.empty()) return;
   // Not modal: the class works with the lesson while the task stays in view. Plain
   // text in a scrolling view: a task is typed text, however it looks.
-  auto* box = new QDialog(&main_);
+  auto* box = new QDialog(&window_);
   box->setObjectName("DialogAufgabe");
   box->setWindowTitle("Aufgabe – " + fileName);
   box->setAttribute(Qt::WA_DeleteOnClose);
@@ -285,13 +173,13 @@ void LessonFiles::showDescription(const QString& fileName) {
   auto* layout = new QVBoxLayout(box);
   layout->addWidget(text);
   layout->addWidget(buttons);
-  const QRect screen = main_.screen()->availableGeometry();
+  const QRect screen = window_.screen()->availableGeometry();
   box->resize(std::min(560, screen.width() * 9 / 10), std::min(360, screen.height() * 8 / 10));
   box->show();
 }
 
 bool LessonFiles::askDescription(QString& text) {
-  QDialog dialog(&main_);
+  QDialog dialog(&window_);
   dialog.setObjectName("DialogAufgabeEingeben");
   dialog.setWindowTitle("Szenario speichern");
   auto* label = new QLabel("Aufgabe (wird beim Öffnen des Szenarios angezeigt):", &dialog);
@@ -336,17 +224,16 @@ bool LessonFiles::askDescription(QString& text) {
 }
 
 void LessonFiles::saveScenarioDialog() {
-  if (!main_.lesson()) return;
   // What the class sees at the click is what is kept, however long the dialogs take.
-  const LessonState state = main_.lesson()->state();
+  const LessonState state = lesson_.state();
   QString text = QString::fromStdString(description_);
   if (!askDescription(text)) return;
   const QStringList recent = recentFiles();
   const QString suggested = recent.isEmpty()
                                 ? QDir(lastDirectory(kScenarioDirectoryKey)).filePath("Szenario.ortivo")
                                 : recent.front();
-  QString path = QFileDialog::getSaveFileName(&main_, "Szenario speichern", suggested, kScenarioFilter);
-  if (path.isEmpty() || !main_.lesson()) return;
+  QString path = QFileDialog::getSaveFileName(&window_, "Szenario speichern", suggested, kScenarioFilter);
+  if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QString::fromUtf8(lessonfile::fileSuffix.data());
   rememberDirectory(kScenarioDirectoryKey, path);
   writeScenario(path, {state, text.toStdString()});
@@ -354,7 +241,7 @@ void LessonFiles::saveScenarioDialog() {
 
 void LessonFiles::openScenarioDialog() {
   const QString path = QFileDialog::getOpenFileName(
-      &main_, "Szenario öffnen", lastDirectory(kScenarioDirectoryKey),
+      &window_, "Szenario öffnen", lastDirectory(kScenarioDirectoryKey),
       QString(kScenarioFilter) + ";;Alle Dateien (*)");
   if (path.isEmpty()) return;
   rememberDirectory(kScenarioDirectoryKey, path);
@@ -391,8 +278,4 @@ void LessonFiles::fillRecentMenu() {
     action->setToolTip(richEscaped(QDir::toNativeSeparators(path)));
   }
   recentMenu_->setToolTipsVisible(true);
-}
-
-LessonFiles* attachLessonFiles(TFormMain& main, TForm2DDemo* form2DDemo, TForm3DDemo* form3DDemo) {
-  return new LessonFiles(main, form2DDemo, form3DDemo);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-// Scenario files and exports in the main window: "Szenario öffnen…" (Ctrl+O, with the
-// files opened last), "Szenario speichern…" (Ctrl+S), "Tabelle exportieren…" (the
-// satellite table or the history of the determinations as CSV), and "Bild
-// speichern…" in the demonstration windows and their pictures' context menus. The
-// file format is model/LessonFile.h; this is its Qt side.
+// Scenario files and tables of a lesson: "Szenario öffnen…" (with the files opened
+// last), "Szenario speichern…" and "Tabelle exportieren…" (the satellite table or the
+// history of the determinations as CSV), as three tool-bar buttons that main.cpp
+// places. The file format is model/LessonFile.h; this is its Qt side.
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QByteArrayList>
 #include <QStringList>
@@ -14,20 +14,18 @@
 #include <string>
 
 #include "model/LessonFile.h"
-#include "model/LessonTables.h"
 
 class QMenu;
 class QToolButton;
-class TFormMain;
-class TForm2DDemo;
-class TForm3DDemo;
+class QWidget;
 
 class LessonFiles : public QObject {
   Q_OBJECT
  public:
   static constexpr int maxRecentFiles = 8;
 
-  LessonFiles(TFormMain& main, TForm2DDemo* form2DDemo, TForm3DDemo* form3DDemo);
+  // `window` owns the dialogs and the task view; the lesson outlives both.
+  LessonFiles(LessonModel& lesson, QWidget& window);
   ~LessonFiles() override;
 
   // Each shows the message of a failure and then returns false; a file that is
@@ -43,13 +41,10 @@ class LessonFiles : public QObject {
   QStringList recentFiles() const;
   // The task of the scenario opened or saved last.
   const std::string& description() const { return description_; }
-  const lessontables::DeterminationHistory* history() const { return history_.get(); }
-  std::string satelliteTableCsv() const;
-  std::string historyCsv() const;
-
-  QToolButton* ButtonSzenarioOeffnen;
-  QToolButton* ButtonSzenarioSpeichern;
-  QToolButton* ButtonTabelleExportieren;
+  // The buttons, until a tool bar takes them.
+  QPointer<QToolButton> ButtonSzenarioOeffnen;
+  QPointer<QToolButton> ButtonSzenarioSpeichern;
+  QPointer<QToolButton> ButtonTabelleExportieren;
 
  public Q_SLOTS:
   void saveScenarioDialog();
@@ -64,11 +59,8 @@ class LessonFiles : public QObject {
   // The task dialog of "Szenario speichern"; false when cancelled.
   bool askDescription(QString& text);
 
-  TFormMain& main_;
-  std::unique_ptr<lessontables::DeterminationHistory> history_;
+  LessonModel& lesson_;
+  QWidget& window_;
   std::string description_;
   QMenu* recentMenu_;
 };
-
-// Adds the actions to the main window's tool bar and the demonstration windows.
-LessonFiles* attachLessonFiles(TFormMain& main, TForm2DDemo* form2DDemo, TForm3DDemo* form3DDemo);

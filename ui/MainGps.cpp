@@ -10,20 +10,20 @@
 #include <cmath>
 #include <optional>
 
+#include "model/LessonTables.h"
 #include "platform/messages.h"
 #include "platform/numformat.h"
 #include "platform/random.h"
 #include "platform/shell.h"
+#include "ui/ExportFiles.h"
 #include "ui/Glyphs.h"
+#include "ui/HelpWindow.h"
 #include "ui/WidgetHelpers.h"
-#include "ui/main2DDemo.h"
-#include "ui/main3DDemo.h"
 
 namespace {
 
-constexpr int kTickInterval = 2000;  // ms, one simulation step at the normal run of time
-constexpr int kTimeFactors[] = {1, 2, 5, 10};
 const char* const kPauseHint = "Zeit anhalten: Satelliten und Empfänger bleiben stehen (Strg+P)";
+const char* const kResumeHint = "Zeit weiterlaufen lassen (Strg+P)";
 // Whole km/h only. Qt reads a German "." as a thousands separator and drops a
 // refused key, so "10.5" would silently become 105: a separator is kept in the text
 // as unfinished instead, and on Enter or leaving the box it falls back to the value
@@ -47,16 +47,6 @@ class WholeNumberBox : public QSpinBox {
   void fixup(QString&) const override {}
 };
 
-const char* const kResumeHint = "Zeit weiterlaufen lassen (Strg+P)";
-
-}  // namespace
-
-QString formatNumber(long double value, int decimals, int precision) {
-  return QString::fromStdString(platform::formatFixed(value, decimals, precision));
-}
-
-namespace {
-
 // A line edit with its caption above it, the caption a buddy label.
 QLineEdit* makeLabeledEdit(QWidget* parent, const char* name, const QString& caption, int x,
                            int y, int width, int captionWidth = -1) {
@@ -69,28 +59,25 @@ QLineEdit* makeLabeledEdit(QWidget* parent, const char* name, const QString& cap
   return edit;
 }
 
-QToolButton* makeSpeedButton(QToolBar* bar, const char* name, const QString& hint,
-                             const QIcon& icon) {
-  auto* button = new QToolButton(bar);
-  button->setObjectName(name);
-  button->setToolTip(hint);
-  button->setIcon(icon);
-  button->setAutoRaise(true);
+QToolButton* addSpeedButton(QToolBar* bar, const char* name, const QString& hint,
+                            const QIcon& icon) {
+  QToolButton* button = makeToolButton(bar, name, hint, icon);
   bar->addWidget(button);
   return button;
 }
 
 }  // namespace
 
-TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
+TFormMain::TFormMain(LessonModel& lesson, QWidget* parent) : QWidget(parent), lesson_(lesson) {
   setObjectName("FormMain");
   setWindowTitle("Ortivo");
   setFixedSize(1109, 786);
   buildLayout();
   FormCreate();
+  installHelpKey(this, "hauptfenster.html");
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain() { lesson_.removeObserver(this); }
 
 void TFormMain::buildLayout() {
   ToolBar = new QToolBar(this);
@@ -98,31 +85,32 @@ void TFormMain::buildLayout() {
   ToolBar->setGeometry(0, 0, width(), 29);
   ToolBar->setIconSize(QSize(22, 22));
   ToolBar->setMovable(false);
-  SpeedButtonInfo = makeSpeedButton(ToolBar, "SpeedButtonInfo", "Info", glyphs::info());
-  SpeedButtonHilfe = makeSpeedButton(ToolBar, "SpeedButtonHilfe", "Hilfe", glyphs::help());
+  SpeedButtonInfo = addSpeedButton(ToolBar, "SpeedButtonInfo", "Info", glyphs::info());
+  SpeedButtonHilfe = addSpeedButton(ToolBar, "SpeedButtonHilfe", "Hilfe", glyphs::help());
   ToolBar->addSeparator();
   SpeedButton2DDemo =
-      makeSpeedButton(ToolBar, "SpeedButton2DDemo", "2D-Demonstration", glyphs::demo2D());
+      addSpeedButton(ToolBar, "SpeedButton2DDemo", "2D-Demonstration", glyphs::demo2D());
   SpeedButton3DDemo =
-      makeSpeedButton(ToolBar, "SpeedButton3DDemo", "3D-Demonstration", glyphs::demo3D());
-  ToolBar->addSeparator();
+      addSpeedButton(ToolBar, "SpeedButton3DDemo", "3D-Demonstration", glyphs::demo3D());
+  timeSeparator_ = ToolBar->addSeparator();
   // Time control: the described run of time is the default.
   SpeedButtonAnhalten =
-      makeSpeedButton(ToolBar, "SpeedButtonAnhalten", kPauseHint, glyphs::pause());
-  SpeedButtonEinzelschritt = makeSpeedButton(
+      addSpeedButton(ToolBar, "SpeedButtonAnhalten", kPauseHint, glyphs::pause());
+  SpeedButtonEinzelschritt = addSpeedButton(
       ToolBar, "SpeedButtonEinzelschritt",
       "Einzelschritt: Satelliten und Empfänger einen Simulationsschritt weiter (Strg+E)",
       glyphs::singleStep());
   SpeedButtonEinzelschritt->setEnabled(false);
   ComboBoxZeitraffer = new QComboBox(ToolBar);
   ComboBoxZeitraffer->setObjectName("ComboBoxZeitraffer");
-  for (const int factor : kTimeFactors) ComboBoxZeitraffer->addItem(QString("%1×").arg(factor), factor);
+  for (const int factor : LessonClock::factors)
+    ComboBoxZeitraffer->addItem(QString("%1×").arg(factor), factor);
   ComboBoxZeitraffer->setToolTip(
       "Zeitraffer: ein Simulationsschritt alle 2 s, 1 s, 0,4 s oder 0,2 s (Strg++ / Strg+-)");
   ComboBoxZeitraffer->setFocusPolicy(Qt::NoFocus);
   ToolBar->addWidget(ComboBoxZeitraffer);
   ToolBar->addSeparator();
-  SpeedButtonBeenden = makeSpeedButton(ToolBar, "SpeedButtonBeenden", "Beenden", glyphs::quit());
+  SpeedButtonBeenden = addSpeedButton(ToolBar, "SpeedButtonBeenden", "Beenden", glyphs::quit());
 
   // True receiver position.
   GroupBoxEmpfaenger =
@@ -255,16 +243,12 @@ void TFormMain::buildLayout() {
   StringGridBewegung->setGeometry(6, 24, 309, 345);
   StringGridBewegung->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-  TimerSatellitenSchar = new QTimer(this);
-  TimerSatellitenSchar->setObjectName("TimerSatellitenSchar");
-  TimerEmpfaenger = new QTimer(this);
-  TimerEmpfaenger->setObjectName("TimerEmpfaenger");
-  TimerBerechnung = new QTimer(this);
-  TimerBerechnung->setObjectName("TimerBerechnung");
+  TimerLektion = new QTimer(this);
+  TimerLektion->setObjectName("TimerLektion");
+  TimerLektion->setSingleShot(true);
+  TimerLektion->setTimerType(Qt::PreciseTimer);
 
-  connect(TimerSatellitenSchar, &QTimer::timeout, this, &TFormMain::TimerSatellitenScharTimer);
-  connect(TimerEmpfaenger, &QTimer::timeout, this, &TFormMain::TimerEmpfaengerTimer);
-  connect(TimerBerechnung, &QTimer::timeout, this, &TFormMain::TimerBerechnungTimer);
+  connect(TimerLektion, &QTimer::timeout, this, &TFormMain::TimerLektionTimer);
   connect(BitBtnCartToGeo, &QPushButton::clicked, this, &TFormMain::BitBtnCartToGeoClick);
   connect(BitBtnGeoToCart, &QPushButton::clicked, this, &TFormMain::BitBtnGeoToCartClick);
   connect(BitBtnErzeugen, &QPushButton::clicked, this, &TFormMain::BitBtnErzeugenClick);
@@ -272,48 +256,53 @@ void TFormMain::buildLayout() {
           &TFormMain::BitBtnEmpfaengerBewegenClick);
   connect(BitBtnBerechne, &QPushButton::clicked, this, &TFormMain::BitBtnBerechneClick);
   // Each movement step goes at the speed of its moment.
-  connect(SpinEditTatsaechlicheGeschwindigkeit, &QSpinBox::valueChanged, this, [this](int kmh) {
-    if (lesson_) lesson_->setSpeed(kmh);
-  });
-  connect(SpeedButtonInfo, &QToolButton::clicked, this, &TFormMain::SpeedButtonInfoClick);
+  connect(SpinEditTatsaechlicheGeschwindigkeit, &QSpinBox::valueChanged, this,
+          [this](int kmh) { lesson_.setSpeed(kmh); });
   connect(SpeedButtonHilfe, &QToolButton::clicked, this, &TFormMain::SpeedButtonHilfeClick);
-  connect(SpeedButton2DDemo, &QToolButton::clicked, this, &TFormMain::SpeedButton2DDemoClick);
-  connect(SpeedButton3DDemo, &QToolButton::clicked, this, &TFormMain::SpeedButton3DDemoClick);
   connect(SpeedButtonBeenden, &QToolButton::clicked, this, &TFormMain::SpeedButtonBeendenClick);
   connect(SpeedButtonAnhalten, &QToolButton::clicked, this, &TFormMain::SpeedButtonAnhaltenClick);
   connect(SpeedButtonEinzelschritt, &QToolButton::clicked, this,
           &TFormMain::SpeedButtonEinzelschrittClick);
-  connect(ComboBoxZeitraffer, &QComboBox::currentIndexChanged, this, [this] {
-    const int interval = kTickInterval / ComboBoxZeitraffer->currentData().toInt();
-    TimerSatellitenSchar->setInterval(interval);
-    TimerEmpfaenger->setInterval(interval);
-  });
-  const auto shortcut = [this](const QKeySequence& keys, auto slot) {
-    connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
-  };
-  shortcut(QKeySequence("Ctrl+P"), [this] {
-    if (SpeedButtonAnhalten->isEnabled()) SpeedButtonAnhaltenClick();
-  });
-  shortcut(QKeySequence("Ctrl+E"), [this] {
-    if (SpeedButtonEinzelschritt->isEnabled()) SpeedButtonEinzelschrittClick();
-  });
-  shortcut(QKeySequence("Ctrl++"), [this] {
+  connect(ComboBoxZeitraffer, &QComboBox::currentIndexChanged, this,
+          [this] { lesson_.setTimeFactor(ComboBoxZeitraffer->currentData().toInt()); });
+  addShortcut(this, QKeySequence("Ctrl+P"), SpeedButtonAnhalten);
+  addShortcut(this, QKeySequence("Ctrl+E"), SpeedButtonEinzelschritt);
+  addShortcut(this, QKeySequence("Ctrl++"), [this] {
     ComboBoxZeitraffer->setCurrentIndex(
         std::min(ComboBoxZeitraffer->currentIndex() + 1, ComboBoxZeitraffer->count() - 1));
   });
-  shortcut(QKeySequence("Ctrl+-"), [this] {
+  addShortcut(this, QKeySequence("Ctrl+-"), [this] {
     ComboBoxZeitraffer->setCurrentIndex(std::max(ComboBoxZeitraffer->currentIndex() - 1, 0));
   });
+  // The satellite table for spreadsheets, from its context menu.
+  auto* exportTable = new QAction("Tabelle exportieren…", StringGridBewegung);
+  exportTable->setObjectName("ActionTabelleExportieren");
+  connect(exportTable, &QAction::triggered, this, [this] {
+    saveTableDialog(this, [this] { return lessontables::satelliteCsv(lesson_); },
+                    "Satellitenpositionen");
+  });
+  StringGridBewegung->addAction(exportTable);
+  StringGridBewegung->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void TFormMain::addToolButton(ToolPlace place, QToolButton* button, const QKeySequence& keys) {
+  QAction*& end = places_[static_cast<std::size_t>(place)];
+  if (!end) {
+    if (place == ToolPlace::files) {
+      end = ToolBar->insertSeparator(ToolBar->actions().front());
+    } else {
+      ToolBar->insertSeparator(timeSeparator_);
+      end = timeSeparator_;
+    }
+  }
+  ToolBar->insertWidget(end, button);
+  if (!keys.isEmpty()) addShortcut(this, keys, button);
 }
 
 void TFormMain::FormCreate() {
   helpFileName = platform::helpFileName;
   platform::randomize();
-  TimerSatellitenSchar->setInterval(kTickInterval);
-  TimerEmpfaenger->setInterval(kTickInterval);
-  TimerBerechnung->setInterval(kTickInterval);
-  lesson_ = std::make_unique<LessonModel>();
-  lesson_->addObserver(this);
+  lesson_.addObserver(this);
 
   initGrids();
   LabelInfo->setText("Einem Simulationsschritt entsprechen " +
@@ -336,15 +325,14 @@ void TFormMain::FormCreate() {
       if (tag >= 1 && tag <= LessonModel::satelliteCount) {
         checkBoxes[tag] = box;
         box->setText(QString::number(i + 1));
-        connect(box, &QCheckBox::toggled, this, [this, tag](bool checked) {
-          if (lesson_) lesson_->setDefective(tag, checked);
-        });
+        connect(box, &QCheckBox::toggled, this,
+                [this, tag](bool checked) { lesson_.setDefective(tag, checked); });
       }
     }
     ++i;
   }
   showSatellites();
-  TimerSatellitenSchar->start();
+  stateChanged();
 }
 
 // The extended caption of the receiver box is long: its title font shrinks until
@@ -382,94 +370,54 @@ void TFormMain::initGrids() {
 
 void TFormMain::showSatellites() {
   for (int k = 1; k <= LessonModel::satelliteCount; ++k) {
-    const TVektorR3& p = lesson_->constellation().satellites[k].position;
+    const TVektorR3& p = lesson_.constellation().satellites[k].position;
     StringGridBewegung->setCell(1, k, formatNumber(p.x, 3, 18));
     StringGridBewegung->setCell(2, k, formatNumber(p.y, 3, 18));
     StringGridBewegung->setCell(3, k, formatNumber(p.z, 3, 18));
   }
 }
 
-void TFormMain::TimerSatellitenScharTimer() {
-  if (!lesson_) return;
-  lesson_->satelliteTick();
-  showSatellites();
+void TFormMain::TimerLektionTimer() {
+  if (ended_) return;
+  lesson_.advanceTime();
+  scheduleTick();
 }
 
-void TFormMain::setCompanions(TForm2DDemo* form2DDemo, TForm3DDemo* form3DDemo, QWidget* aboutBox) {
-  form2DDemo_ = form2DDemo;
-  form3DDemo_ = form3DDemo;
-  aboutBox_ = aboutBox;
-}
-
-namespace {
-
-// Shows a window and brings it to the front when it was already open behind another;
-// the offscreen platform of the tests can not raise windows and would only complain.
-void showInFront(QWidget* window) {
-  window->show();
-  if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-    window->raise();
-    window->activateWindow();
+// The one timer fires when the lesson's next tick falls due.
+void TFormMain::scheduleTick() {
+  const std::optional<std::int64_t> due = lesson_.nextTickDue();
+  if (ended_ || !due) {
+    TimerLektion->stop();
+    return;
   }
+  TimerLektion->start(int(std::clamp<std::int64_t>(*due - lesson_.now(), 0, 24 * 3600 * 1000)));
 }
 
-}  // namespace
-
-void TFormMain::SpeedButtonInfoClick() {
-  if (aboutBox_) showInFront(aboutBox_);
-}
+void TFormMain::satellitesMoved() { showSatellites(); }
 
 void TFormMain::SpeedButtonHilfeClick() { platform::openHelpFile(helpFileName); }
 
-void TFormMain::SpeedButton2DDemoClick() {
-  if (form2DDemo_) form2DDemo_->startDemo();
-}
-
-void TFormMain::SpeedButton3DDemoClick() {
-  if (!form3DDemo_) return;
-  showInFront(form3DDemo_);
-  // The picture starts black until the first OK; the outline too, whatever pen the
-  // last frame left.
-  platform::Canvas& canvas = form3DDemo_->Image->canvas();
-  canvas.setBrushColor(platform::colors::black);
-  canvas.setBrushStyle(platform::BrushStyle::Solid);
-  canvas.setPenColor(platform::colors::black);
-  canvas.rectangle(0, 0, form3DDemo_->width(), form3DDemo_->height());
-}
-
 void TFormMain::SpeedButtonAnhaltenClick() {
-  if (lesson_) lesson_->setSatellitesRunning(!lesson_->satellitesRunning());
+  lesson_.setSatellitesRunning(!lesson_.satellitesRunning());
 }
 
-void TFormMain::SpeedButtonEinzelschrittClick() {
-  if (!lesson_ || lesson_->satellitesRunning()) return;
-  TimerSatellitenScharTimer();
-  if (lesson_->travelling()) TimerEmpfaengerTimer();
-}
+void TFormMain::SpeedButtonEinzelschrittClick() { lesson_.singleStep(); }
 
-void TFormMain::SpeedButtonBeendenClick() {
-  releaseModel();
-  QApplication::quit();
-}
+void TFormMain::SpeedButtonBeendenClick() { endLesson(); }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
-  releaseModel();
-  QApplication::quit();
+  endLesson();
   QWidget::closeEvent(event);
 }
 
-// Stops every timer first, so that no handler runs on freed objects.
-void TFormMain::releaseModel() {
-  TimerSatellitenSchar->stop();
-  TimerEmpfaenger->stop();
-  TimerBerechnung->stop();
-  lesson_.reset();
-  if (form2DDemo_) form2DDemo_->releaseModel();
-  if (form3DDemo_) form3DDemo_->releaseScene();
-  // Clicks still queued before the loop ends must not reach the freed objects.
+// The lesson's time stops, and clicks still queued before the loop ends reach nothing.
+void TFormMain::endLesson() {
+  ended_ = true;
+  TimerLektion->stop();
   setEnabled(false);
+  Q_EMIT ending();
+  QApplication::quit();
 }
-
 
 // ---------------------------------------------------------------------------
 // True receiver position: display, entry, generation and movement.
@@ -529,46 +477,40 @@ bool TFormMain::accepted(const std::optional<std::string>& message) {
 // The true position as the entry grids show it: after an entry, generation or
 // movement step, and after a lesson was put back.
 void TFormMain::showTruePosition() {
-  showCartesian(StringGridExakterStandortCart, lesson_->truePosition());
-  showGeographic(StringGridExakterStandortGeo, LabeledEditExakteHoehe, lesson_->shownGeo());
+  showCartesian(StringGridExakterStandortCart, lesson_.truePosition());
+  showGeographic(StringGridExakterStandortGeo, LabeledEditExakteHoehe, lesson_.shownGeo());
 }
 
 void TFormMain::BitBtnCartToGeoClick() {
-  if (!lesson_ || !accepted(lesson_->cartToGeo(cartesianEntry()))) return;
-  showGeographic(StringGridExakterStandortGeo, LabeledEditExakteHoehe, lesson_->trueGeo());
+  if (!accepted(lesson_.cartToGeo(cartesianEntry()))) return;
+  showGeographic(StringGridExakterStandortGeo, LabeledEditExakteHoehe, lesson_.trueGeo());
 }
 
 void TFormMain::BitBtnGeoToCartClick() {
-  if (!lesson_ || !accepted(lesson_->geoToCart(geographicEntry()))) return;
-  showCartesian(StringGridExakterStandortCart, lesson_->truePosition());
+  if (!accepted(lesson_.geoToCart(geographicEntry()))) return;
+  showCartesian(StringGridExakterStandortCart, lesson_.truePosition());
 }
 
 void TFormMain::BitBtnErzeugenClick() {
-  if (!lesson_) return;
-  lesson_->erzeugen();
+  lesson_.erzeugen();
   showTruePosition();
 }
-
-TGeoPosition TFormMain::erzeugePosition() { return LessonModel::erzeugePosition(); }
 
 void TFormMain::BitBtnEmpfaengerBewegenClick() {
-  if (!lesson_) return;
-  if (lesson_->travelling())
-    lesson_->stopTravel();
+  if (lesson_.travelling())
+    lesson_.stopTravel();
   else
-    accepted(lesson_->startTravel(cartesianEntry()));
+    accepted(lesson_.startTravel(cartesianEntry()));
 }
 
-void TFormMain::TimerEmpfaengerTimer() {
-  if (!lesson_) return;
-  lesson_->receiverTick();
-  showTruePosition();
+// Entries are shown as they were typed; the grids follow the lesson only while the
+// receiver travels.
+void TFormMain::receiverMoved() {
+  if (lesson_.travelling()) showTruePosition();
 }
 
+// The lesson has already stopped a running determination for the message.
 void TFormMain::showError(const QString& message) {
-  if (lesson_ && lesson_->determining()) lesson_->stopDetermination();
-  TimerBerechnung->stop();
-  BitBtnBerechne->setText("Positionsbestimmung starten");
   platform::showMessage(platform::MessageKind::Error, message.toStdString());
 }
 
@@ -579,52 +521,41 @@ void TFormMain::enableBitBtns(QGroupBox* groupBox, bool enabled) {
       button->setEnabled(enabled);
 }
 
-// Mirrors the lesson's travel, determination, speed and defective satellites into
-// the timers and controls; the timers start only on a change, so that a running one
-// keeps its rhythm.
+// Mirrors the lesson's travel, determination, run of time, speed and defective
+// satellites into the controls, and lets the timer wait for the next tick.
 void TFormMain::stateChanged() {
-  const bool timeRuns = lesson_->satellitesRunning();
-  if (lesson_->travelling() != travelShown_) {
-    travelShown_ = lesson_->travelling();
+  if (lesson_.travelling() != travelShown_) {
+    travelShown_ = lesson_.travelling();
     BitBtnEmpfaengerBewegen->setText(travelShown_ ? "Stoppen" : "Bewegen");
     enableBitBtns(GroupBoxEmpfaenger, !travelShown_);
     BitBtnEmpfaengerBewegen->setEnabled(true);
   }
-  if (timeRuns != TimerSatellitenSchar->isActive()) {
-    if (timeRuns)
-      TimerSatellitenSchar->start();
-    else
-      TimerSatellitenSchar->stop();
-    SpeedButtonAnhalten->setIcon(timeRuns ? glyphs::pause() : glyphs::play());
-    SpeedButtonAnhalten->setToolTip(timeRuns ? kPauseHint : kResumeHint);
-    SpeedButtonEinzelschritt->setEnabled(!timeRuns);
+  if (lesson_.satellitesRunning() != timeRunsShown_) {
+    timeRunsShown_ = lesson_.satellitesRunning();
+    SpeedButtonAnhalten->setIcon(timeRunsShown_ ? glyphs::pause() : glyphs::play());
+    SpeedButtonAnhalten->setToolTip(timeRunsShown_ ? kPauseHint : kResumeHint);
+    SpeedButtonEinzelschritt->setEnabled(!timeRunsShown_);
   }
-  if ((travelShown_ && timeRuns) != TimerEmpfaenger->isActive()) {
-    if (travelShown_ && timeRuns)
-      TimerEmpfaenger->start();
-    else
-      TimerEmpfaenger->stop();
-  }
-  if (SpinEditTatsaechlicheGeschwindigkeit->value() != lesson_->speed())
-    SpinEditTatsaechlicheGeschwindigkeit->setValue(lesson_->speed());
-  if (lesson_->determining() != TimerBerechnung->isActive()) {
-    if (lesson_->determining()) {
-      BitBtnBerechne->setText("Positionsbestimmung stoppen");
-      TimerBerechnung->start();
-    } else {
-      BitBtnBerechne->setText("Positionsbestimmung starten");
-      TimerBerechnung->stop();
-    }
+  if (const int i = ComboBoxZeitraffer->findData(lesson_.timeFactor());
+      i != ComboBoxZeitraffer->currentIndex())
+    ComboBoxZeitraffer->setCurrentIndex(i);
+  if (SpinEditTatsaechlicheGeschwindigkeit->value() != lesson_.speed())
+    SpinEditTatsaechlicheGeschwindigkeit->setValue(lesson_.speed());
+  if (lesson_.determining() != determiningShown_) {
+    determiningShown_ = lesson_.determining();
+    BitBtnBerechne->setText(determiningShown_ ? "Positionsbestimmung stoppen"
+                                              : "Positionsbestimmung starten");
   }
   for (int k = 1; k <= LessonModel::satelliteCount; ++k)
-    if (checkBoxes[k] && checkBoxes[k]->isChecked() != lesson_->defective(k))
-      checkBoxes[k]->setChecked(lesson_->defective(k));
+    if (checkBoxes[k] && checkBoxes[k]->isChecked() != lesson_.defective(k))
+      checkBoxes[k]->setChecked(lesson_.defective(k));
+  scheduleTick();
 }
 
 // A lesson put back from a file: everything the window shows is written anew.
 void TFormMain::restored() {
   showSatellites();
-  if (lesson_->hasTruePosition()) {
+  if (lesson_.hasTruePosition()) {
     showTruePosition();
   } else {
     clearCartesianRow(StringGridExakterStandortCart);
@@ -633,30 +564,28 @@ void TFormMain::restored() {
   clearComputedPosition();
 }
 
-void TFormMain::lessonEnded() {}
-
 // ---------------------------------------------------------------------------
 // The repeated position determination.
 
 void TFormMain::BitBtnBerechneClick() {
-  if (!lesson_) return;
-  if (lesson_->determining())
-    lesson_->stopDetermination();
+  if (lesson_.determining())
+    lesson_.stopDetermination();
   else
-    accepted(lesson_->startDetermination(cartesianEntry()));
+    accepted(lesson_.startDetermination(cartesianEntry()));
 }
 
-void TFormMain::TimerBerechnungTimer() {
-  if (!lesson_) return;
-  computePosition();
-}
+// The buttons rest while the lesson determines the position.
+void TFormMain::determinationStarting() { enableControls(false); }
 
-void TFormMain::computePosition() {
-  enableControls(false);
-  const DeterminationRecord record = lesson_->determinationTick();
+void TFormMain::determined(const DeterminationRecord& record) {
   enableControls(true);
   showRecord(record);
-  if (!record.found()) showError(QString::fromStdString(record.message));
+  if (record.found()) return;
+  // After the tick: the timer's own tick must not hold the message box, or the lesson's
+  // time would stand while it is open.
+  QMetaObject::invokeMethod(
+      this, [message = record.message] { platform::showMessage(platform::MessageKind::Error, message); },
+      Qt::QueuedConnection);
 }
 
 void TFormMain::clearComputedPosition() {
@@ -709,12 +638,12 @@ void TFormMain::clearSatelliteTable() {
 }
 
 void TFormMain::enableControls(bool enabled) {
-  if (!lesson_->travelling()) enableBitBtns(GroupBoxEmpfaenger, enabled);
+  if (!lesson_.travelling()) enableBitBtns(GroupBoxEmpfaenger, enabled);
   enableBitBtns(GroupBoxBerechneterStandort, enabled);
   enableBitBtns(GroupBoxSatellitenbewegung, enabled);
   for (QToolButton* b : ToolBar->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
     b->setEnabled(enabled);
   SpeedButtonBeenden->setEnabled(true);
   // A single step is offered only while the time stands.
-  if (enabled) SpeedButtonEinzelschritt->setEnabled(!lesson_->satellitesRunning());
+  if (enabled) SpeedButtonEinzelschritt->setEnabled(!lesson_.satellitesRunning());
 }

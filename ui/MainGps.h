@@ -12,41 +12,32 @@
 #include <QToolButton>
 #include <QWidget>
 #include <array>
-#include <memory>
-#include <string>
-
 #include <optional>
+#include <string>
 
 #include "model/LessonModel.h"
 #include "ui/StringGrid.h"
 
-class TForm2DDemo;
-class TForm3DDemo;
-
 // The main window, a view of the lesson: the satellite table, the entry and movement
 // of the true receiver position, the repeated position determination and the tool bar.
-// Clicks and timer ticks become calls on the lesson model; the grids show its state
-// and the record of each determination.
+// Clicks become calls on the lesson, and its one timer lets the lesson's time run; the
+// grids show the lesson's state and the record of each determination. It knows no
+// other window: main.cpp connects its Info, 2D and 3D buttons and fills its tool bar's
+// places.
 class TFormMain : public QWidget, private LessonObserver {
   Q_OBJECT
  public:
-  explicit TFormMain(QWidget* parent = nullptr);
+  // The lesson outlives the window.
+  explicit TFormMain(LessonModel& lesson, QWidget* parent = nullptr);
   ~TFormMain() override;
 
-  // The windows the tool bar shows; they are created after the main window.
-  void setCompanions(TForm2DDemo* form2DDemo, TForm3DDemo* form3DDemo, QWidget* aboutBox);
+  LessonModel& lesson() { return lesson_; }
 
-  // The lesson the window shows; gone after "Beenden".
-  LessonModel* lesson() { return lesson_.get(); }
-  const TSatellitenSchar* satelliteConstellation() const {
-    return lesson_ ? &lesson_->constellation() : nullptr;
-  }
-  const TEmpfaenger* currentReceiver() const { return lesson_ ? &lesson_->receiver() : nullptr; }
-  TVektorR3 currentTruePosition() const { return lesson_ ? lesson_->truePosition() : TVektorR3{}; }
-
-  // A random true position: hemispheres, whole degrees 1..180 and 1..90 with
-  // random minutes, a height of 0..10999 m. Also used by the 3D demonstration.
-  TGeoPosition erzeugePosition();
+  // Places in the tool bar for the buttons of other parts of the program: the lesson
+  // files at its start, the teaching views before the time control. A place opens
+  // with a separator; `keys` work in the whole window while the button is enabled.
+  enum class ToolPlace { files, views };
+  void addToolButton(ToolPlace place, QToolButton* button, const QKeySequence& keys = {});
 
   // Published controls.
   QToolBar* ToolBar;
@@ -92,26 +83,24 @@ class TFormMain : public QWidget, private LessonObserver {
   QGroupBox* GroupBoxSatellitenbewegung;
   StringGrid* StringGridBewegung;
 
-  QTimer* TimerSatellitenSchar;
-  QTimer* TimerEmpfaenger;
-  QTimer* TimerBerechnung;
+  // Lets the lesson's time run: fires when its next tick falls due.
+  QTimer* TimerLektion;
+
+ Q_SIGNALS:
+  // "Beenden" or the window closed: the program ends.
+  void ending();
 
  public Q_SLOTS:
-  void TimerSatellitenScharTimer();
-  void SpeedButtonInfoClick();
+  void TimerLektionTimer();
   void SpeedButtonHilfeClick();
-  void SpeedButton2DDemoClick();
-  void SpeedButton3DDemoClick();
   void SpeedButtonBeendenClick();
   // Time control: pause and resume the satellites and the receiver, one step while paused.
   void SpeedButtonAnhaltenClick();
   void SpeedButtonEinzelschrittClick();
-  void TimerEmpfaengerTimer();
   void BitBtnCartToGeoClick();
   void BitBtnGeoToCartClick();
   void BitBtnErzeugenClick();
   void BitBtnEmpfaengerBewegenClick();
-  void TimerBerechnungTimer();
   void BitBtnBerechneClick();
 
  protected:
@@ -120,8 +109,9 @@ class TFormMain : public QWidget, private LessonObserver {
 
  private:
   void buildLayout();
-  void releaseModel();
+  void endLesson();
   void FormCreate();
+  void scheduleTick();
   void initGrids();
   void fitTitle(QGroupBox* box);
   void showSatellites();
@@ -137,7 +127,6 @@ class TFormMain : public QWidget, private LessonObserver {
   bool accepted(const std::optional<std::string>& message);
   void showTruePosition();
 
-  void computePosition();
   void enableControls(bool enabled);
   void showRecord(const DeterminationRecord& record);
   void clearComputedPosition();
@@ -146,21 +135,21 @@ class TFormMain : public QWidget, private LessonObserver {
   void clearSatelliteTable();
 
   // LessonObserver
+  void satellitesMoved() override;
+  void receiverMoved() override;
+  void determinationStarting() override;
+  void determined(const DeterminationRecord& record) override;
   void stateChanged() override;
   void restored() override;
-  void lessonEnded() override;
 
   std::string helpFileName;  // looked up in the current directory
   std::array<QCheckBox*, LessonModel::satelliteCount + 1> checkBoxes{};  // entry 0 unused
-  std::unique_ptr<LessonModel> lesson_;
-  bool travelShown_ = false;  // the travel state the controls show
-
-  TForm2DDemo* form2DDemo_ = nullptr;
-  TForm3DDemo* form3DDemo_ = nullptr;
-  QWidget* aboutBox_ = nullptr;
+  LessonModel& lesson_;
+  bool travelShown_ = false;     // the travel state the controls show
+  bool determiningShown_ = false;
+  bool timeRunsShown_ = true;
+  bool ended_ = false;
+  std::array<QAction*, 2> places_{};  // where each place ends; null while it is empty
+  QAction* timeSeparator_ = nullptr;
   QFont childFont_;
 };
-
-// Number text in the locale's form, with `decimals` decimals and `precision`
-// significant digits.
-QString formatNumber(long double value, int decimals, int precision);

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "ui/DeferredRedraw.h"
-#include "ui/MainGps.h"
+#include "ui/ExportFiles.h"
+#include "ui/HelpWindow.h"
+#include "ui/WidgetHelpers.h"
 #include "views/SkyPlot.h"
 
 namespace {
@@ -46,7 +48,7 @@ QString reason(const DilutionOfPrecision& dop) {
 
 }  // namespace
 
-TFormHimmel::TFormHimmel(LessonModel* lesson, QWidget* parent) : QWidget(parent), lesson_(lesson) {
+SkyWindow::SkyWindow(LessonModel& lesson, QWidget* parent) : QWidget(parent), lesson_(lesson) {
   setObjectName("FormHimmel");
   setWindowTitle("Himmelsansicht");
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -121,31 +123,32 @@ TFormHimmel::TFormHimmel(LessonModel* lesson, QWidget* parent) : QWidget(parent)
 
   // Cheap enough to follow every tick of the satellites.
   redraw_ = new DeferredRedraw(this, 0, [this] { refresh(); });
-  if (lesson_) lesson_->addObserver(this);
+  lesson_.addObserver(this);
   refresh();
+  // Pictures for worksheets from the context menu, the help page on F1.
+  addSavePictureAction(ImageHimmel, [this] { return pictureOf(ImageHimmel); }, "Himmelsansicht");
+  installHelpKey(this, "himmelsansicht.html");
 }
 
-TFormHimmel::~TFormHimmel() {
-  if (lesson_) lesson_->removeObserver(this);
-}
+SkyWindow::~SkyWindow() { lesson_.removeObserver(this); }
 
 
-void TFormHimmel::forgetFix() {
+void SkyWindow::forgetFix() {
   used_.fill(false);
   hasFix_ = fixFound_ = false;
   fixDop_ = {};
 }
 
-void TFormHimmel::satellitesMoved() { redraw_->request(); }
-void TFormHimmel::stateChanged() { redraw_->request(); }
+void SkyWindow::satellitesMoved() { redraw_->request(); }
+void SkyWindow::stateChanged() { redraw_->request(); }
 
-void TFormHimmel::receiverMoved() {
+void SkyWindow::receiverMoved() {
   // A new position makes the last fix meaningless; one step of a travel does not.
-  if (lesson_ && !lesson_->travelling()) forgetFix();
+  if (!lesson_.travelling()) forgetFix();
   redraw_->request();
 }
 
-void TFormHimmel::determined(const DeterminationRecord& record) {
+void SkyWindow::determined(const DeterminationRecord& record) {
   used_ = usedSatellites(record);
   hasFix_ = true;
   fixFound_ = record.found();
@@ -160,29 +163,24 @@ void TFormHimmel::determined(const DeterminationRecord& record) {
   redraw_->request();
 }
 
-void TFormHimmel::restored() {
+void SkyWindow::restored() {
   forgetFix();
   redraw_->request();
 }
 
-void TFormHimmel::lessonEnded() {
-  lesson_ = nullptr;
-  forgetFix();
-}
-
-void TFormHimmel::showDop(int column, const DilutionOfPrecision& dop) {
+void SkyWindow::showDop(int column, const DilutionOfPrecision& dop) {
   const double values[] = {dop.gdop, dop.pdop, dop.hdop, dop.vdop, dop.tdop};
   for (int r = 0; r < 5; ++r)
     StringGridDOP->setCell(column, r + 1, dop.valid() ? formatNumber(values[r], 2, 6) : "–");
 }
 
-void TFormHimmel::refresh() {
-  const bool hasReceiver = lesson_ && lesson_->hasTruePosition();
+void SkyWindow::refresh() {
+  const bool hasReceiver = lesson_.hasTruePosition();
   SkySnapshot sky;
   if (hasReceiver) {
     SatelliteSet defective{};
-    for (int k = 1; k <= LessonModel::satelliteCount; ++k) defective[k] = lesson_->defective(k);
-    sky = observeSky(lesson_->constellation(), lesson_->truePosition(), defective, used_);
+    for (int k = 1; k <= LessonModel::satelliteCount; ++k) defective[k] = lesson_.defective(k);
+    sky = observeSky(lesson_.constellation(), lesson_.truePosition(), defective, used_);
   }
   views::drawSkyPlot(ImageHimmel->canvas(), sky, hasReceiver);
 
@@ -204,9 +202,9 @@ void TFormHimmel::refresh() {
   int n = 0;
   for (int i = 0; i < sky.count; ++i)
     if (sky.satellites[i].mark != SkyMark::defective)
-      received[n++] = lesson_->constellation().satellites[sky.satellites[i].number].position;
+      received[n++] = lesson_.constellation().satellites[sky.satellites[i].number].position;
   const DilutionOfPrecision all =
-      hasReceiver ? dilutionOfPrecision(lesson_->truePosition(), std::span(received.data(), n))
+      hasReceiver ? dilutionOfPrecision(lesson_.truePosition(), std::span(received.data(), n))
                   : DilutionOfPrecision{};
   showDop(1, fixFound_ ? fixDop_ : DilutionOfPrecision{});
   showDop(2, all);

@@ -15,11 +15,12 @@ class DeferredRedraw;
 // and the dilution of precision of the four used in the last fix and of all received.
 // It follows the lesson as an observer; what it hears only marks it for a redraw,
 // which runs after the main window has painted and only while the window is shown.
-class TFormHimmel : public QWidget, private LessonObserver {
+class SkyWindow : public QWidget, private LessonObserver {
   Q_OBJECT
  public:
-  explicit TFormHimmel(LessonModel* lesson, QWidget* parent = nullptr);
-  ~TFormHimmel() override;
+  // The lesson outlives the window.
+  explicit SkyWindow(LessonModel& lesson, QWidget* parent = nullptr);
+  ~SkyWindow() override;
 
   // Draws the plot and fills the tables from the lesson as it is now.
   void refresh();
@@ -43,9 +44,8 @@ class TFormHimmel : public QWidget, private LessonObserver {
   void determined(const DeterminationRecord& record) override;
   void stateChanged() override;
   void restored() override;
-  void lessonEnded() override;
 
-  LessonModel* lesson_;
+  LessonModel& lesson_;
   SatelliteSet used_{};
   DilutionOfPrecision fixDop_{};
   bool hasFix_ = false;       // a determination was made for this position

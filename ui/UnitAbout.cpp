@@ -10,6 +10,7 @@
 #include <QStyle>
 
 #include "platform/shell.h"
+#include "ui/HelpWindow.h"
 #include "ui/WidgetHelpers.h"
 
 // The resources live in the static ui library; without an explicit reference the linker
@@ -94,6 +95,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   connect(BitBtnSchliessen, &QPushButton::clicked, this, &TAboutBox::BitBtnSchliessenClick);
   connect(ButtonWebseite, &QPushButton::clicked, this, &TAboutBox::ButtonWebseiteClick);
   connect(ButtonMail, &QPushButton::clicked, this, &TAboutBox::ButtonMailClick);
+  installHelpKey(this, "info.html");
 }
 
 void TAboutBox::BitBtnSchliessenClick() { hide(); }

@@ -1,13 +1,16 @@
 #pragma once
 
-// The few ways the windows make their labels and buttons, shared so that every
-// window names and places its controls alike.
+// The few ways the windows make their controls, show themselves and take keys,
+// shared so that every window names, places and answers alike.
 
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
+#include <QToolButton>
+#include <functional>
 
 // A label at a fixed place; long texts wrap when `wrap` is set.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
@@ -20,3 +23,18 @@ QLabel* makeLabelAt(QWidget* parent, const char* name, const QString& text, int 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& geometry, const QIcon& icon = QIcon(),
                         Qt::FocusPolicy focus = Qt::StrongFocus);
+// A tool-bar button: its glyph, the hint as tool tip.
+QToolButton* makeToolButton(QWidget* parent, const char* name, const QString& hint,
+                            const QIcon& icon);
+
+// A key for the whole window. Keys that stand for a button go through
+// `addShortcut(window, keys, button)`: they do nothing while the button is disabled.
+void addShortcut(QWidget* window, const QKeySequence& keys, const std::function<void()>& f);
+void addShortcut(QWidget* window, const QKeySequence& keys, QAbstractButton* button);
+
+// Shows a window and brings it to the front when it was already open behind another.
+void showInFront(QWidget* window);
+
+// Number text in the locale's form, with `decimals` decimals and `precision`
+// significant digits.
+QString formatNumber(long double value, int decimals, int precision);

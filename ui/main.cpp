@@ -1,15 +1,80 @@
+// The program's start: the lesson, its windows and how they reach one another. No
+// window knows another; they meet here.
 #include <QApplication>
 
+#include "model/LessonModel.h"
+#include "ui/Glyphs.h"
 #include "ui/HelpWindow.h"
+#include "ui/HistoryWindow.h"
 #include "ui/LessonFiles.h"
 #include "ui/MainGps.h"
+#include "ui/Program.h"
 #include "ui/QtPlatform.h"
 #include "ui/QtShell.h"
-#include "ui/TeachingViews.h"
+#include "ui/SkyWindow.h"
 #include "ui/UnitAbout.h"
+#include "ui/WidgetHelpers.h"
 #include "ui/main2DDemo.h"
 #include "ui/main3DDemo.h"
 
+// The lesson first: every window is a view of it.
+struct Program::Parts {
+  LessonModel lesson;
+  TFormMain mainWindow{lesson};
+  TForm2DDemo demo2D;
+  TForm3DDemo demo3D{&LessonModel::erzeugePosition};
+  TAboutBox aboutBox;
+  SkyWindow sky{lesson};
+  HistoryWindow history{lesson};
+  LessonFiles files{lesson, mainWindow};
+};
+
+Program::Program() : parts_(std::make_unique<Parts>()) {
+  Parts& p = *parts_;
+  TFormMain& main = p.mainWindow;
+  QObject::connect(main.SpeedButtonInfo, &QToolButton::clicked, &p.aboutBox,
+                   [&p] { showInFront(&p.aboutBox); });
+  QObject::connect(main.SpeedButton2DDemo, &QToolButton::clicked, &p.demo2D,
+                   [&p] { p.demo2D.startDemo(); });
+  QObject::connect(main.SpeedButton3DDemo, &QToolButton::clicked, &p.demo3D,
+                   [&p] { p.demo3D.showFromMainWindow(); });
+  // The end of the program frees the demonstrations' objects too.
+  QObject::connect(&main, &TFormMain::ending, &p.demo2D, [&p] {
+    p.demo2D.releaseModel();
+    p.demo3D.releaseScene();
+  });
+
+  main.addToolButton(TFormMain::ToolPlace::files, p.files.ButtonSzenarioOeffnen, QKeySequence::Open);
+  main.addToolButton(TFormMain::ToolPlace::files, p.files.ButtonSzenarioSpeichern, QKeySequence::Save);
+  main.addToolButton(TFormMain::ToolPlace::files, p.files.ButtonTabelleExportieren);
+
+  const auto addView = [&main](QWidget* view, const char* name, const char* hint,
+                               const QIcon& icon, const char* keys) {
+    QToolButton* button = makeToolButton(&main, name, QString::fromUtf8(hint), icon);
+    QObject::connect(button, &QToolButton::clicked, view, [view] { showInFront(view); });
+    main.addToolButton(TFormMain::ToolPlace::views, button, QKeySequence(keys));
+  };
+  addView(&p.sky, "SpeedButtonHimmel",
+          "Himmelsansicht: die Satelliten über dem Empfänger und die Güte ihrer Geometrie (Strg+H)",
+          glyphs::sky(), "Ctrl+H");
+  addView(&p.history, "SpeedButtonVerlauf",
+          "Verlauf: Abstand, Iterationen und Fenster aller Positionsbestimmungen (Strg+L)",
+          glyphs::history(), "Ctrl+L");
+}
+
+Program::~Program() = default;
+
+LessonModel& Program::lesson() { return parts_->lesson; }
+TFormMain& Program::mainWindow() { return parts_->mainWindow; }
+TForm2DDemo& Program::demo2D() { return parts_->demo2D; }
+TForm3DDemo& Program::demo3D() { return parts_->demo3D; }
+TAboutBox& Program::aboutBox() { return parts_->aboutBox; }
+SkyWindow& Program::sky() { return parts_->sky; }
+HistoryWindow& Program::history() { return parts_->history; }
+LessonFiles& Program::files() { return parts_->files; }
+
+// Tests build the program without its start.
+#ifndef ORTIVO_PROGRAM_WITHOUT_MAIN
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Ortivo");
@@ -19,23 +84,12 @@ int main(int argc, char** argv) {
   installQtShellHandler();
   installBuiltInHelp();
 
-  // The main window comes first: the demonstrations take a random receiver
-  // position from it while they are built.
-  TFormMain formMain;
-  TForm2DDemo form2DDemo;
-  TForm3DDemo form3DDemo([&formMain] { return formMain.erzeugePosition(); });
-  TAboutBox aboutBox;
-  formMain.setCompanions(&form2DDemo, &form3DDemo, &aboutBox);
-  installHelpKey(&formMain, QStringLiteral("hauptfenster.html"));
-  installHelpKey(&form2DDemo, QStringLiteral("demo2d.html"));
-  installHelpKey(&form3DDemo, QStringLiteral("demo3d.html"));
-  installHelpKey(&aboutBox, QStringLiteral("info.html"));
-  attachTeachingViews(formMain);
-  LessonFiles* lessonFiles = attachLessonFiles(formMain, &form2DDemo, &form3DDemo);
-  formMain.show();
+  Program program;
+  program.mainWindow().show();
   // The arguments as bytes: a file name need not be UTF-8 (QApplication has taken its own).
   QByteArrayList arguments;
   for (int i = 0; i < argc; ++i) arguments << QByteArray(argv[i]);
-  lessonFiles->openArguments(arguments);
+  program.files().openArguments(arguments);
   return QApplication::exec();
 }
+#endif

@@ -6,7 +6,9 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "ui/ExportFiles.h"
 #include "ui/Glyphs.h"
+#include "ui/HelpWindow.h"
 #include "demo/demoGpsUnit.h"
 #include "ui/WidgetHelpers.h"
 
@@ -45,6 +47,8 @@ TForm2DDemo::TForm2DDemo(QWidget* parent) : QWidget(parent) {
   connect(BitBtnSchliessen, &QPushButton::clicked, this, &TForm2DDemo::BitBtnSchliessenClick);
 
   FormCreate();
+  addPictureButton(this, Image, "2D-Demonstration");
+  installHelpKey(this, "demo2d.html");
 }
 
 TForm2DDemo::~TForm2DDemo() = default;

@@ -7,7 +7,9 @@
 #include <utility>
 
 #include "platform/numformat.h"
+#include "ui/ExportFiles.h"
 #include "ui/Glyphs.h"
+#include "ui/HelpWindow.h"
 #include "ui/WidgetHelpers.h"
 
 namespace {
@@ -36,6 +38,19 @@ TForm3DDemo::TForm3DDemo(T3DDemo::PositionSource erzeugePosition, QWidget* paren
   setFixedSize(1211, 769);
   buildLayout();
   FormCreate();
+  addPictureButton(this, Image, "3D-Demonstration");
+  installHelpKey(this, "demo3d.html");
+}
+
+void TForm3DDemo::showFromMainWindow() {
+  showInFront(this);
+  // The picture starts black until the first OK; the outline too, whatever pen the
+  // last frame left.
+  platform::Canvas& canvas = Image->canvas();
+  canvas.setBrushColor(platform::colors::black);
+  canvas.setBrushStyle(platform::BrushStyle::Solid);
+  canvas.setPenColor(platform::colors::black);
+  canvas.rectangle(0, 0, width(), height());
 }
 
 TForm3DDemo::~TForm3DDemo() = default;

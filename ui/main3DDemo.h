@@ -26,6 +26,8 @@ class TForm3DDemo : public QWidget {
   explicit TForm3DDemo(T3DDemo::PositionSource erzeugePosition, QWidget* parent = nullptr);
   ~TForm3DDemo() override;
 
+  // The main window's 3D button: shows the window, its picture black until the first OK.
+  void showFromMainWindow();
   // Frees the scene and stops the timer at program end; every handler does nothing
   // afterwards.
   void releaseScene();

@@ -238,7 +238,7 @@ TEST(LessonFile, EntriesMissingOrOfAnotherClassAreRefused) {
 TEST(LessonFile, EntriesOfALaterRevisionAreSkipped) {
   const LessonScenario scenario{berlinLesson()->state(), "Aufgabe"};
   auto body = bodyOf(scenario);
-  body->append(std::make_unique<TString>("Zeitraffer"));
+  body->append(std::make_unique<TString>("Wetter"));
   body->append(std::make_unique<TInteger>(5));
   auto decoded = lessonfile::decode(fileOf(lessonfile::formatVersion, *body));
   ASSERT_TRUE(std::holds_alternative<LessonScenario>(decoded)) << std::get<std::string>(decoded);

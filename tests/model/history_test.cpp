@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/DeterminationHistory.h"
+#include "model/LessonModel.h"
 #include "platform/random.h"
 
 namespace {
@@ -71,22 +72,24 @@ TEST(DeterminationHistory, ResetEmptiesItAndItFillsAgain) {
   EXPECT_EQ(history[0].number, records[3].number);
 }
 
+// The one store of the lesson's determinations: the charts and the table export read
+// it, so a hundred thousand cost no more than the ten thousand it keeps.
 TEST(DeterminationHistory, KeepsTheLastTenThousandInBoundedMemory) {
   DeterminationHistory history;
   DeterminationRecord r;
   r.result = DeterminationResult::found;
   r.windows.resize(1);
   std::size_t bytesAtCapacity = 0;
-  for (int n = 1; n <= 25000; ++n) {
+  for (int n = 1; n <= 100000; ++n) {
     r.number = n;
     r.distance = n / 1e6L;
     history.add(r);
     if (n == 10000) bytesAtCapacity = history.storedBytes();
   }
   EXPECT_EQ(history.size(), 10000u);
-  EXPECT_EQ(history[0].number, 15001);
-  EXPECT_EQ(history[9999].number, 25000);
-  EXPECT_DOUBLE_EQ(history[0].distance, 15001 / 1e3);
+  EXPECT_EQ(history[0].number, 90001);
+  EXPECT_EQ(history[9999].number, 100000);
+  EXPECT_DOUBLE_EQ(history[0].distance, 90001 / 1e3);
   EXPECT_EQ(history.storedBytes(), bytesAtCapacity);
   EXPECT_LE(history.storedBytes(), 10000 * sizeof(HistoryEntry));
 }

@@ -7,6 +7,7 @@
 #include "platform/random.h"
 #include "tests/support/RecordingMessages.h"
 #include "ui/MainGps.h"
+#include "ui/Program.h"
 #include "demo/demoGpsUnit.h"
 #include "ui/main2DDemo.h"
 
@@ -198,9 +199,9 @@ TEST(Form2DDemo, ScreenshotAtStepFive) {
 
 // The main window's close box ends the program even while the demonstration is open.
 TEST(Form2DDemo, ClosingTheMainWindowEndsTheProgramWhileTheDemoIsOpen) {
-  TFormMain main;
-  TForm2DDemo demo;
-  main.setCompanions(&demo, nullptr, nullptr);
+  Program program;
+  TFormMain& main = program.mainWindow();
+  TForm2DDemo& demo = program.demo2D();
   main.show();
   main.SpeedButton2DDemo->click();
   ASSERT_TRUE(demo.isVisible());

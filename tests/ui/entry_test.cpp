@@ -8,6 +8,7 @@
 #include "platform/random.h"
 #include "tests/support/RecordingMessages.h"
 #include "ui/MainGps.h"
+#include "ui/WidgetHelpers.h"
 
 using testing_support::RecordingMessages;
 
@@ -18,7 +19,8 @@ const char* kXMessage =
     "cartesische Koordinaten umgewandelt";
 
 struct Fixture : ::testing::Test {
-  TFormMain form;
+  LessonModel lesson;
+  TFormMain form{lesson};
   RecordingMessages messages;
 
   void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
@@ -41,6 +43,7 @@ struct Fixture : ::testing::Test {
   }
   // The single message shown since the last call, or "" when there was none.
   std::string takeMessage() {
+    QCoreApplication::sendPostedEvents();  // a failed determination's message comes after it
     const auto texts = messages.texts();
     messages.clear();
     if (texts.empty()) return "";
@@ -62,11 +65,11 @@ TEST_F(Entry, EmptyGridsGiveTheXMessage) {
   form.SpinEditTatsaechlicheGeschwindigkeit->setValue(100);
   Click(form.BitBtnEmpfaengerBewegen);
   EXPECT_EQ(takeMessage(), kXMessage);
-  EXPECT_FALSE(form.TimerEmpfaenger->isActive());
+  EXPECT_FALSE(lesson.clock().active(LessonClock::Tick::receiver));
   EXPECT_EQ(form.BitBtnEmpfaengerBewegen->text(), "Bewegen");
   Click(form.BitBtnBerechne);
   EXPECT_EQ(takeMessage(), kXMessage);
-  EXPECT_FALSE(form.TimerBerechnung->isActive());
+  EXPECT_FALSE(lesson.clock().active(LessonClock::Tick::determination));
   EXPECT_EQ(form.BitBtnBerechne->text(), "Positionsbestimmung starten");
 }
 
@@ -100,11 +103,11 @@ TEST_F(Entry, CartesianLimitsAndMessages) {
   Click(form.BitBtnCartToGeo);
   EXPECT_EQ(takeMessage(), "Unzulässiges Zeichen bei der y-Koordinate");
   // A refused entry stores nothing; the grid keeps what was typed, to be corrected.
-  const TVektorR3 accepted = form.currentTruePosition();
+  const TVektorR3 accepted = lesson.truePosition();
   enterCartesian("6000", "0", "z");
   Click(form.BitBtnCartToGeo);
   EXPECT_EQ(takeMessage(), "Unzulässiges Zeichen bei der z-Koordinate");
-  EXPECT_EQ(form.currentTruePosition(), accepted);
+  EXPECT_EQ(lesson.truePosition(), accepted);
   EXPECT_EQ(cell(form.StringGridExakterStandortCart, 0, 1), "6000");
 }
 
@@ -176,12 +179,12 @@ TEST_F(Entry, LowerCaseHemispheresConvertLikeUpperCase) {
   enterGeographic("w", "12", "30,5", "s", "45", "15", "250");
   Click(form.BitBtnGeoToCart);
   ASSERT_EQ(takeMessage(), "");
-  const TVektorR3 lower = form.currentTruePosition();
+  const TVektorR3 lower = lesson.truePosition();
   const QString x = cell(form.StringGridExakterStandortCart, 0, 1);
   enterGeographic("W", "12", "30,5", "S", "45", "15", "250");
   Click(form.BitBtnGeoToCart);
   ASSERT_EQ(takeMessage(), "");
-  EXPECT_EQ(form.currentTruePosition(), lower);
+  EXPECT_EQ(lesson.truePosition(), lower);
   EXPECT_EQ(cell(form.StringGridExakterStandortCart, 0, 1), x);
   EXPECT_LT(lower.y, 0);  // west
   EXPECT_LT(lower.z, 0);  // south
@@ -192,7 +195,7 @@ TEST_F(Entry, LowerCaseHemispheresConvertLikeUpperCase) {
 TEST_F(Entry, GeneratedPositionsLieInTheLimitsAndFillBothGrids) {
   platform::setRandomSeed(11);
   for (int i = 0; i < 300; ++i) {
-    const TGeoPosition g = form.erzeugePosition();
+    const TGeoPosition g = LessonModel::erzeugePosition();
     ASSERT_TRUE(g.eastWest == 'O' || g.eastWest == 'W');
     ASSERT_TRUE(g.northSouth == 'N' || g.northSouth == 'S');
     ASSERT_GE(g.longitude.degrees, 1);
@@ -220,11 +223,11 @@ TEST_F(Entry, GeneratedPositionsLieInTheLimitsAndFillBothGrids) {
 TEST_F(Movement, NeedsASpeedAndStopsARunningDetermination) {
   enterCartesian("6371", "0", "0");
   Click(form.BitBtnBerechne);
-  ASSERT_TRUE(form.TimerBerechnung->isActive());
+  ASSERT_TRUE(lesson.clock().active(LessonClock::Tick::determination));
   Click(form.BitBtnEmpfaengerBewegen);
   EXPECT_EQ(takeMessage(), "Für eine Bewegung muss eine Geschwindigkeit>0 eingegeben werden");
-  EXPECT_FALSE(form.TimerEmpfaenger->isActive());
-  EXPECT_FALSE(form.TimerBerechnung->isActive());
+  EXPECT_FALSE(lesson.clock().active(LessonClock::Tick::receiver));
+  EXPECT_FALSE(lesson.clock().active(LessonClock::Tick::determination));
   EXPECT_EQ(form.BitBtnBerechne->text(), "Positionsbestimmung starten");
 }
 
@@ -236,7 +239,7 @@ TEST_F(Movement, AStepAt360KmhCoversTenKilometres) {
   form.SpinEditTatsaechlicheGeschwindigkeit->setValue(360);
   Click(form.BitBtnEmpfaengerBewegen);
   ASSERT_EQ(takeMessage(), "");
-  EXPECT_TRUE(form.TimerEmpfaenger->isActive());
+  EXPECT_TRUE(lesson.clock().active(LessonClock::Tick::receiver));
   EXPECT_EQ(form.BitBtnEmpfaengerBewegen->text(), "Stoppen");
   EXPECT_FALSE(form.BitBtnCartToGeo->isEnabled());
   EXPECT_FALSE(form.BitBtnGeoToCart->isEnabled());
@@ -245,10 +248,10 @@ TEST_F(Movement, AStepAt360KmhCoversTenKilometres) {
 
   TKoordinatenwandlerR3 converter;
   for (int step = 0; step < 20; ++step) {
-    const TVektorR3 before = form.currentTruePosition();
+    const TVektorR3 before = lesson.truePosition();
     const long double heightBefore = converter.cartesianToGeo(before).height;
-    form.TimerEmpfaengerTimer();
-    const TVektorR3 after = form.currentTruePosition();
+    lesson.receiverTick();
+    const TVektorR3 after = lesson.truePosition();
     const long double climb = std::fabs(converter.cartesianToGeo(after).height - heightBefore);
     EXPECT_GE(double(climb), 10 - 1e-6);
     EXPECT_LE(double(climb), 100 + 1e-6);
@@ -260,7 +263,7 @@ TEST_F(Movement, AStepAt360KmhCoversTenKilometres) {
               formatNumber(after.x, 10, 18));
   }
   Click(form.BitBtnEmpfaengerBewegen);
-  EXPECT_FALSE(form.TimerEmpfaenger->isActive());
+  EXPECT_FALSE(lesson.clock().active(LessonClock::Tick::receiver));
   EXPECT_EQ(form.BitBtnEmpfaengerBewegen->text(), "Bewegen");
   EXPECT_EQ(form.SpinEditTatsaechlicheGeschwindigkeit->value(), 0);
   EXPECT_TRUE(form.BitBtnErzeugen->isEnabled());
@@ -272,9 +275,9 @@ TEST_F(Determination, FindsThePositionAndShowsTheSignals) {
   Click(form.BitBtnBerechne);
   ASSERT_EQ(takeMessage(), "");
   EXPECT_EQ(form.BitBtnBerechne->text(), "Positionsbestimmung stoppen");
-  form.TimerBerechnungTimer();
+  lesson.determinationTick();
   ASSERT_EQ(takeMessage(), "");
-  EXPECT_TRUE(form.TimerBerechnung->isActive());
+  EXPECT_TRUE(lesson.clock().active(LessonClock::Tick::determination));
   const double error = form.EditUnterschied->text().replace(',', '.').toDouble();
   EXPECT_LT(error, 0.5);
   EXPECT_EQ(form.LabeledEditBerechneteGeschwindigkeit->text(), "0,000");
@@ -287,7 +290,7 @@ TEST_F(Determination, FindsThePositionAndShowsTheSignals) {
   EXPECT_EQ(form.LabeledEditBerechneteHoehe->text().section(',', 1).size(), 2);
   EXPECT_EQ(form.EditUnterschied->text().section(',', 1).size(), 3);
 
-  const TEmpfaenger* r = form.currentReceiver();
+  const TEmpfaenger* r = (&lesson.receiver());
   ASSERT_NE(r, nullptr);
   QString expected = QString::number(r->signalCount()) + ": ";
   auto* receiver = const_cast<TEmpfaenger*>(r);
@@ -307,7 +310,7 @@ TEST_F(Determination, FindsThePositionAndShowsTheSignals) {
     EXPECT_EQ(cell(form.StringGridSatelliten, 3, row), formatNumber(e->position.z, 3, 8));
   }
   Click(form.BitBtnBerechne);
-  EXPECT_FALSE(form.TimerBerechnung->isActive());
+  EXPECT_FALSE(lesson.clock().active(LessonClock::Tick::determination));
   EXPECT_EQ(form.BitBtnBerechne->text(), "Positionsbestimmung starten");
   EXPECT_TRUE(form.SpeedButtonInfo->isEnabled());
   EXPECT_TRUE(form.BitBtnErzeugen->isEnabled());
@@ -317,11 +320,11 @@ TEST_F(Determination, AllSatellitesDefectiveStopsWithTheMinimumMessage) {
   enterGeographic("O", "13", "24", "N", "52", "31", "35");
   Click(form.BitBtnGeoToCart);
   Click(form.BitBtnBerechne);
-  form.TimerBerechnungTimer();
+  lesson.determinationTick();
   ASSERT_EQ(takeMessage(), "");
   ASSERT_FALSE(form.EditUnterschied->text().isEmpty());
   for (int n = 1; n <= 24; ++n) form.findChild<QCheckBox*>(QString("CheckBox%1").arg(n))->setChecked(true);
-  form.TimerBerechnungTimer();
+  lesson.determinationTick();
   EXPECT_EQ(takeMessage(), "Es müssen mindestens 4 Satelliten empfangen werden");
   EXPECT_EQ(form.LabeledEditAnzEmpfangeneSatelliten->text(), "0: ");
   // The results of the previous tick are gone.
@@ -334,10 +337,10 @@ TEST_F(Determination, AllSatellitesDefectiveStopsWithTheMinimumMessage) {
   for (int r = 1; r <= 4; ++r)
     for (int c = 0; c <= 6; ++c) EXPECT_EQ(cell(form.StringGridSatelliten, c, r), "");
   EXPECT_EQ(cell(form.StringGridBerechneterStandortGeo, 0, 1), QString::fromUtf8("Länge"));
-  EXPECT_FALSE(form.TimerBerechnung->isActive());
+  EXPECT_FALSE(lesson.clock().active(LessonClock::Tick::determination));
   EXPECT_EQ(form.BitBtnBerechne->text(), "Positionsbestimmung starten");
   for (int n = 1; n <= 24; ++n)
-    EXPECT_FALSE(form.satelliteConstellation()->satellites[n].working);
+    EXPECT_FALSE((&lesson.constellation())->satellites[n].working);
 }
 
 TEST_F(Determination, WhileMovingTheSpeedIsThatOfTheLastStep) {
@@ -346,9 +349,9 @@ TEST_F(Determination, WhileMovingTheSpeedIsThatOfTheLastStep) {
   Click(form.BitBtnGeoToCart);
   form.SpinEditTatsaechlicheGeschwindigkeit->setValue(720);
   Click(form.BitBtnEmpfaengerBewegen);
-  form.TimerEmpfaengerTimer();
+  lesson.receiverTick();
   Click(form.BitBtnBerechne);
-  form.TimerBerechnungTimer();
+  lesson.determinationTick();
   ASSERT_EQ(takeMessage(), "");
   const double speed =
       form.LabeledEditBerechneteGeschwindigkeit->text().replace(',', '.').toDouble();
@@ -372,7 +375,7 @@ TEST_F(Determination, WhenEveryWindowFailsTheOptionsAreOffered) {
   for (int attempt = 0; attempt < 400 && !seen; ++attempt) {
     form.BitBtnErzeugen->click();
     TUhr probe;
-    probe.receiveSignals(form.currentTruePosition(), *form.satelliteConstellation());
+    probe.receiveSignals(lesson.truePosition(), *(&lesson.constellation()));
     if (probe.signals.count() < 4) continue;
     std::vector<int> heard;
     for (probe.signals.toFirst(); !probe.signals.atEnd(); probe.signals.next())
@@ -382,7 +385,7 @@ TEST_F(Determination, WhenEveryWindowFailsTheOptionsAreOffered) {
       form.findChild<QCheckBox*>(QString("CheckBox%1").arg(n))
           ->setChecked(std::find(keep.begin(), keep.end(), n) == keep.end());
     Click(form.BitBtnBerechne);
-    form.TimerBerechnungTimer();
+    lesson.determinationTick();
     const std::string message = takeMessage();
     if (message.empty()) {
       Click(form.BitBtnBerechne);  // found a position: stop and try another place
@@ -391,7 +394,7 @@ TEST_F(Determination, WhenEveryWindowFailsTheOptionsAreOffered) {
     EXPECT_EQ(message,
               "Position kann z.Zt. nicht bestimmt werden. Sie haben folgende Optionen: "
               "Satelliten reparieren, neue Satellitenkonstellation abwarten.");
-    EXPECT_FALSE(form.TimerBerechnung->isActive());
+    EXPECT_FALSE(lesson.clock().active(LessonClock::Tick::determination));
     EXPECT_EQ(form.BitBtnBerechne->text(), "Positionsbestimmung starten");
     EXPECT_TRUE(cell(form.StringGridBerechneterStandortCart, 0, 1).isEmpty());
     EXPECT_TRUE(form.BitBtnErzeugen->isEnabled());
@@ -451,7 +454,7 @@ TEST_F(Entry, WholeDegreesAndMinutesRoundTripToTheSameText) {
       // The computed position's grid, after a determination, reads the same way.
       if (round == 1) {
         Click(form.BitBtnBerechne);
-        form.TimerBerechnungTimer();
+        lesson.determinationTick();
         StringGrid* computed = form.StringGridBerechneterStandortGeo;
         for (int row : {1, 2})
           EXPECT_FALSE(computed->cell(3, row).startsWith("60")) << typed.toStdString();

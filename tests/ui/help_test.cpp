@@ -58,7 +58,8 @@ class BuiltInHelp : public ::testing::Test {
 
 TEST_F(BuiltInHelp, OpensWhenTheDesktopRefusesGpsChmAndGoesBackAndForth) {
   testing_support::RecordingMessages messages;
-  TFormMain form;
+  LessonModel lesson;
+  TFormMain form{lesson};
   form.SpeedButtonHilfe->click();
   EXPECT_TRUE(messages.texts().empty());
   ASSERT_TRUE(window().isVisible());
@@ -82,8 +83,7 @@ TEST_F(BuiltInHelp, OpensWhenTheDesktopRefusesGpsChmAndGoesBackAndForth) {
 }
 
 TEST_F(BuiltInHelp, F1OpensThePageOfTheWindowItIsPressedIn) {
-  TForm3DDemo form(nullptr);
-  installHelpKey(&form, "demo3d.html");
+  TForm3DDemo form(nullptr);  // every window installs its own key
   form.show();
   QApplication::setActiveWindow(&form);
   QTest::keyClick(form.BitBtnOk, Qt::Key_F1);

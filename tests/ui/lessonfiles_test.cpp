@@ -22,6 +22,7 @@
 #include <sys/resource.h>
 
 #include "model/LessonFile.h"
+#include "model/LessonTables.h"
 #include "tests/support/RecordingMessages.h"
 #include "ui/ExportFiles.h"
 #include "ui/LessonFiles.h"
@@ -44,7 +45,7 @@ struct TestFolder {
 };
 
 std::vector<std::uint8_t> stateBytes(TFormMain& form) {
-  return lessonfile::encode({form.lesson()->state(), ""});
+  return lessonfile::encode({form.lesson().state(), ""});
 }
 
 // Everything the entry grids and the controls beside them show.
@@ -79,13 +80,14 @@ double drawnShare(const QImage& image) {
 
 // Berlin, travelling at 800 km/h, satellites 3 and 17 defective.
 void prepareBerlin(TFormMain& form) {
-  ASSERT_FALSE(form.lesson()->geoToCart({"O", "13", "24", "N", "52", "31", "35"}));
-  form.lesson()->restore(form.lesson()->state());  // shows it in the grids
+  LessonModel& lesson = form.lesson();
+  ASSERT_FALSE(lesson.geoToCart({"O", "13", "24", "N", "52", "31", "35"}));
+  lesson.restore(lesson.state());  // shows it in the grids
   form.findChild<QCheckBox*>("CheckBox3")->click();
   form.findChild<QCheckBox*>("CheckBox17")->click();
   form.SpinEditTatsaechlicheGeschwindigkeit->setValue(800);
   form.BitBtnEmpfaengerBewegen->click();
-  form.TimerEmpfaengerTimer();
+  lesson.receiverTick();
 }
 
 }  // namespace
@@ -93,47 +95,49 @@ void prepareBerlin(TFormMain& form) {
 TEST(LessonFiles, ASavedScenarioPutsTheLessonAndTheWindowBack) {
   TestFolder folder;
   RecordingMessages messages;
-  TFormMain form;
-  LessonFiles* files = attachLessonFiles(form, nullptr, nullptr);
+  LessonModel lesson;
+  TFormMain form{lesson};
+  LessonFiles files(lesson, form);
   prepareBerlin(form);
   const auto saved = stateBytes(form);
   const QStringList shown = shownEntry(form);
   const QString path = folder.file("Berlin.ortivo");
-  ASSERT_TRUE(files->saveScenario(path, "Wie weit liegt die berechnete Position daneben?"));
+  ASSERT_TRUE(files.saveScenario(path, "Wie weit liegt die berechnete Position daneben?"));
 
   form.BitBtnEmpfaengerBewegen->click();
   form.BitBtnErzeugen->click();
   form.findChild<QCheckBox*>("CheckBox3")->click();
-  form.TimerSatellitenScharTimer();
+  lesson.satelliteTick();
   ASSERT_NE(stateBytes(form), saved);
 
   // As the desktop starts it: `ortivo FILE`.
-  files->openArguments({"ortivo", "-style", QFile::encodeName(path)});
+  files.openArguments({"ortivo", "-style", QFile::encodeName(path)});
   QTest::qWait(20);
   EXPECT_EQ(stateBytes(form), saved);
   EXPECT_EQ(shownEntry(form), shown);
-  EXPECT_TRUE(form.TimerEmpfaenger->isActive());
+  EXPECT_TRUE(lesson.clock().active(LessonClock::Tick::receiver));
   auto* task = form.findChild<QPlainTextEdit*>("MemoAufgabe");
   ASSERT_NE(task, nullptr);
   EXPECT_TRUE(task->isVisible());
   EXPECT_EQ(task->toPlainText(), "Wie weit liegt die berechnete Position daneben?");
-  EXPECT_EQ(files->recentFiles(), QStringList{path});
+  EXPECT_EQ(files.recentFiles(), QStringList{path});
   EXPECT_TRUE(messages.texts().empty());
 }
 
 TEST(LessonFiles, ARefusedFileLeavesTheLessonAsItWas) {
   TestFolder folder;
   RecordingMessages messages;
-  TFormMain form;
-  LessonFiles* files = attachLessonFiles(form, nullptr, nullptr);
+  LessonModel lesson;
+  TFormMain form{lesson};
+  LessonFiles files(lesson, form);
   prepareBerlin(form);
   const QString good = folder.file("gut.ortivo");
-  ASSERT_TRUE(files->saveScenario(good, "Aufgabe"));
+  ASSERT_TRUE(files.saveScenario(good, "Aufgabe"));
   QFile in(good);
   ASSERT_TRUE(in.open(QIODevice::ReadOnly));
   const QByteArray bytes = in.readAll();
   form.BitBtnErzeugen->click();
-  form.TimerSatellitenScharTimer();
+  lesson.satelliteTick();
 
   struct Case {
     const char* what;
@@ -164,7 +168,7 @@ TEST(LessonFiles, ARefusedFileLeavesTheLessonAsItWas) {
     const QStringList shown = shownEntry(form);
     messages.clear();
     const QString path = c.make();
-    EXPECT_FALSE(files->openScenario(path)) << c.what;
+    EXPECT_FALSE(files.openScenario(path)) << c.what;
     EXPECT_EQ(stateBytes(form), before) << c.what;
     EXPECT_EQ(shownEntry(form), shown) << c.what;
     ASSERT_EQ(messages.texts().size(), 1u) << c.what;
@@ -174,7 +178,7 @@ TEST(LessonFiles, ARefusedFileLeavesTheLessonAsItWas) {
         << text.toStdString();
     EXPECT_TRUE(text.contains(QString::fromUtf8(c.reason))) << c.what << ": " << text.toStdString();
   }
-  EXPECT_EQ(files->recentFiles(), QStringList{good});
+  EXPECT_EQ(files.recentFiles(), QStringList{good});
 }
 
 // A task is typed text: tags, links and pictures in it are shown as written, and a
@@ -182,8 +186,9 @@ TEST(LessonFiles, ARefusedFileLeavesTheLessonAsItWas) {
 TEST(LessonFiles, ATaskIsShownAsWrittenAndAtOnce) {
   TestFolder folder;
   RecordingMessages messages;
-  TFormMain form;
-  LessonFiles* files = attachLessonFiles(form, nullptr, nullptr);
+  LessonModel lesson;
+  TFormMain form{lesson};
+  LessonFiles files(lesson, form);
   QString nested;
   for (int i = 0; i < 24; ++i) nested += "<table><tr><td>";
   const QString tasks[] = {nested + "x", "<a href=\"file:///etc/passwd\">hier</a>",
@@ -192,10 +197,10 @@ TEST(LessonFiles, ATaskIsShownAsWrittenAndAtOnce) {
   const QRect screen = form.screen()->availableGeometry();
   for (const QString& task : tasks) {
     const QString path = folder.file("aufgabe.ortivo");
-    ASSERT_TRUE(files->saveScenario(path, task.toStdString()));
+    ASSERT_TRUE(files.saveScenario(path, task.toStdString()));
     QElapsedTimer clock;
     clock.start();
-    ASSERT_TRUE(files->openScenario(path));
+    ASSERT_TRUE(files.openScenario(path));
     QApplication::processEvents();
     EXPECT_LT(clock.elapsed(), 1000) << task.left(40).toStdString();
     auto* shown = form.findChild<QPlainTextEdit*>("MemoAufgabe");
@@ -212,8 +217,9 @@ TEST(LessonFiles, ATaskIsShownAsWrittenAndAtOnce) {
 // itself, and Ctrl+Return confirms what fits (Return belongs to the text).
 TEST(LessonFiles, TheTaskDialogRefusesTooLongATaskAndConfirmsFromTheKeyboard) {
   TestFolder folder;
-  TFormMain form;
-  LessonFiles* files = attachLessonFiles(form, nullptr, nullptr);
+  LessonModel lesson;
+  TFormMain form{lesson};
+  LessonFiles files(lesson, form);
   QString refusal, askedNext;
   bool okWhileTooLong = true;
   QTimer::singleShot(0, [&] {
@@ -230,7 +236,7 @@ TEST(LessonFiles, TheTaskDialogRefusesTooLongATaskAndConfirmsFromTheKeyboard) {
     });
     QTest::keyClick(memo, Qt::Key_Return, Qt::ControlModifier);
   });
-  files->saveScenarioDialog();
+  files.saveScenarioDialog();
   EXPECT_EQ(refusal, "Die Aufgabe ist zu lang: sie hat 10.001 Zeichen, erlaubt sind höchstens 10.000.");
   EXPECT_FALSE(okWhileTooLong);
   EXPECT_EQ(askedNext, "Szenario speichern");
@@ -240,14 +246,15 @@ TEST(LessonFiles, TheTaskDialogRefusesTooLongATaskAndConfirmsFromTheKeyboard) {
 // so is a file whose task is longer than any lesson needs.
 TEST(LessonFiles, RefusalsShowNamesAsWritten) {
   TestFolder folder;
-  TFormMain form;
-  LessonFiles* files = attachLessonFiles(form, nullptr, nullptr);
+  LessonModel lesson;
+  TFormMain form{lesson};
+  LessonFiles files(lesson, form);
   QString tags;
   for (int i = 0; i < 16; ++i) tags += "<table><tr><td>";
   const QString htmlName = folder.file(tags + ".ortivo");
   writeBytes(htmlName, "kaputt");
   const QString longTask = folder.file("lang.ortivo");
-  const auto bytes = lessonfile::encode({form.lesson()->state(), std::string(1'000'000, 'w')});
+  const auto bytes = lessonfile::encode({lesson.state(), std::string(1'000'000, 'w')});
   writeBytes(longTask, QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
   installQtPlatform();  // the real message boxes
   for (const auto& [path, reason] : {std::pair{htmlName, QString("keine Ortivo-Szenariodatei")},
@@ -263,7 +270,7 @@ TEST(LessonFiles, RefusalsShowNamesAsWritten) {
     });
     QElapsedTimer clock;
     clock.start();
-    EXPECT_FALSE(files->openScenario(path));
+    EXPECT_FALSE(files.openScenario(path));
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_TRUE(text.startsWith("Die Datei „" + path + "“ kann nicht geöffnet werden.")) << text.toStdString();
@@ -275,16 +282,17 @@ TEST(LessonFiles, RefusalsShowNamesAsWritten) {
 TEST(LessonFiles, AnArgumentThatIsNotUtf8OpensByItsBytes) {
   TestFolder folder;
   RecordingMessages messages;
-  TFormMain form;
-  LessonFiles* files = attachLessonFiles(form, nullptr, nullptr);
+  LessonModel lesson;
+  TFormMain form{lesson};
+  LessonFiles files(lesson, form);
   prepareBerlin(form);
   const QString utf8Path = folder.file("tmp.ortivo");
-  ASSERT_TRUE(files->saveScenario(utf8Path, ""));
+  ASSERT_TRUE(files.saveScenario(utf8Path, ""));
   const QByteArray latin1 = QFile::encodeName(folder.dir.path()) + "/K\xE4ln.ortivo";
   ASSERT_EQ(std::rename(QFile::encodeName(utf8Path).constData(), latin1.constData()), 0);
   const auto saved = stateBytes(form);
   form.BitBtnErzeugen->click();
-  files->openArguments({"ortivo", latin1});
+  files.openArguments({"ortivo", latin1});
   QTest::qWait(20);
   EXPECT_TRUE(messages.texts().empty()) << messages.texts().front();
   EXPECT_EQ(stateBytes(form), saved);
@@ -295,10 +303,11 @@ TEST(LessonFiles, AnArgumentThatIsNotUtf8OpensByItsBytes) {
 TEST(LessonFiles, ASaveThatFailsKeepsTheOldFile) {
   TestFolder folder;
   RecordingMessages messages;
-  TFormMain form;
-  LessonFiles* files = attachLessonFiles(form, nullptr, nullptr);
+  LessonModel lesson;
+  TFormMain form{lesson};
+  LessonFiles files(lesson, form);
   const QString path = folder.file("alt.ortivo");
-  ASSERT_TRUE(files->saveScenario(path, "alt"));
+  ASSERT_TRUE(files.saveScenario(path, "alt"));
   QFile old(path);
   ASSERT_TRUE(old.open(QIODevice::ReadOnly));
   const QByteArray oldBytes = old.readAll();
@@ -310,7 +319,7 @@ TEST(LessonFiles, ASaveThatFailsKeepsTheOldFile) {
   rlimit small = saved;
   small.rlim_cur = 4096;
   setrlimit(RLIMIT_FSIZE, &small);
-  const bool written = files->saveScenario(path, std::string(10000, 'x'));
+  const bool written = files.saveScenario(path, std::string(10000, 'x'));
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previous);
 
@@ -367,21 +376,22 @@ TEST(LessonFiles, DemonstrationPicturesExportAsPngAndSvg) {
 TEST(LessonFiles, TablesExportAsCsvForGermanSpreadsheets) {
   TestFolder folder;
   RecordingMessages messages;
-  TFormMain form;
-  LessonFiles* files = attachLessonFiles(form, nullptr, nullptr);
-  ASSERT_FALSE(form.lesson()->geoToCart({"O", "13", "24", "N", "52", "31", "35"}));
-  form.lesson()->restore(form.lesson()->state());
+  LessonModel lesson;
+  TFormMain form{lesson};
+  ASSERT_FALSE(lesson.geoToCart({"O", "13", "24", "N", "52", "31", "35"}));
+  lesson.restore(lesson.state());
   form.BitBtnBerechne->click();
-  form.TimerBerechnungTimer();
-  form.TimerBerechnungTimer();
+  lesson.determinationTick();
+  lesson.determinationTick();
 
   struct Case {
     std::string csv;
     int lines;
     int columns;
   };
-  const Case cases[] = {{files->satelliteTableCsv(), 25, 5},
-                        {files->historyCsv(), 3, int(lessontables::historyHeader().size())}};
+  const Case cases[] = {{lessontables::satelliteCsv(lesson), 25, 5},
+                        {lessontables::historyCsv(lesson.history()), 3,
+                         int(lessontables::historyHeader().size())}};
   for (const Case& c : cases) {
     const QString path = folder.file("tabelle.csv");
     ASSERT_EQ(writeTable(path, c.csv), "");

@@ -11,6 +11,7 @@
 #include "platform/shell.h"
 #include "tests/support/RecordingMessages.h"
 #include "ui/MainGps.h"
+#include "ui/Program.h"
 #include "ui/QtPlatform.h"
 #include "ui/UnitAbout.h"
 #include "ui/main2DDemo.h"
@@ -23,7 +24,8 @@ QString cellOf(StringGrid* grid, int column, int row) { return grid->cell(column
 }  // namespace
 
 TEST(MainWindow, StartsWithTheSatelliteTableAndTheFixedTexts) {
-  TFormMain form;
+  LessonModel lesson;
+  TFormMain form{lesson};
   EXPECT_EQ(form.windowTitle(), "Ortivo");
   EXPECT_EQ(form.size(), QSize(1109, 786));
   StringGrid* table = form.findChild<StringGrid*>("StringGridBewegung");
@@ -87,7 +89,8 @@ TEST(MainWindow, StartsWithTheSatelliteTableAndTheFixedTexts) {
 }
 
 TEST(MainWindow, CheckBoxesAreNumberedByTheirTag) {
-  TFormMain form;
+  LessonModel lesson;
+  TFormMain form{lesson};
   for (int n = 1; n <= 24; ++n) {
     auto* box = form.findChild<QCheckBox*>(QString("CheckBox%1").arg(n));
     ASSERT_NE(box, nullptr) << n;
@@ -97,21 +100,25 @@ TEST(MainWindow, CheckBoxesAreNumberedByTheirTag) {
   }
 }
 
-TEST(MainWindow, TimersHaveTheirIntervalsAndOnlyTheSatelliteTimerRuns) {
-  TFormMain form;
-  EXPECT_TRUE(form.TimerSatellitenSchar->isActive());
-  EXPECT_EQ(form.TimerSatellitenSchar->interval(), 2000);
-  EXPECT_FALSE(form.TimerEmpfaenger->isActive());
-  EXPECT_EQ(form.TimerEmpfaenger->interval(), 2000);
-  EXPECT_FALSE(form.TimerBerechnung->isActive());
-  EXPECT_EQ(form.TimerBerechnung->interval(), 2000);
+// The window's one timer waits for the lesson's next tick: the satellites', 2 s on.
+TEST(MainWindow, OnlyTheSatellitesTickAtStartAndTheTimerWaitsForThem) {
+  LessonModel lesson;
+  TFormMain form{lesson};
+  EXPECT_TRUE(lesson.clock().active(LessonClock::Tick::satellites));
+  EXPECT_EQ(lesson.clock().interval(LessonClock::Tick::satellites), 2000);
+  EXPECT_FALSE(lesson.clock().active(LessonClock::Tick::receiver));
+  EXPECT_FALSE(lesson.clock().active(LessonClock::Tick::determination));
+  EXPECT_EQ(lesson.clock().interval(LessonClock::Tick::determination), 2000);
+  EXPECT_TRUE(form.TimerLektion->isActive());
+  EXPECT_NEAR(form.TimerLektion->remainingTime(), 2000, 100);
 }
 
 TEST(MainWindow, EveryTickMovesAllSatellitesInTheTable) {
-  TFormMain form;
+  LessonModel lesson;
+  TFormMain form{lesson};
   QStringList before;
   for (int k = 1; k <= 24; ++k) before << cellOf(form.StringGridBewegung, 1, k);
-  form.TimerSatellitenScharTimer();
+  lesson.satelliteTick();
   for (int k = 1; k <= 24; ++k)
     EXPECT_NE(cellOf(form.StringGridBewegung, 1, k), before[k - 1]) << k;
   EXPECT_EQ(cellOf(form.StringGridBewegung, 1, 1), "15230,344");
@@ -119,7 +126,8 @@ TEST(MainWindow, EveryTickMovesAllSatellitesInTheTable) {
 }
 
 TEST(MainWindow, SpeedButtonsCarryTheirHints) {
-  TFormMain form;
+  LessonModel lesson;
+  TFormMain form{lesson};
   EXPECT_EQ(form.SpeedButtonInfo->toolTip(), "Info");
   EXPECT_EQ(form.SpeedButtonHilfe->toolTip(), "Hilfe");
   EXPECT_EQ(form.SpeedButton2DDemo->toolTip(), "2D-Demonstration");
@@ -128,18 +136,21 @@ TEST(MainWindow, SpeedButtonsCarryTheirHints) {
   EXPECT_FALSE(form.SpeedButtonInfo->icon().isNull());
 }
 
-TEST(MainWindow, BeendenStopsEveryTimerAndEndsTheLoop) {
-  TFormMain form;
-  form.TimerBerechnung->start();
-  form.TimerEmpfaenger->start();
+TEST(MainWindow, BeendenStopsTheTimeAndEndsTheLoop) {
+  LessonModel lesson;
+  TFormMain form{lesson};
+  form.BitBtnErzeugen->click();
+  lesson.setSpeed(100);
+  form.BitBtnEmpfaengerBewegen->click();
+  form.BitBtnBerechne->click();
   QTimer::singleShot(0, &form, [&] { form.SpeedButtonBeenden->click(); });
   QTimer::singleShot(5000, &form, [] { QApplication::exit(99); });  // guard against a hang
   EXPECT_EQ(QApplication::exec(), 0);
-  EXPECT_FALSE(form.TimerSatellitenSchar->isActive());
-  EXPECT_FALSE(form.TimerEmpfaenger->isActive());
-  EXPECT_FALSE(form.TimerBerechnung->isActive());
+  EXPECT_FALSE(form.TimerLektion->isActive());
   // A late tick after the end does nothing.
-  form.TimerSatellitenScharTimer();
+  lesson.setTimeSource([] { return std::int64_t{1} << 40; });
+  form.TimerLektionTimer();
+  EXPECT_EQ(lesson.step(), 0);
 }
 
 TEST(MainWindow, HelpOpensGpsChmFromTheCurrentDirectoryOrSaysItIsMissing) {
@@ -149,7 +160,8 @@ TEST(MainWindow, HelpOpensGpsChmFromTheCurrentDirectoryOrSaysItIsMissing) {
     opened.push_back(t);
     return true;
   });
-  TFormMain form;
+  LessonModel lesson;
+  TFormMain form{lesson};
   QTemporaryDir dir;
   const QString before = QDir::currentPath();
   ASSERT_TRUE(QDir::setCurrent(dir.path()));
@@ -168,9 +180,9 @@ TEST(MainWindow, HelpOpensGpsChmFromTheCurrentDirectoryOrSaysItIsMissing) {
 }
 
 TEST(MainWindow, InfoShowsTheAboutBoxWithoutBlocking) {
-  TFormMain form;
-  TAboutBox about;
-  form.setCompanions(nullptr, nullptr, &about);
+  Program program;
+  TFormMain& form = program.mainWindow();
+  TAboutBox& about = program.aboutBox();
   EXPECT_FALSE(about.isVisible());
   form.SpeedButtonInfo->click();
   EXPECT_TRUE(about.isVisible());
@@ -179,9 +191,9 @@ TEST(MainWindow, InfoShowsTheAboutBoxWithoutBlocking) {
 }
 
 TEST(MainWindow, The2DButtonStartsTheDemonstrationAndBeendenReleasesIt) {
-  TFormMain form;
-  TForm2DDemo demo;
-  form.setCompanions(&demo, nullptr, nullptr);
+  Program program;
+  TFormMain& form = program.mainWindow();
+  TForm2DDemo& demo = program.demo2D();
   form.SpeedButton2DDemo->click();
   EXPECT_TRUE(demo.isVisible());
   auto* timer = demo.findChild<QTimer*>("DemoTimer");
@@ -200,7 +212,8 @@ TEST(MainWindow, AnEnglishLocaleWritesAndReadsDecimalPoints) {
   installQtPlatform();
   {
     testing_support::RecordingMessages messages;
-    TFormMain form;
+    LessonModel lesson;
+    TFormMain form{lesson};
     EXPECT_EQ(form.StringGridBewegung->cell(2, 2), "26554.000");
     EXPECT_EQ(form.StringGridBewegung->cell(3, 1), "-21751.763");
     form.StringGridExakterStandortCart->setCell(0, 1, "6371.5");
@@ -218,9 +231,9 @@ TEST(MainWindow, AnEnglishLocaleWritesAndReadsDecimalPoints) {
 }
 
 TEST(MainWindow, The3DButtonShowsABlackPictureAndBeendenReleasesTheScene) {
-  TFormMain form;
-  TForm3DDemo demo([&form] { return form.erzeugePosition(); });
-  form.setCompanions(nullptr, &demo, nullptr);
+  Program program;
+  TFormMain& form = program.mainWindow();
+  TForm3DDemo& demo = program.demo3D();
   // A frame drawn before leaves its pen behind; the black picture has no frame of it.
   demo.Image->canvas().setPenColor(platform::colors::yellow);
   demo.Image->canvas().setPenWidth(3);
@@ -241,22 +254,23 @@ TEST(MainWindow, The3DButtonShowsABlackPictureAndBeendenReleasesTheScene) {
 }
 
 TEST(MainWindow, ClosingTheMainWindowEndsTheProgramEvenWithADemoOpen) {
-  TFormMain form;
-  TForm2DDemo demo;
-  form.setCompanions(&demo, nullptr, nullptr);
+  Program program;
+  TFormMain& form = program.mainWindow();
+  TForm2DDemo& demo = program.demo2D();
   form.show();
   form.SpeedButton2DDemo->click();
   QTimer::singleShot(0, &form, [&] { form.close(); });
   QTimer::singleShot(5000, &form, [] { QApplication::exit(99); });
   EXPECT_EQ(QApplication::exec(), 0);
-  EXPECT_FALSE(form.TimerSatellitenSchar->isActive());
+  EXPECT_FALSE(form.TimerLektion->isActive());
   EXPECT_FALSE(demo.findChild<QTimer*>("DemoTimer")->isActive());
   demo.hide();
 }
 
 TEST(MainWindow, AfterBeendenLateClicksReachNothing) {
   testing_support::RecordingMessages messages;
-  TFormMain form;
+  LessonModel lesson;
+  TFormMain form{lesson};
   form.show();
   QTimer::singleShot(0, &form, [&] { form.SpeedButtonBeenden->click(); });
   QTimer guard;
@@ -264,7 +278,7 @@ TEST(MainWindow, AfterBeendenLateClicksReachNothing) {
   QObject::connect(&guard, &QTimer::timeout, [] { QApplication::exit(99); });
   guard.start(3000);
   EXPECT_EQ(QApplication::exec(), 0);
-  // The converter is gone: a click that still arrived must not use it.
+  // The lesson's time has ended: a click that still arrived must change nothing.
   form.BitBtnErzeugen->click();
   form.BitBtnCartToGeo->click();
   EXPECT_EQ(form.StringGridExakterStandortCart->cell(0, 1), "");
@@ -275,9 +289,9 @@ TEST(MainWindow, AfterBeendenLateClicksReachNothing) {
 TEST(MainWindow, InfoBringsAnOpenAboutBoxToTheFront) {
   if (QGuiApplication::platformName() == QLatin1String("offscreen"))
     GTEST_SKIP() << "the offscreen platform has no window stacking";
-  TFormMain form;
-  TAboutBox about;
-  form.setCompanions(nullptr, nullptr, &about);
+  Program program;
+  TFormMain& form = program.mainWindow();
+  TAboutBox& about = program.aboutBox();
   form.move(0, 0);
   form.show();
   form.SpeedButtonInfo->click();
@@ -299,38 +313,39 @@ TEST(MainWindow, InfoBringsAnOpenAboutBoxToTheFront) {
 // a single step moves both once; the speed choice shortens both ticks.
 TEST(MainWindow, TimeControlPausesStepsAndSpeedsUpTheTicks) {
   testing_support::RecordingMessages messages;
-  TFormMain form;
+  LessonModel lesson;
+  TFormMain form{lesson};
   form.BitBtnErzeugen->click();
   form.SpinEditTatsaechlicheGeschwindigkeit->setValue(500);
   form.BitBtnEmpfaengerBewegen->click();
-  ASSERT_TRUE(form.TimerEmpfaenger->isActive());
+  ASSERT_TRUE(lesson.clock().active(LessonClock::Tick::receiver));
   EXPECT_FALSE(form.SpeedButtonEinzelschritt->isEnabled());
 
   form.SpeedButtonAnhalten->click();
-  EXPECT_FALSE(form.TimerSatellitenSchar->isActive());
-  EXPECT_FALSE(form.TimerEmpfaenger->isActive());
+  EXPECT_FALSE(lesson.clock().active(LessonClock::Tick::satellites));
+  EXPECT_FALSE(lesson.clock().active(LessonClock::Tick::receiver));
   EXPECT_EQ(form.BitBtnEmpfaengerBewegen->text(), "Stoppen");
   EXPECT_FALSE(form.BitBtnErzeugen->isEnabled());
   // A determination keeps the receiver's group box as the travel set it.
   form.BitBtnBerechne->click();
-  form.TimerBerechnungTimer();
+  lesson.determinationTick();
   EXPECT_FALSE(form.BitBtnErzeugen->isEnabled());
   EXPECT_TRUE(form.SpeedButtonEinzelschritt->isEnabled());
 
   const QString satellite = cellOf(form.StringGridBewegung, 1, 1);
-  const TVektorR3 before = form.currentTruePosition();
+  const TVektorR3 before = lesson.truePosition();
   form.SpeedButtonEinzelschritt->click();
   EXPECT_NE(cellOf(form.StringGridBewegung, 1, 1), satellite);
-  EXPECT_NEAR(double(TEuklidGeoR3::distance(before, form.currentTruePosition())),
+  EXPECT_NEAR(double(TEuklidGeoR3::distance(before, lesson.truePosition())),
               500.0 / 36, 0.05);
-  EXPECT_EQ(form.lesson()->step(), 1);
+  EXPECT_EQ(lesson.step(), 1);
 
   form.ComboBoxZeitraffer->setCurrentIndex(3);
   form.SpeedButtonAnhalten->click();
-  EXPECT_TRUE(form.TimerSatellitenSchar->isActive());
-  EXPECT_TRUE(form.TimerEmpfaenger->isActive());
-  EXPECT_EQ(form.TimerSatellitenSchar->interval(), 200);
-  EXPECT_EQ(form.TimerEmpfaenger->interval(), 200);
-  EXPECT_EQ(form.TimerBerechnung->interval(), 2000);
+  EXPECT_TRUE(lesson.clock().active(LessonClock::Tick::satellites));
+  EXPECT_TRUE(lesson.clock().active(LessonClock::Tick::receiver));
+  EXPECT_EQ(lesson.clock().interval(LessonClock::Tick::satellites), 200);
+  EXPECT_EQ(lesson.clock().interval(LessonClock::Tick::receiver), 200);
+  EXPECT_EQ(lesson.clock().interval(LessonClock::Tick::determination), 2000);
   EXPECT_FALSE(form.SpeedButtonEinzelschritt->isEnabled());
 }

@@ -7,21 +7,20 @@
 
 #include "platform/random.h"
 #include "tests/support/RecordingMessages.h"
-#include "ui/LessonFiles.h"
 #include "ui/MainGps.h"
-#include "ui/TeachingViews.h"
+#include "ui/Program.h"
 
 TEST(Screenshot, MainWindowAfterADetermination) {
   testing_support::RecordingMessages messages;
-  TFormMain form;
   // With the tool bar's buttons of the program: files and views.
-  attachTeachingViews(form);
-  attachLessonFiles(form, nullptr, nullptr);
+  Program program;
+  TFormMain& form = program.mainWindow();
+  LessonModel& lesson = program.lesson();
   platform::setRandomSeed(20261208);
   form.BitBtnErzeugen->click();
   form.BitBtnBerechne->click();
-  form.TimerSatellitenScharTimer();
-  form.TimerBerechnungTimer();
+  lesson.satelliteTick();
+  lesson.determinationTick();
   form.show();
   const QPixmap shot = form.grab();
   EXPECT_EQ(shot.size() / shot.devicePixelRatio(), QSize(1109, 786));

@@ -16,10 +16,10 @@
 #include "ui/DeferredRedraw.h"
 #include "ui/ExportFiles.h"
 #include "ui/HistoryWindow.h"
-#include "ui/LessonFiles.h"
+#include "model/LessonTables.h"
 #include "ui/MainGps.h"
+#include "ui/Program.h"
 #include "ui/SkyWindow.h"
-#include "ui/TeachingViews.h"
 
 namespace {
 
@@ -41,17 +41,19 @@ qsizetype pointsOf(QChartView* view, int series = 0) {
 
 // A receiver generated from `seed` travels, one determination after every step,
 // restarted when one fails.
-void runLesson(TFormMain& form, std::uint64_t seed, int determinations) {
+void runLesson(Program& program, std::uint64_t seed, int determinations) {
+  TFormMain& form = program.mainWindow();
+  LessonModel& lesson = program.lesson();
   platform::setRandomSeed(seed);
   form.BitBtnErzeugen->click();
   form.SpinEditTatsaechlicheGeschwindigkeit->setValue(1000);
   form.BitBtnEmpfaengerBewegen->click();
   form.BitBtnBerechne->click();
   for (int i = 0; i < determinations; ++i) {
-    form.TimerSatellitenScharTimer();
-    form.TimerEmpfaengerTimer();
-    if (!form.lesson()->determining()) form.BitBtnBerechne->click();
-    form.TimerBerechnungTimer();
+    lesson.satelliteTick();
+    lesson.receiverTick();
+    if (!lesson.determining()) form.BitBtnBerechne->click();
+    lesson.determinationTick();
   }
   QApplication::processEvents();
 }
@@ -64,41 +66,44 @@ struct LastRecord : LessonObserver {
 }  // namespace
 
 TEST(TeachingViews, ButtonsBeforeTheTimeControlOpenTheWindows) {
-  TFormMain form;
-  TeachingViews* views = attachTeachingViews(form);
+  Program program;
+  TFormMain& form = program.mainWindow();
+  auto* skyButton = form.findChild<QToolButton*>("SpeedButtonHimmel");
+  auto* historyButton = form.findChild<QToolButton*>("SpeedButtonVerlauf");
   const QList<QAction*> actions = form.ToolBar->actions();
   const auto at = [&](QWidget* w) {
     for (qsizetype i = 0; i < actions.size(); ++i)
       if (form.ToolBar->widgetForAction(actions[i]) == w) return i;
     return qsizetype(-1);
   };
-  EXPECT_LT(at(form.SpeedButton3DDemo), at(views->SpeedButtonHimmel));
-  EXPECT_LT(at(views->SpeedButtonHimmel), at(views->SpeedButtonVerlauf));
-  EXPECT_LT(at(views->SpeedButtonVerlauf), at(form.SpeedButtonAnhalten));
-  views->SpeedButtonVerlauf->click();
-  EXPECT_TRUE(views->formVerlauf()->isVisible());
+  EXPECT_LT(at(form.SpeedButton3DDemo), at(skyButton));
+  EXPECT_LT(at(skyButton), at(historyButton));
+  EXPECT_LT(at(historyButton), at(form.SpeedButtonAnhalten));
+  historyButton->click();
+  EXPECT_TRUE(program.history().isVisible());
   // The shortcut also works while the cursor stands in an entry field.
   form.show();
   QApplication::setActiveWindow(&form);
   form.LabeledEditExakteHoehe->setFocus();
   QTest::keyClick(form.LabeledEditExakteHoehe, Qt::Key_H, Qt::ControlModifier);
-  EXPECT_TRUE(views->formHimmel()->isVisible());
-  views->formHimmel()->hide();
-  views->formVerlauf()->hide();
+  EXPECT_TRUE(program.sky().isVisible());
+  program.sky().hide();
+  program.history().hide();
 }
 
 TEST(TeachingViews, SkyViewMarksTheFixAndFollowsDefectsAndNewPositions) {
   testing_support::RecordingMessages messages;
   LastRecord capture;
-  TFormMain form;
-  form.lesson()->addObserver(&capture);
-  TeachingViews* views = attachTeachingViews(form);
-  TFormHimmel* sky = views->formHimmel();
+  Program program;
+  TFormMain& form = program.mainWindow();
+  LessonModel& lesson = program.lesson();
+  lesson.addObserver(&capture);
+  SkyWindow* sky = &program.sky();
   sky->show();
   platform::setRandomSeed(20261208);
   form.BitBtnErzeugen->click();
   form.BitBtnBerechne->click();
-  form.TimerBerechnungTimer();
+  lesson.determinationTick();
   QApplication::processEvents();
   const DeterminationRecord& last = capture.record;
   ASSERT_TRUE(last.found()) << last.message;
@@ -121,24 +126,23 @@ TEST(TeachingViews, SkyViewMarksTheFixAndFollowsDefectsAndNewPositions) {
 
 TEST(TeachingViews, HistoryRecordsWhileClosedAndZuruecksetzenEmptiesIt) {
   testing_support::RecordingMessages messages;
-  TFormMain form;
-  TeachingViews* views = attachTeachingViews(form);
-  const LessonFiles* files = attachLessonFiles(form, nullptr, nullptr);
-  const auto exportedRows = [files] {
-    const std::string csv = files->historyCsv();
+  Program program;
+  LessonModel& lesson = program.lesson();
+  const auto exportedRows = [&lesson] {
+    const std::string csv = lessontables::historyCsv(lesson.history());
     return std::count(csv.begin(), csv.end(), '\n') - 1;  // below the header
   };
-  TFormVerlauf* history = views->formVerlauf();
-  runLesson(form, 99, 6);
-  ASSERT_EQ(history->history().size(), 6u);
+  HistoryWindow* history = &program.history();
+  runLesson(program, 99, 6);
+  ASSERT_EQ(lesson.history().size(), 6u);
   ASSERT_EQ(exportedRows(), 6);
   history->show();
   std::size_t found = 0;
-  for (std::size_t i = 0; i < 6; ++i) found += history->history()[i].found();
+  for (std::size_t i = 0; i < 6; ++i) found += lesson.history()[i].found();
   EXPECT_EQ(pointsOf(history->ChartAbstand), qsizetype(found));
   EXPECT_EQ(pointsOf(history->ChartIterationen), 6);
   history->BitBtnZuruecksetzen->click();
-  EXPECT_TRUE(history->history().empty());
+  EXPECT_TRUE(lesson.history().empty());
   EXPECT_EQ(exportedRows(), 0);  // the table export is the same history
   EXPECT_EQ(pointsOf(history->ChartAbstand), 0);
   // Of the convergence only the tolerance line is left.
@@ -169,24 +173,25 @@ struct PaintOrder : QObject {
 // redraws come at most once a second, and none while it lies minimised.
 TEST(TeachingViews, ViewsRedrawAfterTheMainWindowAndTheHistoryAtMostOnceASecond) {
   testing_support::RecordingMessages messages;
-  TFormMain form;
-  TeachingViews* views = attachTeachingViews(form);
-  TFormVerlauf* history = views->formVerlauf();
-  runLesson(form, 99, 1);
-  // Ticks only by hand: the waits below would otherwise see the timers' own.
-  for (QTimer* t : {form.TimerSatellitenSchar, form.TimerEmpfaenger, form.TimerBerechnung}) t->stop();
+  Program program;
+  TFormMain& form = program.mainWindow();
+  LessonModel& lesson = program.lesson();
+  HistoryWindow* history = &program.history();
+  runLesson(program, 99, 1);
+  // Ticks only by hand: the lesson's time stands, or the waits below would see its ticks.
+  lesson.setTimeSource([] { return std::int64_t{0}; });
   form.show();
-  views->formHimmel()->show();
+  program.sky().show();
   history->show();  // draws at once, the next redraw a second later
   QApplication::processEvents();
   PaintOrder order(&form);
   for (int i = 0; i < 3; ++i) {
-    form.TimerBerechnungTimer();
+    lesson.determinationTick();
     QApplication::processEvents();
   }
   ASSERT_FALSE(order.events.empty());
   EXPECT_EQ(order.events.front(), &form);
-  EXPECT_EQ(order.redraws(views->formHimmel()), 3);
+  EXPECT_EQ(order.redraws(&program.sky()), 3);
   EXPECT_EQ(order.redraws(history), 0);
   EXPECT_EQ(pointsOf(history->ChartIterationen), 1);
   QTest::qWait(1200);
@@ -194,13 +199,13 @@ TEST(TeachingViews, ViewsRedrawAfterTheMainWindowAndTheHistoryAtMostOnceASecond)
   EXPECT_EQ(pointsOf(history->ChartIterationen), 4);
 
   history->showMinimized();
-  form.TimerBerechnungTimer();
+  lesson.determinationTick();
   QTest::qWait(1200);
   EXPECT_EQ(order.redraws(history), 1);
   history->showNormal();
   QApplication::processEvents();
   EXPECT_EQ(pointsOf(history->ChartIterationen), 5);
-  views->formHimmel()->hide();
+  program.sky().hide();
   history->hide();
 }
 
@@ -208,19 +213,18 @@ TEST(TeachingViews, ViewsRedrawAfterTheMainWindowAndTheHistoryAtMostOnceASecond)
 // they save loads back as PNG and SVG.
 TEST(TeachingViews, PicturesOfTheViewsSaveAsPngAndSvg) {
   testing_support::RecordingMessages messages;
-  TFormMain form;
-  TeachingViews* views = attachTeachingViews(form);
-  runLesson(form, 99, 3);
-  views->formHimmel()->show();
-  views->formVerlauf()->show();
+  Program program;
+  runLesson(program, 99, 3);
+  program.sky().show();
+  program.history().show();
   QApplication::processEvents();
   QTemporaryDir dir;
-  const std::vector<QWidget*> pictures{views->formHimmel()->ImageHimmel,
-                                       views->formVerlauf()->ChartAbstand,
-                                       views->formVerlauf()->ChartKonvergenz};
+  const std::vector<QWidget*> pictures{program.sky().ImageHimmel,
+                                       program.history().ChartAbstand,
+                                       program.history().ChartKonvergenz};
   for (QWidget* w : pictures) {
     ASSERT_NE(w->findChild<QAction*>("ActionBildSpeichern"), nullptr) << w->objectName().toStdString();
-    const PictureSource source = w == pictures[0] ? pictureOf(views->formHimmel()->ImageHimmel)
+    const PictureSource source = w == pictures[0] ? pictureOf(program.sky().ImageHimmel)
                                                   : pictureOf(w);
     const QString name = dir.filePath(w->objectName());
     ASSERT_EQ(writePicture(name + ".png", source), "");
@@ -228,28 +232,28 @@ TEST(TeachingViews, PicturesOfTheViewsSaveAsPngAndSvg) {
     EXPECT_FALSE(QImage(name + ".png").isNull());
     EXPECT_TRUE(QSvgRenderer(name + ".svg").isValid());
   }
-  views->formHimmel()->hide();
-  views->formVerlauf()->hide();
+  program.sky().hide();
+  program.history().hide();
 }
 
 // Saved as sky-view.png and history.png when ORTIVO_SCREENSHOT_DIR names a folder.
 TEST(Screenshot, SkyViewAndHistoryDuringATravel) {
   testing_support::RecordingMessages messages;
-  TFormMain form;
-  TeachingViews* views = attachTeachingViews(form);
-  runLesson(form, 20261208, 80);
+  Program program;
+  TFormMain& form = program.mainWindow();
+  LessonModel& lesson = program.lesson();
+  runLesson(program, 20261208, 80);
   // The lowest satellite above the horizon is marked defective, to show its cross.
-  const LessonModel& lesson = *form.lesson();
   const SkySnapshot sky = observeSky(lesson.constellation(), lesson.truePosition(), {}, {});
   ASSERT_GT(sky.count, 5);
   const SkySatellite* lowest = &sky.satellites[0];
   for (int i = 0; i < sky.count; ++i)
     if (sky.satellites[i].direction.elevation < lowest->direction.elevation) lowest = &sky.satellites[i];
   form.findChild<QCheckBox*>(QString("CheckBox%1").arg(lowest->number))->setChecked(true);
-  views->formHimmel()->show();
-  views->formVerlauf()->show();
+  program.sky().show();
+  program.history().show();
   QApplication::processEvents();
-  const QImage plot = views->formHimmel()->ImageHimmel->image();
+  const QImage plot = program.sky().ImageHimmel->image();
   int filled = 0, red = 0;
   for (int y = 0; y < plot.height(); ++y)
     for (int x = 0; x < plot.width(); ++x) {
@@ -261,9 +265,9 @@ TEST(Screenshot, SkyViewAndHistoryDuringATravel) {
   EXPECT_GT(red, 10);         // and a crossed-out one
   const QString dir = qEnvironmentVariable("ORTIVO_SCREENSHOT_DIR");
   if (!dir.isEmpty()) {
-    EXPECT_TRUE(views->formHimmel()->grab().save(QDir(dir).filePath("sky-view.png")));
-    EXPECT_TRUE(views->formVerlauf()->grab().save(QDir(dir).filePath("history.png")));
+    EXPECT_TRUE(program.sky().grab().save(QDir(dir).filePath("sky-view.png")));
+    EXPECT_TRUE(program.history().grab().save(QDir(dir).filePath("history.png")));
   }
-  views->formHimmel()->hide();
-  views->formVerlauf()->hide();
+  program.sky().hide();
+  program.history().hide();
 }
