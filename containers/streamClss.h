@@ -12,9 +12,6 @@
 #include <string_view>
 #include <vector>
 
-static_assert(std::numeric_limits<long double>::digits == 64,
-              "the element stream stores extended floats as 80-bit values");
-
 class EReadError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -44,6 +41,21 @@ constexpr std::uint8_t WString = 18;
 constexpr std::uint8_t Int64 = 19;
 constexpr std::uint8_t Utf8String = 20;
 }  // namespace streamtags
+
+// The stream's extended float: ten bytes, little-endian, of the 80-bit extended format
+// (sign, 15-bit exponent biased by 16383, explicit 64-bit significand). Coded by value,
+// never by copying memory, so that a file is the same whatever a platform's floats look
+// like. T is any binary floating type: where it is wider than 64 bits, encode rounds to
+// nearest (ties to even) and refuses what exceeds the format (EWriteError); where it is
+// narrower, decode rounds to nearest and refuses what exceeds T (EReadError) instead of
+// giving an infinity. NaN keeps its sign, not its payload.
+namespace extended10 {
+constexpr std::size_t size = 10;
+template <class T>
+void encode(T value, std::uint8_t* out);
+template <class T>
+T decode(const std::uint8_t* in);
+}  // namespace extended10
 
 // Windows-1252 <-> UTF-8. Characters the code page lacks become '?'.
 std::string cp1252ToUtf8(std::string_view cp1252);
