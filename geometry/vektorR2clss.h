@@ -9,10 +9,8 @@
 #include <limits>
 #include <string_view>
 
-// All geometry is done in the 80-bit x87 format; the tolerances below assume its
-// 64-bit significand.
-static_assert(std::numeric_limits<long double>::digits == 64,
-              "long double must be the 80-bit extended format");
+// The tolerances below were chosen for the x87 format's 64-bit significand; a wider
+// type (binary128) keeps them, since it only adds digits.
 
 // A point or direction in space.
 struct TVektorR3 {

@@ -1,0 +1,7 @@
+#pragma once
+
+// The floating type of the arithmetic (geometry, model, pictures). On x86-64 it is the
+// x87 80-bit format that the results were made with; elsewhere the widest the platform
+// has (IEEE binary128, done in software, on 64-bit ARM Linux and in WebAssembly). Files
+// do not depend on it: the element stream writes its own 10-byte format.
+using Extended = long double;
