@@ -1,4 +1,5 @@
 #include "containers/streamClss.h"
+#include "platform/extended.h"
 
 #include <algorithm>
 #include <array>
@@ -207,7 +208,7 @@ void TWriter::WriteChar(char c) {
 
 void TWriter::WriteBoolean(bool value) { putByte(value ? streamtags::True : streamtags::False); }
 
-void TWriter::WriteFloat(long double value) {
+void TWriter::WriteFloat(Extended value) {
   std::uint8_t b[1 + extended10::size] = {streamtags::Extended};
   extended10::encode(value, b + 1);
   put(b, sizeof b);
@@ -341,12 +342,12 @@ char TReader::ReadChar() {
 
 bool TReader::ReadBoolean() { return tag() == streamtags::True; }
 
-long double TReader::ReadFloat() {
+Extended TReader::ReadFloat() {
   const std::uint8_t t = tag();
   if (t == streamtags::Extended) {
-    return extended10::decode<long double>(take(extended10::size));
+    return extended10::decode<Extended>(take(extended10::size));
   }
-  return static_cast<long double>(integerOfTag(t));
+  return static_cast<Extended>(integerOfTag(t));
 }
 
 // ---------------------------------------------------------------- extended10
@@ -452,9 +453,9 @@ T decode(const std::uint8_t* in) {
 
 template void encode<float>(float, std::uint8_t*);
 template void encode<double>(double, std::uint8_t*);
-template void encode<long double>(long double, std::uint8_t*);
+template void encode<Extended>(Extended, std::uint8_t*);
 template float decode<float>(const std::uint8_t*);
 template double decode<double>(const std::uint8_t*);
-template long double decode<long double>(const std::uint8_t*);
+template Extended decode<Extended>(const std::uint8_t*);
 
 }  // namespace extended10

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 // The element stream: a typed, little-endian binary encoding. Every value starts with a
 // tag byte; 8-bit text is Windows-1252.
@@ -76,7 +77,7 @@ class TWriter {
   void WriteString(std::string_view cp1252);
   void WriteChar(char c);
   void WriteBoolean(bool value);
-  void WriteFloat(long double value);
+  void WriteFloat(Extended value);
 
   // Throws EWriteError when the underlying stream failed.
   void FlushBuffer();
@@ -107,7 +108,7 @@ class TReader {
   std::string ReadString();
   char ReadChar();
   bool ReadBoolean();
-  long double ReadFloat();
+  Extended ReadFloat();
 
   bool EndOfStream() const { return pos_ >= size_; }
   std::size_t remaining() const { return size_ - pos_; }

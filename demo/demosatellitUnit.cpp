@@ -1,4 +1,5 @@
 #include "demo/demosatellitUnit.h"
+#include "platform/extended.h"
 
 #include <cmath>
 #include <numbers>
@@ -7,7 +8,7 @@ TDemoSatellitenSchar::TDemoSatellitenSchar() { initPositions(); }
 
 void TDemoSatellitenSchar::initPositions() {
   for (int i = 1; i <= satelliteCount; ++i) {
-    const long double angle = i * std::numbers::pi_v<long double> / 4;
+    const Extended angle = i * std::numbers::pi_v<Extended> / 4;
     positions[i] = {orbitRadius * std::cos(angle), orbitRadius * std::sin(angle)};
   }
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 // What the teaching views keep of a lesson's determinations: a summary of each (at
 // most `capacity`, the oldest dropped first, so memory stays bounded however long a
@@ -58,7 +59,7 @@ class DeterminationHistory {
     std::array<std::int32_t, 4> satellites{};
     FixOutcome outcome = FixOutcome::converged;
     std::uint32_t iterations = 0;
-    std::vector<long double> mismatches;  // km, as in the record
+    std::vector<Extended> mismatches;  // km, as in the record
   };
   const std::vector<LatestWindow>& latestWindows() const { return latest_; }
   bool hasLatest() const { return hasLatest_; }

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 // The lesson as the main window runs it, without any window: the constellation,
 // the receiver's true position and its travel along the meridian, the defective
@@ -35,7 +36,7 @@ struct WindowRecord {
   // The fourth sphere's mismatch (its radius minus the candidate's distance from its
   // centre, km) in each iteration that found a candidate; every radius is then
   // corrected by minus half of it. At most LessonModel::traceLimit entries.
-  std::vector<long double> mismatches;
+  std::vector<Extended> mismatches;
 };
 
 enum class DeterminationResult : std::uint8_t {
@@ -56,8 +57,8 @@ struct DeterminationRecord {
   // Valid when result is found.
   TVektorR3 position{};  // km
   TGeoPosition geo{};    // with the height in metres
-  long double distance = 0;  // km from the true position
-  long double speed = 0;     // km/h from the last movement step, 0 when standing
+  Extended distance = 0;  // km from the true position
+  Extended speed = 0;     // km/h from the last movement step, 0 when standing
   // The German message a window shows when no position was found; empty otherwise.
   std::string message;
 
@@ -112,9 +113,9 @@ class LessonObserver {
 class LessonModel {
  public:
   static constexpr int satelliteCount = TSatellitenSchar::satelliteCount;
-  static constexpr long double minHeight = 0;       // m
-  static constexpr long double maxHeight = 11000;   // m
-  static constexpr long double stepSeconds = 100;   // simulated time of one step
+  static constexpr Extended minHeight = 0;       // m
+  static constexpr Extended maxHeight = 11000;   // m
+  static constexpr Extended stepSeconds = 100;   // simulated time of one step
   static constexpr int maxSpeed = 1000;             // km/h
   // Iterations kept per window in a record: a window that runs into the time limit
   // makes millions.
@@ -186,7 +187,7 @@ class LessonModel {
   // The message shown when every window failed.
   std::string optionsMessage() const;
   // km/h from the last movement step, 0 while standing.
-  long double computedSpeed() const;
+  Extended computedSpeed() const;
 
   // The lesson as a lesson file keeps it, and back. restore checks the whole state
   // first (the same limits as the entry) and changes nothing when it refuses;
@@ -203,7 +204,7 @@ class LessonModel {
 
  private:
   std::optional<std::string> refuse(std::string message);
-  TVektorR3 nextReceiverPosition(long double d);
+  TVektorR3 nextReceiverPosition(Extended d);
   template <class F>
   void notify(F f);
 

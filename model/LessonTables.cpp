@@ -1,4 +1,5 @@
 #include "model/LessonTables.h"
+#include "platform/extended.h"
 
 namespace lessontables {
 
@@ -16,8 +17,8 @@ std::string numbers(const std::vector<int>& values) {
 }
 
 // Degrees as a spreadsheet computes with them: east and north positive.
-long double signedDegrees(const TGradMinuten& a, bool negative) {
-  const long double d = a.degrees + a.minutes / 60;
+Extended signedDegrees(const TGradMinuten& a, bool negative) {
+  const Extended d = a.degrees + a.minutes / 60;
   return negative ? -d : d;
 }
 
@@ -68,7 +69,7 @@ platform::CsvRow historyRow(const DeterminationRecord& r) {
                        csvNumber(r.truePosition.x, 6), csvNumber(r.truePosition.y, 6),
                        csvNumber(r.truePosition.z, 6)};
   if (r.found()) {
-    for (const long double v :
+    for (const Extended v :
          {r.position.x, r.position.y, r.position.z,
           signedDegrees(r.geo.longitude, isWest(r.geo.eastWest)),
           signedDegrees(r.geo.latitude, isSouth(r.geo.northSouth))})

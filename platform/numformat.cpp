@@ -1,4 +1,5 @@
 #include "platform/numformat.h"
+#include "platform/extended.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -34,7 +35,7 @@ std::string_view trim(std::string_view text) {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 template <std::size_t N>
-std::string_view write(char (&buffer)[N], long double value, std::chars_format format,
+std::string_view write(char (&buffer)[N], Extended value, std::chars_format format,
                        int decimals) {
   const auto result = std::to_chars(buffer, buffer + N, value, format, decimals);
   return {buffer, result.ec == std::errc() ? std::size_t(result.ptr - buffer) : 0};
@@ -47,7 +48,7 @@ void setDecimalSeparator(std::string separator) {
   separatorStorage() = separator.empty() ? std::string(".") : std::move(separator);
 }
 
-std::string formatFixed(long double value, int decimals, int precision,
+std::string formatFixed(Extended value, int decimals, int precision,
                         std::string_view separator) {
   decimals = std::clamp(decimals, 0, 60);
   precision = std::clamp(precision, 1, 30);
@@ -89,21 +90,21 @@ std::string formatFixed(long double value, int decimals, int precision,
   return replacePoint(std::move(text), separator);
 }
 
-std::string formatFixed(long double value, int decimals, int precision) {
+std::string formatFixed(Extended value, int decimals, int precision) {
   return formatFixed(value, decimals, precision, decimalSeparator());
 }
 
-DegreesMinutesText formatDegreesMinutes(int degrees, long double minutes, int decimals, int precision,
+DegreesMinutesText formatDegreesMinutes(int degrees, Extended minutes, int decimals, int precision,
                                         int maxDegrees, std::string_view separator) {
   std::string text = formatFixed(minutes, decimals, precision, separator);
   // Decided on the text, so that it agrees with the digits shown to the last one.
-  const std::optional<long double> shown = parseDecimal(text, separator);
+  const std::optional<Extended> shown = parseDecimal(text, separator);
   if (shown && *shown >= 60 && degrees < maxDegrees)
     return {degrees + 1, formatFixed(0, decimals, precision, separator)};
   return {degrees, std::move(text)};
 }
 
-std::optional<long double> parseDecimal(std::string_view text, std::string_view separator) {
+std::optional<Extended> parseDecimal(std::string_view text, std::string_view separator) {
   text = trim(text);
   if (separator.empty()) separator = ".";
   // Validate the shape first, then hand a normalised copy to strtold, so that
@@ -132,12 +133,12 @@ std::optional<long double> parseDecimal(std::string_view text, std::string_view 
   // which Qt sets from the environment, and would stop at the point under a German one.
   static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
   errno = 0;
-  const long double value = strtold_l(normal.c_str(), nullptr, cLocale);
+  const Extended value = strtold_l(normal.c_str(), nullptr, cLocale);
   if (errno == ERANGE && std::isinf(value)) return std::nullopt;
   return value;
 }
 
-std::optional<long double> parseDecimal(std::string_view text) {
+std::optional<Extended> parseDecimal(std::string_view text) {
   return parseDecimal(text, decimalSeparator());
 }
 

@@ -1,4 +1,5 @@
 #include "platform/random.h"
+#include "platform/extended.h"
 
 #include <chrono>
 
@@ -23,11 +24,11 @@ int randomInt(int n) {
   return std::uniform_int_distribution<int>(0, n - 1)(randomEngine());
 }
 
-long double randomFraction() {
+Extended randomFraction() {
   // 53 random bits scaled into [0, 1): never reaches 1, unlike some
   // generate_canonical implementations.
   const std::uint64_t bits = randomEngine()() >> 11;
-  return static_cast<long double>(bits) / 9007199254740992.0L;
+  return static_cast<Extended>(bits) / 9007199254740992.0L;
 }
 
 }  // namespace platform
