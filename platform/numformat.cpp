@@ -6,9 +6,10 @@
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
-#include <system_error>
+#include <locale.h>
 
 namespace platform {
 namespace {
@@ -34,11 +35,20 @@ std::string_view trim(std::string_view text) {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The C library's printf in the "C" locale, not std::to_chars: some standard libraries
+// lack to_chars for long double (emscripten's) or round it through double (libc++).
+// printf converts exactly wherever we run, and libstdc++'s to_chars for long double is
+// printf, so x86-64 keeps its digits. The locale is switched for this thread only,
+// because Qt sets the C library's from the environment.
 template <std::size_t N>
-std::string_view write(char (&buffer)[N], Extended value, std::chars_format format,
-                       int decimals) {
-  const auto result = std::to_chars(buffer, buffer + N, value, format, decimals);
-  return {buffer, result.ec == std::errc() ? std::size_t(result.ptr - buffer) : 0};
+std::string_view write(char (&buffer)[N], Extended value, bool scientific, int decimals) {
+  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+  const locale_t previous = uselocale(cLocale);
+  const long double v = value;
+  const int n = scientific ? std::snprintf(buffer, N, "%.*Le", decimals, v)
+                           : std::snprintf(buffer, N, "%.*Lf", decimals, v);
+  uselocale(previous);
+  return {buffer, n > 0 && std::size_t(n) < N ? std::size_t(n) : 0};
 }
 
 }  // namespace
@@ -55,13 +65,11 @@ std::string formatFixed(Extended value, int decimals, int precision,
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
 
-  // std::to_chars, not printf: the C library's locale (which Qt sets from the
-  // environment) would otherwise choose the decimal point.
   char buffer[128];
   // The decimal exponent after rounding to `precision` significant digits tells
   // how many digits the integer part has.
   std::string_view scientific =
-      write(buffer, value, std::chars_format::scientific, precision - 1);
+      write(buffer, value, true, precision - 1);
   int exponent = 0;
   if (const auto e = scientific.find('e'); e != std::string_view::npos) {
     const char* digits = scientific.data() + e + 1;
@@ -77,7 +85,7 @@ std::string formatFixed(Extended value, int decimals, int precision,
     return replacePoint(std::move(text), separator);
   }
   const int allowed = std::min(decimals, precision - std::max(integerDigits, 0));
-  std::string text(write(buffer, value, std::chars_format::fixed, std::max(allowed, 0)));
+  std::string text(write(buffer, value, false, std::max(allowed, 0)));
   if (allowed < decimals) {
     if (allowed <= 0) text += '.';
     text.append(std::size_t(decimals - std::max(allowed, 0)), '0');

@@ -7,7 +7,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
+#include <random>
 #include <string>
+
+#if defined(__GLIBCXX__)
+#include <algorithm>
+#include <charconv>
+#endif
 
 using platform::formatFixed;
 using platform::parseDecimal;
@@ -115,6 +121,32 @@ TEST(FormatFixed, NonFiniteValuesAreNamed) {
   EXPECT_EQ(formatFixed(std::numeric_limits<long double>::quiet_NaN(), 3, 18, ","), "NAN");
   EXPECT_EQ(formatFixed(-std::numeric_limits<long double>::infinity(), 3, 18, ","), "-INF");
 }
+
+#if defined(__GLIBCXX__)
+// The texts were libstdc++'s to_chars digits until the core had to build where that is
+// missing; exact halves (k / 2^m) and arbitrary values of many magnitudes keep them.
+TEST(FormatFixed, DigitsAreThoseOfLibstdcxxToChars) {
+  std::mt19937_64 rng(31);
+  char buffer[128];
+  for (int i = 0; i < 20000; ++i) {
+    const bool half = i % 2 == 0;
+    const long double fixedValue =
+        half ? std::ldexp(static_cast<long double>(rng() >> 42), -int(rng() % 16))
+             : std::ldexp(static_cast<long double>(rng()), -int(rng() % 44) - 20);
+    const int decimals = int(rng() % 13);
+    auto r = std::to_chars(buffer, buffer + 128, fixedValue, std::chars_format::fixed, decimals);
+    ASSERT_EQ(formatFixed(fixedValue, decimals, 30, "."), std::string(buffer, r.ptr))
+        << static_cast<double>(fixedValue) << " " << decimals;
+
+    const long double large = std::ldexp(static_cast<long double>(rng() | 1), int(rng() % 20) + 4);
+    const int precision = 1 + int(rng() % 8);
+    r = std::to_chars(buffer, buffer + 128, large, std::chars_format::scientific, precision - 1);
+    std::string expected(buffer, r.ptr);
+    std::replace(expected.begin(), expected.end(), 'e', 'E');
+    ASSERT_EQ(formatFixed(large, 3, precision, "."), expected) << static_cast<double>(large);
+  }
+}
+#endif
 
 TEST(FormatFixed, UsesTheInstalledSeparatorByDefault) {
   platform::setDecimalSeparator(",");
