@@ -8,8 +8,9 @@ build="${ORTIVO_BUILD_DIR:-$here/build}"
 mode="${1:-run}"
 
 install_packages() {
+  local list="${1:-$here/scripts/debian-packages.txt}"
   local wanted=() missing=()
-  mapfile -t wanted < <(grep -v -E '^\s*(#|$)' "$here/scripts/debian-packages.txt")
+  mapfile -t wanted < <(grep -v -E '^\s*(#|$)' "$list")
   for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
@@ -24,6 +25,20 @@ install_packages() {
 build() {
   cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$build" -- -j"$(nproc)"
+}
+
+# The Qt-free core and its GoogleTest suites for another target, run through ctest (with
+# the target's emulator), then the fix iteration's cost there.
+# usage: core_stage BUILD_DIR RUNNER CMAKE_ARGS...
+core_stage() {
+  local dir=$1 runner=$2
+  shift 2
+  cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DORTIVO_BUILD_UI=OFF -DORTIVO_BUILD_BENCH=OFF -DORTIVO_GTEST_SOURCE=/usr/src/googletest \
+    -DEigen3_DIR=/usr/share/eigen3/cmake "$@" >/dev/null
+  cmake --build "$dir" -- -j"$(nproc)"
+  ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
+  $runner "$dir/bench/portable/fix_cost${exe_suffix:-}"
 }
 
 case "$mode" in
@@ -55,8 +70,32 @@ case "$mode" in
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
       ctest --test-dir "$sbuild" --output-on-failure -j"$(nproc)"
     ;;
+  arm64)
+    # 64-bit ARM: Debian's cross compiler, the tests under qemu-user.
+    install_packages "$here/scripts/debian-packages-arm64.txt"
+    core_stage "${ORTIVO_ARM64_BUILD_DIR:-$here/build-aarch64}" "qemu-aarch64 -L /usr/aarch64-linux-gnu" \
+      -DCMAKE_TOOLCHAIN_FILE="$here/cmake/aarch64-linux-gnu.cmake"
+    ;;
+  libcxx)
+    # clang with LLVM's libc++, the standard library of Apple's and Android's toolchains.
+    install_packages "$here/scripts/debian-packages-libcxx.txt"
+    core_stage "${ORTIVO_LIBCXX_BUILD_DIR:-$here/build-libcxx}" "" \
+      -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-stdlib=libc++ \
+      -DCMAKE_EXE_LINKER_FLAGS=-stdlib=libc++
+    ;;
+  wasm)
+    # WebAssembly with Debian's emscripten, the tests under node. Debian's emscripten
+    # finds its acorn in Debian's node folder; node's own fetch would try to fetch the
+    # .wasm file as a URL, so it is switched off.
+    install_packages "$here/scripts/debian-packages-wasm.txt"
+    export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+    node=(node --no-experimental-fetch)
+    exe_suffix=.js core_stage "${ORTIVO_WASM_BUILD_DIR:-$here/build-wasm}" "${node[*]}" \
+      -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
+      -DCMAKE_CROSSCOMPILING_EMULATOR="$(IFS=';'; echo "${node[*]}")"
+    ;;
   *)
-    echo "usage: $0 run|test|sanitize" >&2
+    echo "usage: $0 run|test|sanitize|arm64|libcxx|wasm" >&2
     exit 2
     ;;
 esac
