@@ -3,7 +3,6 @@
 
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 #include "platform/messages.h"
 #include "platform/random.h"
@@ -277,7 +276,7 @@ void TDemo2DAblauf::placeReceiver() {
   const int a = platform::randomInt(360) + 1;  // degrees, 1..360
   const int r = platform::randomInt(20) + 55;  // just outside the earth, 55..74
   TPolarkoordinaten polar;
-  polar.angle = a * std::numbers::pi_v<Extended> / 180;
+  polar.angle = a * extendedPi / 180;
   polar.radius = r;
   receiverPosition = converter->polarToCartesian(polar);
   drawReceiver();

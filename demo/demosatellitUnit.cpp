@@ -2,13 +2,12 @@
 #include "platform/extended.h"
 
 #include <cmath>
-#include <numbers>
 
 TDemoSatellitenSchar::TDemoSatellitenSchar() { initPositions(); }
 
 void TDemoSatellitenSchar::initPositions() {
   for (int i = 1; i <= satelliteCount; ++i) {
-    const Extended angle = i * std::numbers::pi_v<Extended> / 4;
+    const Extended angle = i * extendedPi / 4;
     positions[i] = {orbitRadius * std::cos(angle), orbitRadius * std::sin(angle)};
   }
 }

@@ -4,11 +4,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr Extended kPi = std::numbers::pi_v<Extended>;
+constexpr Extended kPi = extendedPi;
 constexpr Extended kTwoPi = 2 * kPi;
 constexpr Extended kHalfPi = kPi / 2;
 constexpr Extended kMetresPerKm = 1000;

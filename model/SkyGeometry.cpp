@@ -2,7 +2,6 @@
 #include "platform/extended.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "model/LessonModel.h"
 #include "model/uhrunit.h"
@@ -33,7 +32,7 @@ SkyDirection skyDirection(const LocalFrame& f, TVektorR3 receiver, TVektorR3 sat
   SkyDirection s;
   s.elevation = std::atan2(u, std::hypot(e, n));
   s.azimuth = std::atan2(e, n);
-  if (s.azimuth < 0) s.azimuth += 2 * std::numbers::pi_v<Extended>;
+  if (s.azimuth < 0) s.azimuth += 2 * extendedPi;
   return s;
 }
 

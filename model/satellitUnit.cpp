@@ -2,12 +2,11 @@
 #include "platform/extended.h"
 
 #include <cmath>
-#include <numbers>
 
 TSatellitenSchar::TSatellitenSchar() { initOrbits(); }
 
 void TSatellitenSchar::initOrbits() {
-  constexpr Extended pi = std::numbers::pi_v<Extended>;
+  constexpr Extended pi = extendedPi;
   int phaseCounter = 0;  // grows by p after plane p: offsets 0, 5, 15, 30, 50, 75 degrees
   for (int plane = 1; plane <= 6; ++plane) {
     for (int slot = 1; slot <= 4; ++slot) {

@@ -80,7 +80,7 @@ case "$mode" in
     # clang with LLVM's libc++, the standard library of Apple's and Android's toolchains.
     install_packages "$here/scripts/debian-packages-libcxx.txt"
     core_stage "${ORTIVO_LIBCXX_BUILD_DIR:-$here/build-libcxx}" "" \
-      -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-stdlib=libc++ \
+      -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-stdlib=libc++ \
       -DCMAKE_EXE_LINKER_FLAGS=-stdlib=libc++
     ;;
   wasm)

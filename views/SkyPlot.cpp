@@ -3,13 +3,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <string>
 
 namespace views {
 namespace {
 
-constexpr Extended pi = std::numbers::pi_v<Extended>;
+constexpr Extended pi = extendedPi;
 constexpr platform::Color kRing = platform::rgb(170, 170, 170);
 constexpr platform::Color kSatellite = platform::rgb(20, 60, 150);
 constexpr platform::Color kDefective = platform::rgb(200, 0, 0);

@@ -1,17 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 #include <random>
 
 #include "geometry/Koordinatenclss.h"
+#include "platform/extended.h"
 #include "tests/geometry/test_util.h"
 
 namespace {
 
 using geometry_test::closeTo;
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
+constexpr long double kPi = extendedPi;
 
 TGeoPosition geo(char ew, std::int32_t lonDeg, long double lonMin, char ns, std::int32_t latDeg, long double latMin,
                  long double height = 0) {
