@@ -73,8 +73,19 @@ case "$mode" in
   arm64)
     # 64-bit ARM: Debian's cross compiler, the tests under qemu-user.
     install_packages "$here/scripts/debian-packages-arm64.txt"
-    core_stage "${ORTIVO_ARM64_BUILD_DIR:-$here/build-aarch64}" "qemu-aarch64 -L /usr/aarch64-linux-gnu" \
+    arm="${ORTIVO_ARM64_BUILD_DIR:-$here/build-aarch64}"
+    core_stage "$arm" "qemu-aarch64 -L /usr/aarch64-linux-gnu" \
       -DCMAKE_TOOLCHAIN_FILE="$here/cmake/aarch64-linux-gnu.cmake"
+    # Lesson files from one platform open on the other: the x86-64 side comes from the
+    # test command's build, or from a core-only one when there is none.
+    if [ ! -f "$build/CMakeCache.txt" ]; then
+      build="$here/build-core"
+      cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DORTIVO_BUILD_UI=OFF -DORTIVO_BUILD_BENCH=OFF >/dev/null
+    fi
+    cmake --build "$build" --target lesson_exchange -- -j"$(nproc)"
+    "$here/tests/exchange/check_exchange.sh" "$arm/exchange" "$build/tests/lesson_exchange" \
+      "qemu-aarch64 -L /usr/aarch64-linux-gnu $arm/tests/lesson_exchange"
     ;;
   libcxx)
     # clang with LLVM's libc++, the standard library of Apple's and Android's toolchains.
