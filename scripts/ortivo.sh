@@ -96,11 +96,13 @@ case "$mode" in
     ;;
   wasm)
     # WebAssembly with Debian's emscripten, the tests under node. Debian's emscripten
-    # finds its acorn in Debian's node folder; node's own fetch would try to fetch the
-    # .wasm file as a URL, so it is switched off.
+    # finds its acorn in Debian's node folder; node's own fetch would take the .wasm
+    # file's path for a URL, so it is switched off.
     install_packages "$here/scripts/debian-packages-wasm.txt"
     export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-    node=(node --no-experimental-fetch)
+    # Loading a tree 4096 levels deep (the most a file may nest) goes through a JS
+    # frame per level with emscripten's exceptions: more than node's default stack.
+    node=(node --no-experimental-fetch --stack-size=4000)
     exe_suffix=.js core_stage "${ORTIVO_WASM_BUILD_DIR:-$here/build-wasm}" "${node[*]}" \
       -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
       -DCMAKE_CROSSCOMPILING_EMULATOR="$(IFS=';'; echo "${node[*]}")"

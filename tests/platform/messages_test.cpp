@@ -17,6 +17,9 @@ TEST(Messages, RecordingHandlerSeesKindAndTextAndIsRemovedAfterwards) {
     EXPECT_EQ(recorder.messages()[0].kind, platform::MessageKind::Information);
     EXPECT_EQ(recorder.messages()[0].text, "Die Hilfedatei fehlt");
   }
+#if defined(__EMSCRIPTEN__)
+  GTEST_SKIP() << "node writes stderr past the descriptor gtest captures";
+#endif
   testing::internal::CaptureStderr();
   platform::showMessage(platform::MessageKind::Error, "Unzulässiger Standort");
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "Fehler: Unzulässiger Standort\n");
