@@ -113,7 +113,7 @@ TEST(CoordinateConverter, LongitudeOfTinyPointsIsNeverNaN) {
                      std::numeric_limits<long double>::digits;
     std::mt19937_64 rng(2476);
     auto tiny = [&](int bits) { return std::ldexp(static_cast<long double>(rng() >> (64 - bits)), deep / 2 - 8); };
-    auto leaves = [](long double x, long double y) { return y / std::sqrt(x * x + y * y) > 1; };
+    auto leaves = [](long double u, long double v) { return v / std::sqrt(u * u + v * v) > 1; };
     for (int i = 0; i < 100000 && !leaves(x1, y1); ++i) x1 = tiny(8), y1 = tiny(14);
     for (int i = 0; i < 100000 && !leaves(x2, y2); ++i) x2 = -tiny(8), y2 = tiny(14);
   }
