@@ -1,4 +1,5 @@
 #include "containers/baseClss.h"
+#include "platform/extended.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,7 +21,7 @@ void TBase::writeValue() { abortNotOverridden("TBase.writeValue"); }
 void TBase::saveValue(TWriter&) { abortNotOverridden("TBase.saveValue"); }
 void TBase::loadValue(TReader&) { abortNotOverridden("TBase.loadValue"); }
 int TBase::compare(TBase&) { abortNotOverridden("TBase.compare"); }
-int TBase::compare(TBase&, long double) { abortNotOverridden("TBase.compare"); }
+int TBase::compare(TBase&, Extended) { abortNotOverridden("TBase.compare"); }
 std::unique_ptr<TBase> TBase::copy() { abortNotOverridden("TBase.copy"); }
 void TBase::paintValue(platform::Canvas&, int, int) { abortNotOverridden("TBase.paintValue"); }
 
@@ -205,7 +206,7 @@ int TLongint::compare(TBase& other) {
 std::unique_ptr<TBase> TLongint::copy() { return std::make_unique<TLongint>(value_); }
 
 // TReal
-void TReal::saveValue(TWriter& writer) { writer.WriteFloat(static_cast<long double>(value_)); }
+void TReal::saveValue(TWriter& writer) { writer.WriteFloat(static_cast<Extended>(value_)); }
 void TReal::loadValue(TReader& reader) { value_ = static_cast<double>(reader.ReadFloat()); }
 int TReal::compare(TBase& other) {
   if (!sameClass(*this, other)) return 2;
@@ -224,9 +225,9 @@ void TExtended::loadValue(TReader& reader) { value_ = reader.ReadFloat(); }
 int TExtended::compare(TBase& other) {
   if (!sameClass(*this, other)) return 2;
   const auto& o = static_cast<TExtended&>(other);
-  const long double a = value_;
-  const long double b = o.value_;
-  long double e = o.tolerance_;  // the other element's tolerance decides
+  const Extended a = value_;
+  const Extended b = o.value_;
+  Extended e = o.tolerance_;  // the other element's tolerance decides
   if (e == 0.0L) e = std::max(std::min(std::fabs(a), std::fabs(b)) * 1e-16L, 1e-16L);
   if (std::fabs(a - b) <= e) return 0;
   return a < b ? -1 : 1;

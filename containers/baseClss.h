@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 // The element protocol every container entry follows, the twelve value elements and the
 // class registry through which stored elements are created again.
@@ -43,7 +44,7 @@ class TBase {
   // -1 smaller, 0 equal, 1 greater, 2 not comparable (another class, in particular).
   virtual int compare(TBase& other);
   // 0 equal within the tolerance, 2 not equal.
-  virtual int compare(TBase& other, long double tolerance);
+  virtual int compare(TBase& other, Extended tolerance);
   virtual std::unique_ptr<TBase> copy();
   virtual void paintValue(platform::Canvas& image, int x, int y);
 };
@@ -237,9 +238,9 @@ class TExtended : public TBase {
   ORTIVO_ELEMENT_CLASS(TExtended)
  public:
   TExtended() = default;
-  TExtended(long double value, long double tolerance) : value_(value), tolerance_(tolerance) {}
-  long double getValue() const { return value_; }
-  long double getTolerance() const { return tolerance_; }
+  TExtended(Extended value, Extended tolerance) : value_(value), tolerance_(tolerance) {}
+  Extended getValue() const { return value_; }
+  Extended getTolerance() const { return tolerance_; }
 
   using TBase::compare;
   void saveValue(TWriter& writer) override;
@@ -248,8 +249,8 @@ class TExtended : public TBase {
   std::unique_ptr<TBase> copy() override;
 
  private:
-  long double value_ = 0.0L;
-  long double tolerance_ = 0.0L;
+  Extended value_ = 0.0L;
+  Extended tolerance_ = 0.0L;
 };
 
 class TBoolean : public TBase {

@@ -1,4 +1,5 @@
 #include "containers/euklidgraphclss.h"
+#include "platform/extended.h"
 
 #include <cmath>
 
@@ -24,12 +25,12 @@ int TEuklidGraphNode::compare(TBase& other) {
   return byY != 0 ? byY : byX;
 }
 
-int TEuklidGraphNode::compare(TBase& other, long double tolerance) {
+int TEuklidGraphNode::compare(TBase& other, Extended tolerance) {
   auto* o = dynamic_cast<TEuklidGraphNode*>(&other);
   if (!o) return 2;
   // In extended precision: the difference of two 32-bit values may not fit in 32 bits.
-  const long double dx = std::fabs(static_cast<long double>(data_.x) - o->data_.x);
-  const long double dy = std::fabs(static_cast<long double>(data_.y) - o->data_.y);
+  const Extended dx = std::fabs(static_cast<Extended>(data_.x) - o->data_.x);
+  const Extended dy = std::fabs(static_cast<Extended>(data_.y) - o->data_.y);
   return dx > tolerance || dy > tolerance ? 2 : 0;
 }
 

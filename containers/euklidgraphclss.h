@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 // A graph node for graphs drawn in the plane: integer coordinates and a short name.
 
@@ -32,7 +33,7 @@ class TEuklidGraphNode : public TBase {
 
   // Orders by y then x (or x then y); no class check of its own.
   int compare(TBase& other) override;
-  int compare(TBase& other, long double tolerance) override;
+  int compare(TBase& other, Extended tolerance) override;
   std::unique_ptr<TBase> copy() override;
   void saveValue(TWriter& writer) override;
   void loadValue(TReader& reader) override;

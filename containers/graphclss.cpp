@@ -1,4 +1,5 @@
 #include "containers/graphclss.h"
+#include "platform/extended.h"
 
 #include <vector>
 
@@ -57,7 +58,7 @@ int TGraphNode::compare(TBase& x) {
   return element_ && element_->compare(x) == 0 ? 0 : 2;
 }
 
-int TGraphNode::compare(TBase& x, long double tolerance) {
+int TGraphNode::compare(TBase& x, Extended tolerance) {
   return element_ && element_->compare(x, tolerance) == 0 ? 0 : 2;
 }
 
@@ -112,7 +113,7 @@ std::unique_ptr<TBase> TGraph::copy() {
   return result;
 }
 
-long double TGraph::computeQuality() { abortGraph("computeQuality"); }
+Extended TGraph::computeQuality() { abortGraph("computeQuality"); }
 void TGraph::drawNode(platform::Canvas&, TGraphNode&) { abortGraph("drawNode"); }
 void TGraph::drawEdge(platform::Canvas&, TGraphNode&, TConnectedNode&) { abortGraph("drawEdge"); }
 

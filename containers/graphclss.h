@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 // A graph held as adjacency lists: a list of nodes, each with the list of edges leaving it.
 
@@ -44,7 +45,7 @@ class TGraphNode : public TBase {
 
   // x is an element, not a node: so a list search on a graph finds an element's node.
   int compare(TBase& x) override;
-  int compare(TBase& x, long double tolerance) override;
+  int compare(TBase& x, Extended tolerance) override;
   std::unique_ptr<TBase> copy() override;
   void saveValue(TWriter& writer) override;
   void loadValue(TReader& reader) override;
@@ -68,7 +69,7 @@ class TGraph : public TListe {
   std::unique_ptr<TBase> copy() override;
 
   // For subclasses; here each ends the program.
-  virtual long double computeQuality();
+  virtual Extended computeQuality();
   virtual void drawNode(platform::Canvas& image, TGraphNode& node);
   virtual void drawEdge(platform::Canvas& image, TGraphNode& from, TConnectedNode& edge);
   // Neighbour entries of all nodes, halved for an undirected graph.

@@ -1,6 +1,10 @@
 #include "containers/streamClss.h"
+#include "platform/extended.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cmath>
 #include <cstring>
 #include <istream>
 #include <ostream>
@@ -204,10 +208,10 @@ void TWriter::WriteChar(char c) {
 
 void TWriter::WriteBoolean(bool value) { putByte(value ? streamtags::True : streamtags::False); }
 
-void TWriter::WriteFloat(long double value) {
-  std::uint8_t b[11] = {streamtags::Extended};
-  std::memcpy(b + 1, &value, 10);  // the x87 80-bit image; the padding is not written
-  put(b, 11);
+void TWriter::WriteFloat(Extended value) {
+  std::uint8_t b[1 + extended10::size] = {streamtags::Extended};
+  extended10::encode(value, b + 1);
+  put(b, sizeof b);
 }
 
 // ---------------------------------------------------------------- TReader
@@ -343,13 +347,120 @@ bool TReader::ReadBoolean() {
   return t == streamtags::True;
 }
 
-long double TReader::ReadFloat() {
+Extended TReader::ReadFloat() {
   const std::uint8_t t = tag();
   if (t == streamtags::Extended) {
-    const std::uint8_t* p = take(10);
-    long double v = 0.0L;
-    std::memcpy(&v, p, 10);
-    return v;
+    return extended10::decode<Extended>(take(extended10::size));
   }
-  return static_cast<long double>(integerOfTag(t));
+  return static_cast<Extended>(integerOfTag(t));
 }
+
+// ---------------------------------------------------------------- extended10
+
+namespace extended10 {
+namespace {
+
+constexpr int kBias = 16383;
+constexpr int kSpecial = 0x7FFF;  // the exponent of infinities and NaNs
+constexpr std::uint64_t kTop = std::uint64_t{1} << 63;
+// Below the normal range the significand counts units of 2^-16445.
+constexpr int kSubnormalScale = 1 - kBias - 63;
+
+// Rounds m (0 <= m < 2^64) to an integer, ties to even, without the rounding mode;
+// `carry` when that gives 2^64. Exact steps only: trunc and the difference are.
+template <class T>
+std::uint64_t roundToInteger(T m, bool& carry) {
+  const T whole = std::trunc(m);
+  const T rest = m - whole;
+  auto n = static_cast<std::uint64_t>(whole);
+  carry = false;
+  if (rest > T(0.5) || (rest == T(0.5) && (n & 1) != 0)) {
+    if (n == ~std::uint64_t{0}) carry = true;
+    ++n;
+  }
+  return n;
+}
+
+}  // namespace
+
+template <class T>
+void encode(T value, std::uint8_t* out) {
+  static_assert(std::numeric_limits<T>::radix == 2);
+  std::uint64_t significand = 0;
+  int exponent = 0;
+  if (std::isnan(value)) {
+    exponent = kSpecial;
+    significand = kTop | (kTop >> 1);  // the quiet NaN the x87 makes
+  } else if (std::isinf(value)) {
+    exponent = kSpecial;
+    significand = kTop;
+  } else if (value != 0) {
+    const T magnitude = std::fabs(value);
+    int k = 0;
+    const T fraction = std::frexp(magnitude, &k);  // magnitude = fraction * 2^k
+    exponent = k - 1 + kBias;
+    const bool normal = exponent >= 1;
+    if (!normal) exponent = 0;
+    bool carry = false;
+    significand = roundToInteger(normal ? std::ldexp(fraction, 64)
+                                        : std::ldexp(magnitude, -kSubnormalScale),
+                                 carry);
+    if (carry) {
+      significand = kTop;
+      ++exponent;
+    } else if (!normal && significand >= kTop) {
+      exponent = 1;  // rounded up to the smallest normal value
+    }
+    if (exponent >= kSpecial)
+      throw EWriteError("Gleitkommazahl zu groß für den Elementstrom");
+  }
+  for (int i = 0; i < 8; ++i) out[i] = std::uint8_t(significand >> (8 * i));
+  out[8] = std::uint8_t(exponent);
+  out[9] = std::uint8_t((exponent >> 8) | (std::signbit(value) ? 0x80 : 0));
+}
+
+template <class T>
+T decode(const std::uint8_t* in) {
+  using L = std::numeric_limits<T>;
+  static_assert(L::radix == 2);
+  std::uint64_t significand = 0;
+  for (int i = 7; i >= 0; --i) significand = (significand << 8) | in[i];
+  const int exponent = ((in[9] & 0x7F) << 8) | in[8];
+  const T sign = (in[9] & 0x80) != 0 ? T(-1) : T(1);
+  if (exponent == kSpecial)
+    return std::copysign(significand == kTop ? L::infinity() : L::quiet_NaN(), sign);
+  if (significand == 0) return std::copysign(T(0), sign);
+
+  // The value is significand * 2^scale; T keeps the bits from `quantum` up.
+  const int scale = exponent == 0 ? kSubnormalScale : exponent - kBias - 63;
+  const int lead = 63 - std::countl_zero(significand) + scale;
+  const int quantum = std::max(lead - (L::digits - 1), L::min_exponent - L::digits);
+  const int shift = quantum - scale;
+  auto checked = [sign](std::uint64_t bits, int at) {
+    if (63 - std::countl_zero(bits) + at >= L::max_exponent)
+      throw EReadError("Gleitkommazahl im Elementstrom außerhalb des Wertebereichs");
+    return sign * std::ldexp(static_cast<T>(bits), at);  // exact: bits fit T at `at`
+  };
+  if (shift <= 0) return checked(significand, scale);
+
+  std::uint64_t kept = 0, rest = significand, half = kTop;
+  if (shift < 64) {
+    kept = significand >> shift;
+    rest = significand & ((std::uint64_t{1} << shift) - 1);
+    half = std::uint64_t{1} << (shift - 1);
+  } else if (shift > 64) {
+    half = 0;  // far below the smallest value of T: nothing rounds up
+  }
+  if (half != 0 && (rest > half || (rest == half && (kept & 1) != 0))) ++kept;
+  if (kept == 0) return std::copysign(T(0), sign);
+  return checked(kept, quantum);
+}
+
+template void encode<float>(float, std::uint8_t*);
+template void encode<double>(double, std::uint8_t*);
+template void encode<Extended>(Extended, std::uint8_t*);
+template float decode<float>(const std::uint8_t*);
+template double decode<double>(const std::uint8_t*);
+template Extended decode<Extended>(const std::uint8_t*);
+
+}  // namespace extended10

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 // The element stream: a typed, little-endian binary encoding. Every value starts with a
 // tag byte; 8-bit text is Windows-1252.
@@ -11,9 +12,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-static_assert(std::numeric_limits<long double>::digits == 64,
-              "the element stream stores extended floats as 80-bit values");
 
 class EReadError : public std::runtime_error {
  public:
@@ -45,6 +43,21 @@ constexpr std::uint8_t Int64 = 19;
 constexpr std::uint8_t Utf8String = 20;
 }  // namespace streamtags
 
+// The stream's extended float: ten bytes, little-endian, of the 80-bit extended format
+// (sign, 15-bit exponent biased by 16383, explicit 64-bit significand). Coded by value,
+// never by copying memory, so that a file is the same whatever a platform's floats look
+// like. T is any binary floating type: where it is wider than 64 bits, encode rounds to
+// nearest (ties to even) and refuses what exceeds the format (EWriteError); where it is
+// narrower, decode rounds to nearest and refuses what exceeds T (EReadError) instead of
+// giving an infinity. NaN keeps its sign, not its payload.
+namespace extended10 {
+constexpr std::size_t size = 10;
+template <class T>
+void encode(T value, std::uint8_t* out);
+template <class T>
+T decode(const std::uint8_t* in);
+}  // namespace extended10
+
 // Windows-1252 <-> UTF-8. Characters the code page lacks become '?'.
 std::string cp1252ToUtf8(std::string_view cp1252);
 std::string utf8ToCp1252(std::string_view utf8);
@@ -64,7 +77,7 @@ class TWriter {
   void WriteString(std::string_view cp1252);
   void WriteChar(char c);
   void WriteBoolean(bool value);
-  void WriteFloat(long double value);
+  void WriteFloat(Extended value);
 
   // Throws EWriteError when the underlying stream failed.
   void FlushBuffer();
@@ -95,7 +108,7 @@ class TReader {
   std::string ReadString();
   char ReadChar();
   bool ReadBoolean();
-  long double ReadFloat();
+  Extended ReadFloat();
 
   bool EndOfStream() const { return pos_ >= size_; }
   std::size_t remaining() const { return size_ - pos_; }

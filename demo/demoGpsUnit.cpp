@@ -1,8 +1,8 @@
 #include "demo/demoGpsUnit.h"
+#include "platform/extended.h"
 
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 #include "platform/messages.h"
 #include "platform/random.h"
@@ -27,11 +27,11 @@ void TDemoEmpfaenger::loadCircles() {
   int i = 1;
   for (const TDemoListenElement& e : clock.signals.elements<TDemoListenElement>()) {
     if (i > 3) break;
-    circles[i++] = {clock.constellation->positions[e.number], static_cast<long double>(e.runTime)};
+    circles[i++] = {clock.constellation->positions[e.number], static_cast<Extended>(e.runTime)};
   }
 }
 
-void TDemoEmpfaenger::adjustRadii(long double amount) {
+void TDemoEmpfaenger::adjustRadii(Extended amount) {
   for (int i = 1; i <= 3; ++i) circles[i].radius += amount;
 }
 
@@ -41,15 +41,15 @@ namespace {
 // centres: the touching point of circles that touch.
 TVektorR2 radicalFoot(const TKreisR2& k1, const TKreisR2& k2) {
   const TVektorR2 u = TEuklidGeo::differenceR2(k2.center, k1.center);
-  const long double d2 = TEuklidGeoR2::dotProductR2(u, u);
-  const long double t = (d2 + k1.radius * k1.radius - k2.radius * k2.radius) / (2 * d2);
+  const Extended d2 = TEuklidGeoR2::dotProductR2(u, u);
+  const Extended t = (d2 + k1.radius * k1.radius - k2.radius * k2.radius) / (2 * d2);
   return {k1.center.x + t * u.x, k1.center.y + t * u.y};
 }
 
 }  // namespace
 
 void TDemoEmpfaenger::determinePosition(TVektorR2& point) {
-  constexpr long double unset = std::numeric_limits<long double>::quiet_NaN();
+  constexpr Extended unset = std::numeric_limits<Extended>::quiet_NaN();
   // A radius corrected down to zero or below makes the calculator refuse the circle
   // and leave the relation unwritten: that counts as "no common point".
   std::uint8_t relation = geocode::twoRounds::apart;
@@ -234,11 +234,11 @@ void TDemo2DAblauf::releaseModel() {
 
 // ---------------------------------------------------------------- drawing
 
-int TDemo2DAblauf::toScreenX(long double x) const {
+int TDemo2DAblauf::toScreenX(Extended x) const {
   return centerX + static_cast<int>(std::nearbyint(x));
 }
 
-int TDemo2DAblauf::toScreenY(long double y) const {
+int TDemo2DAblauf::toScreenY(Extended y) const {
   return centerY - static_cast<int>(std::nearbyint(y));
 }
 
@@ -277,7 +277,7 @@ void TDemo2DAblauf::placeReceiver() {
   const int a = platform::randomInt(360) + 1;  // degrees, 1..360
   const int r = platform::randomInt(20) + 55;  // just outside the earth, 55..74
   TPolarkoordinaten polar;
-  polar.angle = a * std::numbers::pi_v<long double> / 180;
+  polar.angle = a * extendedPi / 180;
   polar.radius = r;
   receiverPosition = converter->polarToCartesian(polar);
   drawReceiver();
@@ -364,7 +364,7 @@ void TDemo2DAblauf::showCheckText() {
   appendOkPrompt();
 }
 
-void TDemo2DAblauf::showResultText(long double d) {
+void TDemo2DAblauf::showResultText(Extended d) {
   memo.clear();
   if (d == 0) {
     appendLines(memo, kResultCorrect);

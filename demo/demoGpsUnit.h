@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 #include <array>
 #include <memory>
@@ -26,7 +27,7 @@ class TDemoEmpfaenger {
   TDemoListenElement* signalAt(int n);
   // Circles 1..3 about the satellites of the three nearest signals, radius = run time.
   void loadCircles();
-  void adjustRadii(long double amount);
+  void adjustRadii(Extended amount);
   // One intersection and check step; see `correct`, `failed` and `deviation`.
   void determinePosition(TVektorR2& point);
 
@@ -36,10 +37,10 @@ class TDemoEmpfaenger {
   TKreisR2 checkCircle{};
   // Radius of circle 3 minus the distance of the point from its centre: negative when
   // the point lies outside circle 3 (the radii were too small).
-  long double deviation = 0;
+  Extended deviation = 0;
   bool failed = false;
   bool first = true;
-  long double previousDeviation = 0;
+  Extended previousDeviation = 0;
 
  private:
   TEuklidGeoR2 geo{false};
@@ -67,8 +68,8 @@ class TDemo2DAblauf {
   bool released() const { return !constellation; }
 
   // --- drawing ---
-  int toScreenX(long double x) const;
-  int toScreenY(long double y) const;
+  int toScreenX(Extended x) const;
+  int toScreenY(Extended y) const;
   void drawScene();
   void drawReceiver();
   void placeReceiver();
@@ -84,7 +85,7 @@ class TDemo2DAblauf {
   void showFirstIntersectionText();
   void showRepeatedIntersectionText();
   void showCheckText();
-  void showResultText(long double d);
+  void showResultText(Extended d);
   void appendOkPrompt();
   // Every line any text shows, so the window can size the memo's font once.
   static std::vector<std::string> allTextLines();

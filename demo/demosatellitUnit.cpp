@@ -1,13 +1,13 @@
 #include "demo/demosatellitUnit.h"
+#include "platform/extended.h"
 
 #include <cmath>
-#include <numbers>
 
 TDemoSatellitenSchar::TDemoSatellitenSchar() { initPositions(); }
 
 void TDemoSatellitenSchar::initPositions() {
   for (int i = 1; i <= satelliteCount; ++i) {
-    const long double angle = i * std::numbers::pi_v<long double> / 4;
+    const Extended angle = i * extendedPi / 4;
     positions[i] = {orbitRadius * std::cos(angle), orbitRadius * std::sin(angle)};
   }
 }

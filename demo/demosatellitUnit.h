@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 #include <array>
 
@@ -9,10 +10,10 @@
 class TDemoSatellitenSchar {
  public:
   static constexpr int satelliteCount = 8;
-  static constexpr long double orbitRadius = 200.0L;
+  static constexpr Extended orbitRadius = 200.0L;
   // Twice the step angle of the GPS constellation, so the plane satellites visibly
   // move: one revolution takes about 430.8 steps.
-  static constexpr long double stepAngle = 0.0145854319606754795947897176099L;
+  static constexpr Extended stepAngle = 0.0145854319606754795947897176099L;
 
   TDemoSatellitenSchar();
 

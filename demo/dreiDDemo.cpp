@@ -1,4 +1,5 @@
 #include "demo/dreiDDemo.h"
+#include "platform/extended.h"
 
 #include <cmath>
 
@@ -19,7 +20,7 @@ TGeoPosition fallbackPosition() {
 
 T3DDemo::T3DDemo(platform::Canvas& img, std::uint8_t kind, PositionSource erzeugePosition)
     : image(img), projectionKind(kind) {
-  const long double h = 100.0L * img.height() / img.width();
+  const Extended h = 100.0L * img.height() / img.width();
   viewWindow = {{-50, -h / 2}, {50, h / 2}};
   receiverPosition =
       converter.geoToCartesian(erzeugePosition ? erzeugePosition() : fallbackPosition());
@@ -171,13 +172,13 @@ bool T3DDemo::isUsedSatellite(int i) {
 
 namespace {
 
-constexpr long double kPi = 3.14159265358979323846264338327950288L;
+constexpr Extended kPi = 3.14159265358979323846264338327950288L;
 // One step of either rotation: 2 degrees.
-constexpr long double kRotationStep = 0.03490658503988659L;
+constexpr Extended kRotationStep = 0.03490658503988659L;
 
 // Whole degrees of an angle in radians.
-long double degreesOf(long double angle) { return std::rint(angle / kPi * 180); }
-std::string degreesText(long double angle) {
+Extended degreesOf(Extended angle) { return std::rint(angle / kPi * 180); }
+std::string degreesText(Extended angle) {
   return std::to_string(static_cast<long long>(degreesOf(angle)));
 }
 
@@ -365,7 +366,7 @@ void TDemo3DAblauf::showStep() {
   } else if (algorithmStep == 5) {
     memo.push_back("Einer der beiden Schnittpunkte kommt als möglicher Standort in Betracht.");
   } else {
-    const long double d = demo->distanceToFourth;
+    const Extended d = demo->distanceToFourth;
     memo.push_back("Abstand des mögklichen Standorts zur Oberfläche der 4.Kugel:");
     memo.push_back(std::to_string(static_cast<long long>(std::rint(std::fabs(d) * 1000))) + " Meter.");
     if (demo->found) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 // The scene of the 3D demonstration: its own constellation and receiver, painted
 // frame by frame onto the window's image, either running freely or as one step of
@@ -24,7 +25,7 @@ class T3DDemo {
   using PositionSource = std::function<TGeoPosition()>;
 
   // The scene's unit is 1000 km.
-  static constexpr long double scale = 0.001L;
+  static constexpr Extended scale = 0.001L;
   static constexpr platform::Color earthColor = 0x00FF00;
   static constexpr platform::Color receiverColor = 0x0000FF;
   static constexpr platform::Color satelliteColor = 0x00FFFF;
@@ -54,7 +55,7 @@ class T3DDemo {
   // Set by drawAlgorithmStep when the candidate lies within 1 km of sphere 4.
   bool found = false;
   // km: radius of sphere 4 minus the candidate's distance from its centre.
-  long double distanceToFourth = 0;
+  Extended distanceToFourth = 0;
   TEmpfaenger receiver;
   TVektorR3 receiverPosition{};  // km
   TSatellitenSchar constellation;

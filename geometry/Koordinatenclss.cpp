@@ -1,29 +1,29 @@
 #include "geometry/Koordinatenclss.h"
+#include "platform/extended.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
-constexpr long double kTwoPi = 2 * kPi;
-constexpr long double kHalfPi = kPi / 2;
-constexpr long double kMetresPerKm = 1000;
-constexpr long double kMinutesPerDegree = 60;
+constexpr Extended kPi = extendedPi;
+constexpr Extended kTwoPi = 2 * kPi;
+constexpr Extended kHalfPi = kPi / 2;
+constexpr Extended kMetresPerKm = 1000;
+constexpr Extended kMinutesPerDegree = 60;
 // Cartesian components this small (km) are rounding noise of cos/sin.
-constexpr long double kCartesianSnap = 1e-10L;
-constexpr long double kMinutesSnap = 1e-06L;
+constexpr Extended kCartesianSnap = 1e-10L;
+constexpr Extended kMinutesSnap = 1e-06L;
 
 char upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
 
-long double toRadians(const TGradMinuten& angle) {
+Extended toRadians(const TGradMinuten& angle) {
   return (angle.degrees + angle.minutes / kMinutesPerDegree) * kPi / 180;
 }
 
-TGradMinuten toDegreesAndMinutes(long double angle) {
-  const long double g = std::fabs(angle) * 180 / kPi;
+TGradMinuten toDegreesAndMinutes(Extended angle) {
+  const Extended g = std::fabs(angle) * 180 / kPi;
   TGradMinuten result;
   result.degrees = static_cast<std::int32_t>(std::trunc(g));
   // Not rounded and never carried: just below a whole degree stays 59.99... minutes.
@@ -32,7 +32,7 @@ TGradMinuten toDegreesAndMinutes(long double angle) {
   return result;
 }
 
-long double snapped(long double component) { return std::fabs(component) < kCartesianSnap ? 0 : component; }
+Extended snapped(Extended component) { return std::fabs(component) < kCartesianSnap ? 0 : component; }
 
 }  // namespace
 
@@ -44,13 +44,13 @@ TKugelkoordinaten TKoordinatenwandlerR3::geoToSpherical(const TGeoPosition& posi
   s.radius = position.height / kMetresPerKm + earthRadius;
   s.longitude = toRadians(position.longitude);
   if (upper(position.eastWest) == 'W') s.longitude = kTwoPi - s.longitude;
-  const long double latitude = toRadians(position.latitude);
+  const Extended latitude = toRadians(position.latitude);
   s.polarAngle = upper(position.northSouth) == 'N' ? kHalfPi - latitude : kHalfPi + latitude;
   return s;
 }
 
 TVektorR3 TKoordinatenwandlerR3::sphericalToCartesian(const TKugelkoordinaten& s) noexcept {
-  const long double rho = std::sin(s.polarAngle) * s.radius;
+  const Extended rho = std::sin(s.polarAngle) * s.radius;
   return {snapped(std::cos(s.longitude) * rho), snapped(std::sin(s.longitude) * rho),
           snapped(std::cos(s.polarAngle) * s.radius)};
 }
@@ -58,7 +58,7 @@ TVektorR3 TKoordinatenwandlerR3::sphericalToCartesian(const TKugelkoordinaten& s
 TKugelkoordinaten TKoordinatenwandlerR3::cartesianToSpherical(TVektorR3 v) noexcept {
   TKugelkoordinaten s;
   s.radius = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-  const long double rho = std::sqrt(v.x * v.x + v.y * v.y);
+  const Extended rho = std::sqrt(v.x * v.x + v.y * v.y);
   if (rho == 0) {  // on the z axis: any longitude will do
     s.longitude = 0;
     s.polarAngle = v.z > 0 ? 0 : kPi;
@@ -66,14 +66,14 @@ TKugelkoordinaten TKoordinatenwandlerR3::cartesianToSpherical(TVektorR3 v) noexc
   }
   // x / rho and |y| / rho are the cosine and sine of the longitude, but rounding
   // can push them just past 1, where acos and asin give NaN.
-  const long double c = std::clamp(v.x / rho, -1.0L, 1.0L);
-  long double angle;  // 0..pi, measured from the positive x axis
+  const Extended c = std::clamp(v.x / rho, -1.0L, 1.0L);
+  Extended angle;  // 0..pi, measured from the positive x axis
   if (std::fabs(c) <= 0.5L) {
     angle = std::acos(c);
   } else {
     // Near +-1 acos loses half the digits (about 1e-6 minutes of arc at the 0 and
     // 180 degree meridians); the sine gives the same angle well conditioned.
-    const long double sine = std::clamp(std::fabs(v.y) / rho, 0.0L, 1.0L);
+    const Extended sine = std::clamp(std::fabs(v.y) / rho, 0.0L, 1.0L);
     angle = c > 0 ? std::asin(sine) : kPi - std::asin(sine);
   }
   s.longitude = v.y >= 0 ? angle : kTwoPi - angle;
@@ -84,7 +84,7 @@ TKugelkoordinaten TKoordinatenwandlerR3::cartesianToSpherical(TVektorR3 v) noexc
 TGeoPosition TKoordinatenwandlerR3::sphericalToGeo(const TKugelkoordinaten& s) noexcept {
   TGeoPosition position;
   position.height = (s.radius - earthRadius) * kMetresPerKm;
-  long double alpha, beta;
+  Extended alpha, beta;
   if (s.longitude < kPi) {
     position.eastWest = 'O';
     alpha = s.longitude;
@@ -113,12 +113,12 @@ TGeoPosition TKoordinatenwandlerR3::cartesianToGeo(TVektorR3 v) const noexcept {
   return sphericalToGeo(cartesianToSpherical(v));
 }
 
-TKugelkoordinaten TKoordinatenwandlerR3::turnOnMeridian(TKugelkoordinaten s, long double angle) noexcept {
-  const long double delta = southward ? angle : -angle;
+TKugelkoordinaten TKoordinatenwandlerR3::turnOnMeridian(TKugelkoordinaten s, Extended angle) noexcept {
+  const Extended delta = southward ? angle : -angle;
   // Position on the full great circle through the poles, growing southward on the
   // half lambda <= pi; on the other half it runs the other way.
   const bool firstHalf = s.longitude <= kPi;
-  long double t = firstHalf ? s.polarAngle + delta : kTwoPi - s.polarAngle - delta;
+  Extended t = firstHalf ? s.polarAngle + delta : kTwoPi - s.polarAngle - delta;
   if (t > kTwoPi)
     t -= kTwoPi;
   else if (t < 0)
@@ -139,7 +139,7 @@ TKugelkoordinaten TKoordinatenwandlerR3::turnOnMeridian(TKugelkoordinaten s, lon
   return s;
 }
 
-TVektorR3 TKoordinatenwandlerR3::moveOnMeridian(TVektorR3 v, long double distance) noexcept {
+TVektorR3 TKoordinatenwandlerR3::moveOnMeridian(TVektorR3 v, Extended distance) noexcept {
   const TKugelkoordinaten s = cartesianToSpherical(v);
   return sphericalToCartesian(turnOnMeridian(s, distance / s.radius));
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 // Conversion between geographic and cartesian coordinates on the spherical
 // earth, the walk along a meridian, and plane polar coordinates.
@@ -10,7 +11,7 @@
 // Whole degrees and minutes of arc (0 <= minutes < 60 on output).
 struct TGradMinuten {
   std::int32_t degrees = 0;
-  long double minutes = 0;
+  Extended minutes = 0;
   friend bool operator==(const TGradMinuten&, const TGradMinuten&) = default;
 };
 
@@ -20,21 +21,21 @@ struct TGeoPosition {
   char northSouth = 'N';  // 'N' or 'S'; read case-insensitively, anything but N is south
   TGradMinuten longitude;  // 0..180 degrees
   TGradMinuten latitude;   // 0..90 degrees
-  long double height = 0;  // metres above the sphere of radius 6371 km
+  Extended height = 0;  // metres above the sphere of radius 6371 km
   friend bool operator==(const TGeoPosition&, const TGeoPosition&) = default;
 };
 
 // Spherical coordinates, angles in radians.
 struct TKugelkoordinaten {
-  long double longitude = 0;   // 0 <= lambda < 2 pi, eastward from the positive x axis
-  long double polarAngle = 0;  // 0 <= theta <= pi, from the north pole (positive z axis)
-  long double radius = 0;      // km
+  Extended longitude = 0;   // 0 <= lambda < 2 pi, eastward from the positive x axis
+  Extended polarAngle = 0;  // 0 <= theta <= pi, from the north pole (positive z axis)
+  Extended radius = 0;      // km
   friend bool operator==(const TKugelkoordinaten&, const TKugelkoordinaten&) = default;
 };
 
 struct TPolarkoordinaten {
-  long double angle = 0;  // radians
-  long double radius = 0;
+  Extended angle = 0;  // radians
+  Extended radius = 0;
   friend bool operator==(const TPolarkoordinaten&, const TPolarkoordinaten&) = default;
 };
 
@@ -42,7 +43,7 @@ struct TPolarkoordinaten {
 // errors; a negative height simply gives a point inside the earth.
 class TKoordinatenwandlerR3 {
  public:
-  static constexpr long double earthRadius = 6371;  // km
+  static constexpr Extended earthRadius = 6371;  // km
 
   // The current sense of moveOnMeridian; it flips whenever a move crosses a pole,
   // so successive moves keep going the same way over the globe.
@@ -52,13 +53,13 @@ class TKoordinatenwandlerR3 {
   TGeoPosition cartesianToGeo(TVektorR3 v) const noexcept;
   // v moved by the arc length `distance` (km) along the great circle through v and
   // the poles, in the current sense.
-  TVektorR3 moveOnMeridian(TVektorR3 v, long double distance) noexcept;
+  TVektorR3 moveOnMeridian(TVektorR3 v, Extended distance) noexcept;
 
   static TKugelkoordinaten geoToSpherical(const TGeoPosition& position) noexcept;
   static TVektorR3 sphericalToCartesian(const TKugelkoordinaten& s) noexcept;
   static TKugelkoordinaten cartesianToSpherical(TVektorR3 v) noexcept;
   static TGeoPosition sphericalToGeo(const TKugelkoordinaten& s) noexcept;
-  TKugelkoordinaten turnOnMeridian(TKugelkoordinaten s, long double angle) noexcept;
+  TKugelkoordinaten turnOnMeridian(TKugelkoordinaten s, Extended angle) noexcept;
 };
 
 // Plane polar coordinates for the 2D demonstration.

@@ -1,4 +1,5 @@
 #include "geometry/vektorR2clss.h"
+#include "platform/extended.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,7 +46,7 @@ constexpr Message kMessages[] = {
 // ---------------------------------------------------------------------------
 // TEuklidGeo
 
-bool TEuklidGeo::areIndependent(TVektorR3 u, TVektorR3 v, long double& lambda) noexcept {
+bool TEuklidGeo::areIndependent(TVektorR3 u, TVektorR3 v, Extended& lambda) noexcept {
   if (isNullVectorR3(u) || isNullVectorR3(v)) return false;
   bool dependent;
   // Divide by the first component of v that is not zero; v is not null, so one is.
@@ -115,10 +116,10 @@ bool TEuklidGeoR2::checkSegmentR2(const TStreckeR2& s) {
 // ---------------------------------------------------------------------------
 // TEuklidGeoR2: vectors and lines
 
-long double TEuklidGeoR2::lengthR2(TVektorR2 v) noexcept { return std::sqrt(dotProductR2(v, v)); }
+Extended TEuklidGeoR2::lengthR2(TVektorR2 v) noexcept { return std::sqrt(dotProductR2(v, v)); }
 
-TMatrixR2 TEuklidGeoR2::rotationMatrixR2(long double angle) noexcept {
-  const long double c = std::cos(angle), s = std::sin(angle);
+TMatrixR2 TEuklidGeoR2::rotationMatrixR2(Extended angle) noexcept {
+  const Extended c = std::cos(angle), s = std::sin(angle);
   return {c, s, -s, c};
 }
 
@@ -143,7 +144,7 @@ TGeradeR2 TEuklidGeoR2::lineEquationToParametric(const TGeradengleichungR2& g) {
 // TEuklidGeoR2: relations
 
 std::uint8_t TEuklidGeoR2::pointCircleRelationOf(TVektorR2 X, const TKreisR2& k) noexcept {
-  const long double d = distanceR2(X, k.center);
+  const Extended d = distanceR2(X, k.center);
   // Deliberately the relative test, not isEqual.
   if (sameValue(d, k.radius)) return pointRound::on;
   return k.radius > d ? pointRound::inside : pointRound::outside;
@@ -155,8 +156,8 @@ std::uint8_t TEuklidGeoR2::pointCircleRelation(TVektorR2 X, const TKreisR2& k) {
 }
 
 std::uint8_t TEuklidGeoR2::circleRelationOf(const TKreisR2& k1, const TKreisR2& k2) noexcept {
-  const long double d = distanceR2(k1.center, k2.center);
-  const long double r1 = k1.radius, r2 = k2.radius;
+  const Extended d = distanceR2(k1.center, k2.center);
+  const Extended r1 = k1.radius, r2 = k2.radius;
   if (isZero(d)) return r1 == r2 ? twoRounds::identical : twoRounds::concentric;
   if (d < std::fabs(r1 - r2)) return twoRounds::oneInside;
   if (d == std::fabs(r1 - r2)) return twoRounds::touchingInside;
@@ -185,10 +186,10 @@ void TEuklidGeoR2::radicalLine(const TKreisR2& k1, const TKreisR2& k2, std::uint
 std::uint8_t TEuklidGeoR2::pointSegmentRelationOf(TVektorR2 X, const TStreckeR2& s) noexcept {
   const TVektorR2 A = s.startPoint, B = s.endPoint;
   // Not normalised: the collinearity tolerance grows with the segment's length.
-  const long double cr = (B.x - A.x) * (X.y - A.y) - (X.x - A.x) * (B.y - A.y);
+  const Extended cr = (B.x - A.x) * (X.y - A.y) - (X.x - A.x) * (B.y - A.y);
   if (cr < -1e-10L) return pointSegment::rightOf;
   if (cr > 1e-10L) return pointSegment::leftOf;
-  const long double t = B.x == A.x ? (X.y - A.y) / (B.y - A.y) : (X.x - A.x) / (B.x - A.x);
+  const Extended t = B.x == A.x ? (X.y - A.y) / (B.y - A.y) : (X.x - A.x) / (B.x - A.x);
   if (t < -1e-10L) return pointSegment::beforeStart;
   if (t > 1.0000000001L) return pointSegment::beyondEnd;
   return pointSegment::on;
@@ -206,10 +207,10 @@ void TEuklidGeoR2::intersectLineCircleOf(const TGeradeR2& g, const TKreisR2& k, 
                                          TPunktpaarR2& points) noexcept {
   const TVektorR2 u = g.direction;
   const TVektorR2 w = differenceR2(g.point, k.center);
-  const long double A = dotProductR2(u, u);
-  const long double p = 2 * dotProductR2(w, u) / A;
-  const long double q = (dotProductR2(w, w) - k.radius * k.radius) / A;
-  long double D = p * p / 4 - q;
+  const Extended A = dotProductR2(u, u);
+  const Extended p = 2 * dotProductR2(w, u) / A;
+  const Extended q = (dotProductR2(w, w) - k.radius * k.radius) / A;
+  Extended D = p * p / 4 - q;
   // Unlike the spatial version a slightly negative D already means "no point".
   if (D < 0) {
     code = lineRound::none;
@@ -221,8 +222,8 @@ void TEuklidGeoR2::intersectLineCircleOf(const TGeradeR2& g, const TKreisR2& k, 
   } else {
     code = lineRound::twoPoints;
   }
-  const long double root = std::sqrt(D);
-  const long double t1 = -p / 2 + root, t2 = -p / 2 - root;
+  const Extended root = std::sqrt(D);
+  const Extended t1 = -p / 2 + root, t2 = -p / 2 - root;
   points.first = {g.point.x + t1 * u.x, g.point.y + t1 * u.y};
   points.second = {g.point.x + t2 * u.x, g.point.y + t2 * u.y};
 }

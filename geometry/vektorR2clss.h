@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 // Vector records shared by the plane and the spatial calculator, their common
 // base class TEuklidGeo and the plane calculator TEuklidGeoR2.
@@ -9,69 +10,67 @@
 #include <limits>
 #include <string_view>
 
-// All geometry is done in the 80-bit x87 format; the tolerances below assume its
-// 64-bit significand.
-static_assert(std::numeric_limits<long double>::digits == 64,
-              "long double must be the 80-bit extended format");
+// The tolerances below were chosen for the x87 format's 64-bit significand; a wider
+// type (binary128) keeps them, since it only adds digits.
 
 // A point or direction in space.
 struct TVektorR3 {
-  long double x = 0;
-  long double y = 0;
-  long double z = 0;
+  Extended x = 0;
+  Extended y = 0;
+  Extended z = 0;
   friend bool operator==(const TVektorR3&, const TVektorR3&) = default;
 };
 
 // A point or direction in the plane.
 struct TVektorR2 {
-  long double x = 0;
-  long double y = 0;
+  Extended x = 0;
+  Extended y = 0;
   friend bool operator==(const TVektorR2&, const TVektorR2&) = default;
 };
 
 // 3x3 matrix stored by columns: e1, e2, e3 form the first column.
 struct TMatrixR3 {
-  long double e1 = 0, e2 = 0, e3 = 0;
-  long double e4 = 0, e5 = 0, e6 = 0;
-  long double e7 = 0, e8 = 0, e9 = 0;
+  Extended e1 = 0, e2 = 0, e3 = 0;
+  Extended e4 = 0, e5 = 0, e6 = 0;
+  Extended e7 = 0, e8 = 0, e9 = 0;
   friend bool operator==(const TMatrixR3&, const TMatrixR3&) = default;
 };
 
 // Tolerances of the whole geometry library.
 namespace geometry_tolerance {
 // Null vectors, parallel tests on dot products, snapping of rotation results.
-inline constexpr long double zero = 1e-16L;
+inline constexpr Extended zero = 1e-16L;
 // Whether figures touch, a point lies on a figure, two lengths are the same.
-inline constexpr long double equal = 1e-10L;
+inline constexpr Extended equal = 1e-10L;
 }  // namespace geometry_tolerance
 
 // The operations the plane and the spatial calculator share. Stateless.
 class TEuklidGeo {
  public:
   // abs(a) <= 1e-16.
-  static bool isZero(long double a) noexcept { return std::fabs(a) <= geometry_tolerance::zero; }
+  static bool isZero(Extended a) noexcept { return std::fabs(a) <= geometry_tolerance::zero; }
   // Relative comparison: abs(a - b) <= max(min(abs(a), abs(b)) * 1e-16, 1e-16).
-  static bool sameValue(long double a, long double b) noexcept {
-    const long double tolerance =
+  static bool sameValue(Extended a, Extended b) noexcept {
+    const Extended tolerance =
         std::max(std::min(std::fabs(a), std::fabs(b)) * geometry_tolerance::zero,
                  geometry_tolerance::zero);
     return std::fabs(a - b) <= tolerance;
   }
   // Absolute comparison: abs(a - b) <= 1e-10.
-  static bool isEqual(long double a, long double b) noexcept {
+  static bool isEqual(Extended a, Extended b) noexcept {
     return std::fabs(a - b) <= geometry_tolerance::equal;
   }
 
   // True when u and v are linearly independent. lambda receives the factor that
   // would map v onto u (unless one of them is a null vector).
-  static bool areIndependent(TVektorR3 u, TVektorR3 v, long double& lambda) noexcept;
+  static bool areIndependent(TVektorR3 u, TVektorR3 v, Extended& lambda) noexcept;
 
   static bool isNullVectorR2(TVektorR2 v) noexcept { return isZero(v.x) && isZero(v.y); }
   static bool isNullVectorR3(TVektorR3 v) noexcept {
     return isZero(v.x) && isZero(v.y) && isZero(v.z);
   }
-  static TVektorR2 vectorR2(long double x, long double y) noexcept { return {x, y}; }
-  static TVektorR3 vectorR3(long double x, long double y, long double z) noexcept {
+  static TVektorR2 vectorR2(Extended x, Extended y) noexcept { return {x, y}; }
+  static TVektorR3 vectorR3(Extended x, Extended y, Extended z) noexcept {
     return {x, y, z};
   }
   static TVektorR2 differenceR2(TVektorR2 p, TVektorR2 q) noexcept { return {p.x - q.x, p.y - q.y}; }
@@ -94,7 +93,7 @@ struct TGeradeR2 {
 
 // The line a * x + b * y = c.
 struct TGeradengleichungR2 {
-  long double a = 0, b = 0, c = 0;
+  Extended a = 0, b = 0, c = 0;
   friend bool operator==(const TGeradengleichungR2&, const TGeradengleichungR2&) = default;
 };
 
@@ -106,7 +105,7 @@ struct TStreckeR2 {
 
 struct TKreisR2 {
   TVektorR2 center;
-  long double radius = 0;
+  Extended radius = 0;
   friend bool operator==(const TKreisR2&, const TKreisR2&) = default;
 };
 
@@ -119,7 +118,7 @@ struct TPunktpaarR2 {
 
 // 2x2 matrix stored by columns: e1, e2 first column, e3, e4 second.
 struct TMatrixR2 {
-  long double e1 = 0, e2 = 0, e3 = 0, e4 = 0;
+  Extended e1 = 0, e2 = 0, e3 = 0, e4 = 0;
   friend bool operator==(const TMatrixR2&, const TMatrixR2&) = default;
 };
 
@@ -199,15 +198,15 @@ class TEuklidGeoR2 : public TEuklidGeo {
   bool checkSegmentR2(const TStreckeR2& s);           // end points differ by isZero; code 6
 
   // --- vectors -----------------------------------------------------------
-  static long double dotProductR2(TVektorR2 p, TVektorR2 q) noexcept { return p.x * q.x + p.y * q.y; }
-  static long double lengthR2(TVektorR2 v) noexcept;
-  static long double distanceR2(TVektorR2 p, TVektorR2 q) noexcept { return lengthR2(differenceR2(p, q)); }
-  static TMatrixR2 rotationMatrixR2(long double angle) noexcept;
+  static Extended dotProductR2(TVektorR2 p, TVektorR2 q) noexcept { return p.x * q.x + p.y * q.y; }
+  static Extended lengthR2(TVektorR2 v) noexcept;
+  static Extended distanceR2(TVektorR2 p, TVektorR2 q) noexcept { return lengthR2(differenceR2(p, q)); }
+  static TMatrixR2 rotationMatrixR2(Extended angle) noexcept;
   static TVektorR2 matrixTimesVectorR2(const TMatrixR2& m, TVektorR2 v) noexcept {
     return {m.e1 * v.x + m.e3 * v.y, m.e2 * v.x + m.e4 * v.y};
   }
   // Counter-clockwise about the origin; small components are kept as computed.
-  static TVektorR2 rotatePointR2(TVektorR2 p, long double angle) noexcept {
+  static TVektorR2 rotatePointR2(TVektorR2 p, Extended angle) noexcept {
     return matrixTimesVectorR2(rotationMatrixR2(angle), p);
   }
 

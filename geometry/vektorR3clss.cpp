@@ -1,4 +1,5 @@
 #include "geometry/vektorR3clss.h"
+#include "platform/extended.h"
 
 #include <cmath>
 #include <string>
@@ -48,7 +49,7 @@ constexpr Message kMessages[] = {
 
 constexpr int kNullVector = 9;
 
-inline long double snapped(long double a) noexcept { return TEuklidGeo::isZero(a) ? 0.0L : a; }
+inline Extended snapped(Extended a) noexcept { return TEuklidGeo::isZero(a) ? 0.0L : a; }
 
 }  // namespace
 
@@ -69,7 +70,7 @@ void TEuklidGeoR3::reportError(int code) {
 // ---------------------------------------------------------------------------
 // vectors
 
-long double TEuklidGeoR3::length(TVektorR3 v) noexcept { return std::sqrt(dotProduct(v, v)); }
+Extended TEuklidGeoR3::length(TVektorR3 v) noexcept { return std::sqrt(dotProduct(v, v)); }
 
 TVektorR3 TEuklidGeoR3::normalize(TVektorR3 v) noexcept {
   if (isNullVectorR3(v)) return v;
@@ -117,24 +118,24 @@ TVektorR3 TEuklidGeoR3::orthogonalVector2(TVektorR3 v) {
 // ---------------------------------------------------------------------------
 // matrices and rotations
 
-TMatrixR3 TEuklidGeoR3::rotationMatrixX(long double angle) noexcept {
-  const long double c = std::cos(angle), s = std::sin(angle);
+TMatrixR3 TEuklidGeoR3::rotationMatrixX(Extended angle) noexcept {
+  const Extended c = std::cos(angle), s = std::sin(angle);
   return {1, 0, 0, 0, c, s, 0, -s, c};
 }
 
-TMatrixR3 TEuklidGeoR3::rotationMatrixY(long double angle) noexcept {
-  const long double c = std::cos(angle), s = std::sin(angle);
+TMatrixR3 TEuklidGeoR3::rotationMatrixY(Extended angle) noexcept {
+  const Extended c = std::cos(angle), s = std::sin(angle);
   return {c, 0, -s, 0, 1, 0, s, 0, c};
 }
 
-TMatrixR3 TEuklidGeoR3::rotationMatrixZ(long double angle) noexcept {
-  const long double c = std::cos(angle), s = std::sin(angle);
+TMatrixR3 TEuklidGeoR3::rotationMatrixZ(Extended angle) noexcept {
+  const Extended c = std::cos(angle), s = std::sin(angle);
   return {c, s, 0, -s, c, 0, 0, 0, 1};
 }
 
-TMatrixR3 TEuklidGeoR3::rotationMatrixAxis(TVektorR3 axis, long double angle) noexcept {
+TMatrixR3 TEuklidGeoR3::rotationMatrixAxis(TVektorR3 axis, Extended angle) noexcept {
   const TVektorR3 n = normalize(axis);
-  const long double c = std::cos(angle), s = std::sin(angle), C = 1 - c;
+  const Extended c = std::cos(angle), s = std::sin(angle), C = 1 - c;
   return {n.x * n.x * C + c,       n.x * n.y * C - s * n.z, n.x * n.z * C + s * n.y,
           n.x * n.y * C + s * n.z, n.y * n.y * C + c,       n.y * n.z * C - s * n.x,
           n.x * n.z * C - s * n.y, n.y * n.z * C + s * n.x, n.z * n.z * C + c};
@@ -145,28 +146,28 @@ TVektorR3 TEuklidGeoR3::matrixTimesVector(const TMatrixR3& m, TVektorR3 v) noexc
           dotProduct({m.e3, m.e6, m.e9}, v)};
 }
 
-TVektorR3 TEuklidGeoR3::rotateX(TVektorR3 v, long double angle) noexcept {
+TVektorR3 TEuklidGeoR3::rotateX(TVektorR3 v, Extended angle) noexcept {
   TVektorR3 r = matrixTimesVector(rotationMatrixX(angle), v);
   r.y = snapped(r.y);
   r.z = snapped(r.z);
   return r;
 }
 
-TVektorR3 TEuklidGeoR3::rotateY(TVektorR3 v, long double angle) noexcept {
+TVektorR3 TEuklidGeoR3::rotateY(TVektorR3 v, Extended angle) noexcept {
   TVektorR3 r = matrixTimesVector(rotationMatrixY(angle), v);
   r.x = snapped(r.x);
   r.z = snapped(r.z);
   return r;
 }
 
-TVektorR3 TEuklidGeoR3::rotateZ(TVektorR3 v, long double angle) noexcept {
+TVektorR3 TEuklidGeoR3::rotateZ(TVektorR3 v, Extended angle) noexcept {
   TVektorR3 r = matrixTimesVector(rotationMatrixZ(angle), v);
   r.x = snapped(r.x);
   r.y = snapped(r.y);
   return r;
 }
 
-TVektorR3 TEuklidGeoR3::rotateAroundAxis(TVektorR3 v, TVektorR3 axis, long double angle) noexcept {
+TVektorR3 TEuklidGeoR3::rotateAroundAxis(TVektorR3 v, TVektorR3 axis, Extended angle) noexcept {
   TVektorR3 r = matrixTimesVector(rotationMatrixAxis(axis, angle), v);
   r.x = snapped(r.x);
   r.y = snapped(r.y);
@@ -206,7 +207,7 @@ bool TEuklidGeoR3::checkLine(const TGeradeR3& g) {
 }
 
 bool TEuklidGeoR3::checkPlane(const TEbeneR3& E) {
-  long double lambda = 0;
+  Extended lambda = 0;
   if (areIndependent(E.direction1, E.direction2, lambda)) return true;
   reportError(kBadPlane);
   return false;
@@ -275,7 +276,7 @@ std::uint8_t TEuklidGeoR3::pointOnSegment(TVektorR3 X, const TStreckeR3& s) {
   const TVektorR2 a2{A.x, A.y}, b2{B.x, B.y};
   if (samePointR2(a2, b2)) {
     // Parallel to the z axis: the (x, y) projection says nothing.
-    const long double tol = geometry_tolerance::equal;
+    const Extended tol = geometry_tolerance::equal;
     const bool between = (A.z - tol <= X.z && X.z <= B.z + tol) || (B.z - tol <= X.z && X.z <= A.z + tol);
     return between ? pointOn::on : pointOn::notOn;
   }
@@ -284,7 +285,7 @@ std::uint8_t TEuklidGeoR3::pointOnSegment(TVektorR3 X, const TStreckeR3& s) {
 }
 
 std::uint8_t TEuklidGeoR3::pointSphereRelationOf(TVektorR3 X, const TKugelR3& K) noexcept {
-  const long double dist = distance(X, K.center);
+  const Extended dist = distance(X, K.center);
   if (isEqual(dist, K.radius)) return pointRound::on;
   return K.radius <= dist ? pointRound::outside : pointRound::inside;
 }
@@ -295,8 +296,8 @@ std::uint8_t TEuklidGeoR3::pointSphereRelation(TVektorR3 X, const TKugelR3& K) {
 }
 
 std::uint8_t TEuklidGeoR3::sphereRelation(const TKugelR3& K1, const TKugelR3& K2) noexcept {
-  const long double d = distance(K1.center, K2.center);
-  const long double r1 = K1.radius, r2 = K2.radius;
+  const Extended d = distance(K1.center, K2.center);
+  const Extended r1 = K1.radius, r2 = K2.radius;
   if (isEqual(d, 0)) return isEqual(r1, r2) ? twoRounds::identical : twoRounds::concentric;
   if (isEqual(d, std::fabs(r1 - r2))) return twoRounds::touchingInside;
   if (d < std::fabs(r1 - r2)) return twoRounds::oneInside;
@@ -312,13 +313,13 @@ void TEuklidGeoR3::intersectLinePlaneEquation(const TGeradeR3& g, const TEbeneng
                                               std::uint8_t& code, TVektorR3& point) {
   if (!checkLine(g) || !checkPlaneEquation(E)) return;
   const TVektorR3 n{E.a, E.b, E.c};
-  const long double nu = dotProduct(n, g.direction);
-  const long double np = dotProduct(n, g.point);
+  const Extended nu = dotProduct(n, g.direction);
+  const Extended np = dotProduct(n, g.point);
   if (isZero(nu)) {
     code = sameValue(np, E.d) ? linePlane::inPlane : linePlane::parallel;
     return;
   }
-  const long double t = (E.d - np) / nu;
+  const Extended t = (E.d - np) / nu;
   point = sum(g.point, multiply(g.direction, t));
   code = linePlane::onePoint;
 }
@@ -335,9 +336,9 @@ void TEuklidGeoR3::intersectPlaneEquations(const TEbenengleichungR3& E1, const T
   // Put the parametric form of E2 into the equation of E1: s * alpha + t * beta = gamma.
   const TVektorR3 n{E1.a, E1.b, E1.c};
   const TVektorR3 P = E2.point, u = E2.direction1, v = E2.direction2;
-  const long double alpha = dotProduct(n, u);
-  const long double beta = dotProduct(n, v);
-  const long double gamma = E1.d - dotProduct(n, P);
+  const Extended alpha = dotProduct(n, u);
+  const Extended beta = dotProduct(n, v);
+  const Extended gamma = E1.d - dotProduct(n, P);
   if (isZero(alpha)) {
     if (isZero(beta)) {
       code = isZero(gamma) ? twoPlanes::identical : twoPlanes::parallel;
@@ -366,10 +367,10 @@ void TEuklidGeoR3::intersectLineSphere(const TGeradeR3& g, const TKugelR3& K, st
   // t^2 + p t + q = 0 for the parameter of point + t * u on the sphere.
   const TVektorR3 u = g.direction;
   const TVektorR3 w = differenceR3(g.point, K.center);
-  const long double A = dotProduct(u, u);
-  const long double p = 2 * dotProduct(u, w) / A;
-  const long double q = (dotProduct(w, w) - K.radius * K.radius) / A;
-  long double D = p * p / 4 - q;
+  const Extended A = dotProduct(u, u);
+  const Extended p = 2 * dotProduct(u, w) / A;
+  const Extended q = (dotProduct(w, w) - K.radius * K.radius) / A;
+  Extended D = p * p / 4 - q;
   // A nearly tangent line counts as tangent, from either side.
   if (isEqual(D, 0)) D = 0;
   if (D < 0) {
@@ -377,8 +378,8 @@ void TEuklidGeoR3::intersectLineSphere(const TGeradeR3& g, const TKugelR3& K, st
     return;
   }
   code = D == 0 ? lineRound::touching : lineRound::twoPoints;
-  const long double root = std::sqrt(D);
-  const long double t1 = -p / 2 + root, t2 = -p / 2 - root;
+  const Extended root = std::sqrt(D);
+  const Extended t1 = -p / 2 + root, t2 = -p / 2 - root;
   points.first = sum(multiply(u, t1), g.point);
   points.second = sum(multiply(u, t2), g.point);
 }
@@ -479,7 +480,7 @@ void TEuklidGeoR3::projectOntoImagePlane(TVektorR3 Z, const TGeradeR3& projectin
   if (isNullVectorR3(e1)) e1 = {1, 0, 0};
   // Divided by the length, unlike normalize, which multiplies by its reciprocal:
   // the two differ in the last bit, and every drawn point goes through this axis.
-  const long double len = length(e1);
+  const Extended len = length(e1);
   e1 = {e1.x / len, e1.y / len, e1.z / len};
   const TVektorR3 e2 = crossProduct(n, e1);
   image = {{0, 0, 0}, e1, e2};

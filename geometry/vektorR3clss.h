@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 // The spatial calculator TEuklidGeoR3: vector arithmetic, rotations, and the
 // figures of space with their relations and intersections.
@@ -33,20 +34,20 @@ struct TEbeneR3 {
 
 // The plane a * x + b * y + c * z = d.
 struct TEbenengleichungR3 {
-  long double a = 0, b = 0, c = 0, d = 0;
+  Extended a = 0, b = 0, c = 0, d = 0;
   friend bool operator==(const TEbenengleichungR3&, const TEbenengleichungR3&) = default;
 };
 
 struct TKugelR3 {
   TVektorR3 center;
-  long double radius = 0;
+  Extended radius = 0;
   friend bool operator==(const TKugelR3&, const TKugelR3&) = default;
 };
 
 struct TKreisR3 {
   TEbeneR3 plane;
   TVektorR3 center;
-  long double radius = 0;
+  Extended radius = 0;
   friend bool operator==(const TKreisR3&, const TKreisR3&) = default;
 };
 
@@ -104,15 +105,15 @@ class TEuklidGeoR3 : public TEuklidGeo {
 
   // --- vectors -------------------------------------------------------------
   static TVektorR3 sum(TVektorR3 p, TVektorR3 q) noexcept { return {p.x + q.x, p.y + q.y, p.z + q.z}; }
-  static TVektorR3 multiply(TVektorR3 v, long double s) noexcept { return {s * v.x, s * v.y, s * v.z}; }
-  static long double dotProduct(TVektorR3 p, TVektorR3 q) noexcept {
+  static TVektorR3 multiply(TVektorR3 v, Extended s) noexcept { return {s * v.x, s * v.y, s * v.z}; }
+  static Extended dotProduct(TVektorR3 p, TVektorR3 q) noexcept {
     return p.x * q.x + p.y * q.y + p.z * q.z;
   }
   static TVektorR3 crossProduct(TVektorR3 p, TVektorR3 q) noexcept {
     return {p.y * q.z - p.z * q.y, p.z * q.x - p.x * q.z, p.x * q.y - p.y * q.x};
   }
-  static long double length(TVektorR3 v) noexcept;
-  static long double distance(TVektorR3 p, TVektorR3 q) noexcept { return length(differenceR3(p, q)); }
+  static Extended length(TVektorR3 v) noexcept;
+  static Extended distance(TVektorR3 p, TVektorR3 q) noexcept { return length(differenceR3(p, q)); }
   // A null vector comes back unchanged.
   static TVektorR3 normalize(TVektorR3 v) noexcept;
 
@@ -125,22 +126,22 @@ class TEuklidGeoR3 : public TEuklidGeo {
   TVektorR3 orthogonalVector2(TVektorR3 v);
 
   // --- matrices and rotations (angles in radians) ----------------------------
-  static TMatrixR3 rotationMatrixX(long double angle) noexcept;
-  static TMatrixR3 rotationMatrixY(long double angle) noexcept;
-  static TMatrixR3 rotationMatrixZ(long double angle) noexcept;
+  static TMatrixR3 rotationMatrixX(Extended angle) noexcept;
+  static TMatrixR3 rotationMatrixY(Extended angle) noexcept;
+  static TMatrixR3 rotationMatrixZ(Extended angle) noexcept;
   // The axis is normalised first; a null axis gives cos(angle) times the identity.
-  static TMatrixR3 rotationMatrixAxis(TVektorR3 axis, long double angle) noexcept;
+  static TMatrixR3 rotationMatrixAxis(TVektorR3 axis, Extended angle) noexcept;
   static TVektorR3 matrixTimesVector(const TMatrixR3& m, TVektorR3 v) noexcept;
 
   // Counter-clockwise seen from the positive axis; the turned components are
   // snapped to 0 when they are zero by isZero.
-  static TVektorR3 rotateX(TVektorR3 v, long double angle) noexcept;
-  static TVektorR3 rotateY(TVektorR3 v, long double angle) noexcept;
-  static TVektorR3 rotateZ(TVektorR3 v, long double angle) noexcept;
+  static TVektorR3 rotateX(TVektorR3 v, Extended angle) noexcept;
+  static TVektorR3 rotateY(TVektorR3 v, Extended angle) noexcept;
+  static TVektorR3 rotateZ(TVektorR3 v, Extended angle) noexcept;
   // Note the sense: this turns by -angle about the axis (clockwise seen from its
   // tip), the opposite of rotateX/Y/Z for the same angle. All three components are
   // snapped.
-  static TVektorR3 rotateAroundAxis(TVektorR3 v, TVektorR3 axis, long double angle) noexcept;
+  static TVektorR3 rotateAroundAxis(TVektorR3 v, TVektorR3 axis, Extended angle) noexcept;
 
   // --- checks: each reports its code and answers false -----------------------
   bool checkSphere(const TKugelR3& K);                  // radius > 0; code 1

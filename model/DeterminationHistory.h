@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 // The lesson's one history of its determinations, which every view and the table
 // export read: a summary of each, in numbers (at most `capacity`, the oldest dropped
@@ -35,8 +36,8 @@ struct HistoryEntry {
   TVektorR3 truePosition{};  // km
   TVektorR3 position{};      // km, when found
   TGeoPosition geo{};        // when found
-  long double distanceKm = 0;
-  long double speed = 0;  // km/h
+  Extended distanceKm = 0;
+  Extended speed = 0;  // km/h
   std::array<std::uint8_t, TSatellitenSchar::satelliteCount> heard{};  // nearest first
   std::int8_t shownStart = -1;           // first signal of the window shown; -1 none tried
   std::uint32_t shownIterations = 0;     // of that window
@@ -73,7 +74,7 @@ class DeterminationHistory {
     std::array<std::int32_t, 4> satellites{};
     FixOutcome outcome = FixOutcome::converged;
     std::uint32_t iterations = 0;
-    std::vector<long double> mismatches;  // km, as in the record
+    std::vector<Extended> mismatches;  // km, as in the record
   };
   const std::vector<LatestWindow>& latestWindows() const { return latest_; }
   bool hasLatest() const { return hasLatest_; }

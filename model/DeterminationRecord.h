@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 // What one determination of the lesson did and found: the signals heard, every window
 // of four signals tried and how it ended, and the position. Views and exports read it;
@@ -29,7 +30,7 @@ struct WindowRecord {
   // The fourth sphere's mismatch (its radius minus the candidate's distance from its
   // centre, km) in each iteration that found a candidate; every radius is then
   // corrected by minus half of it. At most LessonModel::traceLimit entries.
-  std::vector<long double> mismatches;
+  std::vector<Extended> mismatches;
 };
 
 enum class DeterminationResult : std::uint8_t {
@@ -50,8 +51,8 @@ struct DeterminationRecord {
   // Valid when result is found.
   TVektorR3 position{};  // km
   TGeoPosition geo{};    // with the height in metres
-  long double distance = 0;  // km from the true position
-  long double speed = 0;     // km/h from the last movement step, 0 when standing
+  Extended distance = 0;  // km from the true position
+  Extended speed = 0;     // km/h from the last movement step, 0 when standing
   // The German message a window shows when no position was found; empty otherwise.
   std::string message;
 

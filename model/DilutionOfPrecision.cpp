@@ -1,4 +1,5 @@
 #include "model/DilutionOfPrecision.h"
+#include "platform/extended.h"
 
 #include <Eigen/Dense>
 #include <algorithm>
@@ -25,7 +26,7 @@ DilutionOfPrecision dilutionOfPrecision(TVektorR3 receiver, std::span<const TVek
   DesignMatrix H(n, 4);
   for (int i = 0; i < n; ++i) {
     const TVektorR3 d = TEuklidGeoR3::differenceR3(satellites[i], receiver);
-    const long double length = std::sqrt(TEuklidGeoR3::dotProduct(d, d));
+    const Extended length = std::sqrt(TEuklidGeoR3::dotProduct(d, d));
     H(i, 0) = double(TEuklidGeoR3::dotProduct(d, f.east) / length);
     H(i, 1) = double(TEuklidGeoR3::dotProduct(d, f.north) / length);
     H(i, 2) = double(TEuklidGeoR3::dotProduct(d, f.up) / length);

@@ -1,4 +1,5 @@
 #include "model/GpsUnit.h"
+#include "platform/extended.h"
 
 #include <chrono>
 #include <cmath>
@@ -35,7 +36,7 @@ void TEmpfaenger::loadSpheres(int startIndex) {
   }
 }
 
-void TEmpfaenger::adjustRadii(long double delta) {
+void TEmpfaenger::adjustRadii(Extended delta) {
   for (int i = 1; i <= 4; ++i) spheres[i].radius += delta;
 }
 
@@ -45,17 +46,17 @@ using G = TEuklidGeoR3;
 
 // The calculator's isEqual and distance, written out so that the innermost loop
 // makes no calls; the arithmetic is the same.
-inline bool same(long double a, long double b) {
+inline bool same(Extended a, Extended b) {
   return std::fabs(a - b) <= geometry_tolerance::equal;
 }
-inline long double distanceOf(TVektorR3 p, TVektorR3 q) {
+inline Extended distanceOf(TVektorR3 p, TVektorR3 q) {
   const TVektorR3 d = G::differenceR3(p, q);
   return std::sqrt(G::dotProduct(d, d));
 }
 
 // The relation of two spheres as sphereRelation gives it, from the distance of
 // their centres.
-inline std::uint8_t relationAt(long double d, long double r1, long double r2) {
+inline std::uint8_t relationAt(Extended d, Extended r1, Extended r2) {
   using namespace geocode::twoRounds;
   if (same(d, 0)) return same(r1, r2) ? identical : concentric;
   if (same(d, std::fabs(r1 - r2))) return touchingInside;
@@ -71,9 +72,9 @@ using geocode::twoRounds::cutsOrTouches;
 // planeToParametric, split into what depends on the centres alone and the plane
 // point, which moves with the radii.
 struct RadicalPlane {
-  long double centreDistance = 0;
+  Extended centreDistance = 0;
   TVektorR3 n{};  // 2 (m_k - m_1)
-  long double m1m1 = 0, mkmk = 0;
+  Extended m1m1 = 0, mkmk = 0;
   TVektorR3 direction1{}, direction2{};
 
   RadicalPlane(const TKugelR3& K1, const TKugelR3& Kk) {
@@ -93,8 +94,8 @@ struct RadicalPlane {
       direction2 = {0, 1, 0};
     }
   }
-  TVektorR3 point(long double r1, long double rk) const {
-    const long double d = r1 * r1 - rk * rk - m1m1 + mkmk;
+  TVektorR3 point(Extended r1, Extended rk) const {
+    const Extended d = r1 * r1 - rk * rk - m1m1 + mkmk;
     if (n.x != 0) return {d / n.x, 0, 0};
     if (n.y != 0) return {0, d / n.y, 0};
     return {0, 0, d / n.z};
@@ -111,10 +112,10 @@ struct RadicalPlane {
 struct TEmpfaenger::Prepared {
   RadicalPlane plane12, plane13;
   TVektorR3 normal12{};  // normal of plane 12 as parametricToPlane computes it
-  long double alpha = 0, beta = 0;
+  Extended alpha = 0, beta = 0;
   bool planesMeet = false;
   TVektorR3 lineDirection{};
-  long double lineDirectionSquared = 0;
+  Extended lineDirectionSquared = 0;
 
   explicit Prepared(const std::array<TKugelR3, 5>& s) : plane12(s[1], s[2]), plane13(s[1], s[3]) {
     normal12 = G::crossProduct(plane12.direction1, plane12.direction2);
@@ -131,7 +132,7 @@ struct TEmpfaenger::Prepared {
 };
 
 FixOutcome TEmpfaenger::intersectPrepared(const Prepared& f, TVektorR3& point) const {
-  const long double r1 = spheres[1].radius, r2 = spheres[2].radius, r3 = spheres[3].radius;
+  const Extended r1 = spheres[1].radius, r2 = spheres[2].radius, r3 = spheres[3].radius;
   // A radius that a correction made zero or negative fails the sphere check; spheres
   // without a common circle leave nothing to intersect.
   if (r1 <= 0 || r2 <= 0 || r3 <= 0) return FixOutcome::intersectionFailed;
@@ -141,7 +142,7 @@ FixOutcome TEmpfaenger::intersectPrepared(const Prepared& f, TVektorR3& point) c
 
   // The line in which the two planes meet.
   const TVektorR3 P12 = f.plane12.point(r1, r2), P13 = f.plane13.point(r1, r3);
-  const long double gamma = G::dotProduct(f.normal12, P12) - G::dotProduct(f.normal12, P13);
+  const Extended gamma = G::dotProduct(f.normal12, P12) - G::dotProduct(f.normal12, P13);
   const TVektorR3 linePoint = G::isZero(f.alpha)
                                   ? G::sum(P13, G::multiply(f.plane13.direction2, gamma / f.beta))
                                   : G::sum(P13, G::multiply(f.plane13.direction1, gamma / f.alpha));
@@ -149,20 +150,20 @@ FixOutcome TEmpfaenger::intersectPrepared(const Prepared& f, TVektorR3& point) c
   // Where it meets sphere 1: t^2 + p t + q = 0 for linePoint + t * direction.
   const TVektorR3 u = f.lineDirection;
   const TVektorR3 w = G::differenceR3(linePoint, spheres[1].center);
-  const long double A = f.lineDirectionSquared;
-  const long double p = 2 * G::dotProduct(u, w) / A;
-  const long double q = (G::dotProduct(w, w) - r1 * r1) / A;
-  long double D = p * p / 4 - q;
+  const Extended A = f.lineDirectionSquared;
+  const Extended p = 2 * G::dotProduct(u, w) / A;
+  const Extended q = (G::dotProduct(w, w) - r1 * r1) / A;
+  Extended D = p * p / 4 - q;
   if (same(D, 0)) D = 0;
   if (D < 0) return FixOutcome::intersectionFailed;
-  const long double root = std::sqrt(D);
-  const long double t1 = -p / 2 + root, t2 = -p / 2 - root;
+  const Extended root = std::sqrt(D);
+  const Extended t1 = -p / 2 + root, t2 = -p / 2 - root;
   const TVektorR3 first = G::sum(G::multiply(u, t1), linePoint);
   const TVektorR3 second = G::sum(G::multiply(u, t2), linePoint);
 
   // The mirror image far out in space is no position on the earth.
-  const long double d1 = distanceOf(first, clock.earthCenter);
-  const long double d2 = distanceOf(second, clock.earthCenter);
+  const Extended d1 = distanceOf(first, clock.earthCenter);
+  const Extended d2 = distanceOf(second, clock.earthCenter);
   point = d1 < d2 ? first : second;
   return FixOutcome::converged;
 }
@@ -181,7 +182,7 @@ void TEmpfaenger::determinePosition(int startIndex, TVektorR3& point, FixTrace& 
   failed = false;
   trace.iterations = 0;
   trace.recorded = 0;
-  long double totalCorrection = 0;
+  Extended totalCorrection = 0;
   const Prepared fixed(spheres);  // the centres stay; only the radii change
   const std::int64_t start = timeSource();
   for (;;) {
@@ -190,7 +191,7 @@ void TEmpfaenger::determinePosition(int startIndex, TVektorR3& point, FixTrace& 
       trace.outcome = o;
       break;
     }
-    const long double mismatch = spheres[4].radius - distanceOf(spheres[4].center, point);
+    const Extended mismatch = spheres[4].radius - distanceOf(spheres[4].center, point);
     if (trace.recorded < trace.capacity) trace.mismatches[trace.recorded++] = mismatch;
     if (std::fabs(mismatch) <= tolerance) {
       trace.outcome = FixOutcome::converged;  // a found position counts, however long it took

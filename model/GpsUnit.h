@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 #include <array>
 #include <cstdint>
@@ -22,7 +23,7 @@ enum class FixOutcome : std::uint8_t {
 struct FixTrace {
   FixOutcome outcome = FixOutcome::converged;
   std::uint32_t iterations = 0;
-  long double* mismatches = nullptr;
+  Extended* mismatches = nullptr;
   std::uint32_t capacity = 0;
   std::uint32_t recorded = 0;
 };
@@ -32,12 +33,12 @@ struct FixTrace {
 // same amount until the candidate lies on the fourth sphere.
 class TEmpfaenger {
  public:
-  static constexpr long double tolerance = 0.00001L;  // km: 1 cm on the fourth sphere
+  static constexpr Extended tolerance = 0.00001L;  // km: 1 cm on the fourth sphere
   static constexpr int timeLimitSeconds = 2;          // more whole seconds end the fix
   // The clock error a correction stands for can not exceed the spread of the run
   // times (about 20 ms); a total correction beyond 100 ms of signal travel means the
   // radii run away and the window will never converge.
-  static constexpr long double runawayCorrection = 30000.0L;  // km
+  static constexpr Extended runawayCorrection = 30000.0L;  // km
 
   // Milliseconds of a monotonic clock; replaceable so that tests can make time pass.
   using TimeSource = std::int64_t (*)();
@@ -50,7 +51,7 @@ class TEmpfaenger {
   TListenElement* signalAt(int index);
 
   void loadSpheres(int startIndex);
-  void adjustRadii(long double delta);
+  void adjustRadii(Extended delta);
   // One intersection of spheres 1, 2 and 3, the one nearer the earth's centre;
   // sets `failed` when there is none and leaves `point` alone.
   void intersectThreeSpheres(TVektorR3& point);

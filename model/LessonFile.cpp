@@ -1,4 +1,5 @@
 #include "model/LessonFile.h"
+#include "platform/extended.h"
 
 #include <array>
 #include <map>
@@ -175,7 +176,7 @@ std::vector<std::uint8_t> encode(const LessonScenario& scenario) {
   };
   add(kDescription, std::make_unique<TString>(utf8ToCp1252(scenario.description)));
   add(kHasPosition, std::make_unique<TBoolean>(st.hasTruePosition));
-  const auto extended = [](long double v) { return std::make_unique<TExtended>(v, 0); };
+  const auto extended = [](Extended v) { return std::make_unique<TExtended>(v, 0); };
   const TVektorR3 position = st.truePosition, previous = st.previousPosition;
   add(kPosition[0], extended(position.x));
   add(kPosition[1], extended(position.y));

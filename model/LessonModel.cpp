@@ -1,4 +1,5 @@
 #include "model/LessonModel.h"
+#include "platform/extended.h"
 
 #include <algorithm>
 #include <chrono>
@@ -99,20 +100,20 @@ void LessonModel::satelliteTick() {
 
 void LessonModel::receiverTick() {
   if (!travelling_) return;
-  const long double d = static_cast<long double>(speed_) / 3600 * stepSeconds;  // km per step
+  const Extended d = static_cast<Extended>(speed_) / 3600 * stepSeconds;  // km per step
   previousPosition_ = truePosition_;
   truePosition_ = nextReceiverPosition(d);
   shownGeo_ = converter_.cartesianToGeo(truePosition_);
   notify([](LessonObserver& o) { o.receiverMoved(); });
 }
 
-TVektorR3 LessonModel::nextReceiverPosition(long double d) {
+TVektorR3 LessonModel::nextReceiverPosition(Extended d) {
   TGeoPosition g = converter_.cartesianToGeo(truePosition_);
-  const long double climb = (platform::randomInt(10) + 1) * d;  // taken as metres
+  const Extended climb = (platform::randomInt(10) + 1) * d;  // taken as metres
   const int sign = platform::randomInt(2) == 0 ? 1 : -1;
   g.height = std::clamp(g.height + sign * climb, minHeight, maxHeight);
   // What the climb takes off the step is left for the way along the meridian.
-  const long double horizontal = std::sqrt(d * d - (climb / 1000) * (climb / 1000));
+  const Extended horizontal = std::sqrt(d * d - (climb / 1000) * (climb / 1000));
   return converter_.moveOnMeridian(converter_.geoToCartesian(g), horizontal);
 }
 
@@ -135,7 +136,7 @@ DeterminationRecord LessonModel::determinationTick() {
   for (const TListenElement& e : clock.signals.elements<TListenElement>()) {
     // The clock kept only the fictive run time; the true one follows from the distance
     // exactly as the clock measured it.
-    const long double d = geo.distance(e.position, truePosition_);
+    const Extended d = geo.distance(e.position, truePosition_);
     const auto runTime = static_cast<std::int32_t>(std::nearbyint(d / TUhr::signalSpeed));
     record.signals.push_back({e.number, runTime, e.runTime, e.position});
   }
@@ -233,7 +234,7 @@ LessonModel::Checked<TGeoPosition> LessonModel::checkGeographic(const Geographic
 }
 
 bool LessonModel::isValidPosition(TVektorR3 v) {
-  const long double n = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+  const Extended n = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
   return TKoordinatenwandlerR3::earthRadius - 0.0001L <= n &&
          n <= TKoordinatenwandlerR3::earthRadius + maxHeight / 1000 + 0.0001L;
 }
@@ -373,7 +374,7 @@ std::string LessonModel::optionsMessage() const {
   return "Position kann z.Zt. nicht bestimmt werden. Sie haben folgende Optionen: " + options + ".";
 }
 
-long double LessonModel::computedSpeed() const {
+Extended LessonModel::computedSpeed() const {
   if (!travelling_) return 0;
   return TEuklidGeoR3::distance(previousPosition_, truePosition_) / stepSeconds * 3600;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 // The lesson as the main window runs it, without any window: the constellation,
 // the receiver's true position and its travel along the meridian, the defective
@@ -72,9 +73,9 @@ class LessonObserver {
 class LessonModel {
  public:
   static constexpr int satelliteCount = TSatellitenSchar::satelliteCount;
-  static constexpr long double minHeight = 0;       // m
-  static constexpr long double maxHeight = 11000;   // m
-  static constexpr long double stepSeconds = 100;   // simulated time of one step
+  static constexpr Extended minHeight = 0;       // m
+  static constexpr Extended maxHeight = 11000;   // m
+  static constexpr Extended stepSeconds = 100;   // simulated time of one step
   static constexpr int maxSpeed = 1000;             // km/h
   // Iterations kept per window in a record: a window that runs into the time limit
   // makes millions.
@@ -163,7 +164,7 @@ class LessonModel {
   // The message shown when every window failed.
   std::string optionsMessage() const;
   // km/h from the last movement step, 0 while standing.
-  long double computedSpeed() const;
+  Extended computedSpeed() const;
 
   // The lesson as a lesson file keeps it, and back. restore checks the whole state
   // first (the same limits as the entry) and changes nothing when it refuses;
@@ -187,7 +188,7 @@ class LessonModel {
   // The run of time, travel or determination changed: the clock follows, then the views.
   void changed();
   void updateClock();
-  TVektorR3 nextReceiverPosition(long double d);
+  TVektorR3 nextReceiverPosition(Extended d);
   template <class F>
   void notify(F f);
 

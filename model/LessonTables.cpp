@@ -1,4 +1,5 @@
 #include "model/LessonTables.h"
+#include "platform/extended.h"
 
 namespace lessontables {
 
@@ -16,8 +17,8 @@ std::string numbers(const std::vector<int>& values) {
 }
 
 // Degrees as a spreadsheet computes with them: east and north positive.
-long double signedDegrees(const TGradMinuten& a, bool negative) {
-  const long double d = a.degrees + a.minutes / 60;
+Extended signedDegrees(const TGradMinuten& a, bool negative) {
+  const Extended d = a.degrees + a.minutes / 60;
   return negative ? -d : d;
 }
 
@@ -69,7 +70,7 @@ platform::CsvRow historyRow(const HistoryEntry& e) {
                        csvNumber(e.truePosition.x, 6), csvNumber(e.truePosition.y, 6),
                        csvNumber(e.truePosition.z, 6)};
   if (e.found()) {
-    for (const long double v :
+    for (const Extended v :
          {e.position.x, e.position.y, e.position.z,
           signedDegrees(e.geo.longitude, isWest(e.geo.eastWest)),
           signedDegrees(e.geo.latitude, isSouth(e.geo.northSouth))})

@@ -1,7 +1,7 @@
 #include "model/SkyGeometry.h"
+#include "platform/extended.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "model/LessonModel.h"
 #include "model/uhrunit.h"
@@ -17,7 +17,7 @@ TVektorR3 unit(TVektorR3 v) { return G::multiply(v, 1 / std::sqrt(G::dotProduct(
 LocalFrame localFrame(TVektorR3 receiver) {
   LocalFrame f;
   f.up = unit(receiver);
-  const long double horizontal = std::hypot(receiver.x, receiver.y);
+  const Extended horizontal = std::hypot(receiver.x, receiver.y);
   // Within a millimetre of the axis the longitude is noise: take the pole's frame.
   f.east = horizontal > 1e-6L ? TVektorR3{-receiver.y / horizontal, receiver.x / horizontal, 0}
                               : TVektorR3{0, 1, 0};
@@ -27,12 +27,12 @@ LocalFrame localFrame(TVektorR3 receiver) {
 
 SkyDirection skyDirection(const LocalFrame& f, TVektorR3 receiver, TVektorR3 satellite) {
   const TVektorR3 d = G::differenceR3(satellite, receiver);
-  const long double e = G::dotProduct(d, f.east), n = G::dotProduct(d, f.north),
+  const Extended e = G::dotProduct(d, f.east), n = G::dotProduct(d, f.north),
                     u = G::dotProduct(d, f.up);
   SkyDirection s;
   s.elevation = std::atan2(u, std::hypot(e, n));
   s.azimuth = std::atan2(e, n);
-  if (s.azimuth < 0) s.azimuth += 2 * std::numbers::pi_v<long double>;
+  if (s.azimuth < 0) s.azimuth += 2 * extendedPi;
   return s;
 }
 

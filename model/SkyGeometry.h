@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 // The sky as the receiver sees it: directions in its local east-north-up frame, and
 // which satellites stand above its horizon, received or not.
@@ -22,8 +23,8 @@ LocalFrame localFrame(TVektorR3 receiver);
 // Radians: azimuth 0 <= a < 2 pi clockwise from north (east pi/2), elevation
 // -pi/2..pi/2 above the local horizontal plane.
 struct SkyDirection {
-  long double azimuth = 0;
-  long double elevation = 0;
+  Extended azimuth = 0;
+  Extended elevation = 0;
 };
 SkyDirection skyDirection(const LocalFrame& frame, TVektorR3 receiver, TVektorR3 satellite);
 SkyDirection skyDirection(TVektorR3 receiver, TVektorR3 satellite);

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 #include <array>
 
@@ -14,10 +15,10 @@ struct TSatellit {
 class TSatellitenSchar {
  public:
   static constexpr int satelliteCount = 24;
-  static constexpr long double orbitRadius = 26554.0L;           // km
-  static constexpr long double inclination = 0.9599310885968813L;  // 55 degrees
+  static constexpr Extended orbitRadius = 26554.0L;           // km
+  static constexpr Extended inclination = 0.9599310885968813L;  // 55 degrees
   // One simulation step of 100 s: a revolution takes 861.57 steps.
-  static constexpr long double stepAngle = 2.0L * 3.14159265358979323846264338327950288L / 861.57L;
+  static constexpr Extended stepAngle = 2.0L * 3.14159265358979323846264338327950288L / 861.57L;
 
   TSatellitenSchar();
 

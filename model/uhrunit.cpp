@@ -1,4 +1,5 @@
 #include "model/uhrunit.h"
+#include "platform/extended.h"
 
 #include <cmath>
 
@@ -30,7 +31,7 @@ void TUhr::receiveSignals(TVektorR3 receiverPosition, const TSatellitenSchar& co
   for (int k = 1; k <= TSatellitenSchar::satelliteCount; ++k) {
     const TSatellit& satellite = constellation.satellites[k];
     if (!isVisible(receiverPosition, constellation, k) || !satellite.working) continue;
-    const long double d = geo.distance(satellite.position, receiverPosition);
+    const Extended d = geo.distance(satellite.position, receiverPosition);
     const auto runTime = static_cast<std::int32_t>(std::nearbyint(d / signalSpeed));
     signals.insertSorted(std::make_unique<TListenElement>(k, runTime, satellite.position));
   }

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 #include <cstdint>
 
@@ -29,7 +30,7 @@ class TListenElement : public TBase {
 // times and assumes 70 ms for the nearest signal.
 class TUhr {
  public:
-  static constexpr long double signalSpeed = 0.0003L;        // km per ns
+  static constexpr Extended signalSpeed = 0.0003L;        // km per ns
   static constexpr std::int32_t fictiveRunTime = 70000000;  // ns for the first signal
 
   TUhr();
@@ -43,7 +44,7 @@ class TUhr {
   std::int32_t windowStart = 0;
   TSortListe signals;
   TVektorR3 earthCenter{0, 0, 0};
-  long double earthRadius = 6371.0L;
+  Extended earthRadius = 6371.0L;
 
  private:
   TEuklidGeoR3 geo{false};

@@ -1,4 +1,5 @@
 #include "platform/csv.h"
+#include "platform/extended.h"
 
 #include "platform/numformat.h"
 
@@ -36,7 +37,7 @@ std::string csvText(const CsvRow& header, const std::vector<CsvRow>& rows) {
   return out;
 }
 
-std::string csvNumber(long double value, int decimals) {
+std::string csvNumber(Extended value, int decimals) {
   return formatFixed(value, decimals, 18, ",");
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 // Tables for spreadsheets as German installations read them by a double click:
 // UTF-8 with a byte order mark, cells separated by semicolons, numbers with a
@@ -18,6 +19,6 @@ std::string csvText(const CsvRow& header, const std::vector<CsvRow>& rows);
 
 // A number cell with `decimals` decimals (and at most 18 significant digits, as the
 // grids write them) and a decimal comma.
-std::string csvNumber(long double value, int decimals);
+std::string csvNumber(Extended value, int decimals);
 
 }  // namespace platform

@@ -1,13 +1,15 @@
 #include "platform/numformat.h"
+#include "platform/extended.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
-#include <system_error>
+#include <locale.h>
 
 namespace platform {
 namespace {
@@ -33,11 +35,20 @@ std::string_view trim(std::string_view text) {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The C library's printf in the "C" locale, not std::to_chars: some standard libraries
+// lack to_chars for long double (emscripten's) or round it through double (libc++).
+// printf converts exactly wherever we run, and libstdc++'s to_chars for long double is
+// printf, so x86-64 keeps its digits. The locale is switched for this thread only,
+// because Qt sets the C library's from the environment.
 template <std::size_t N>
-std::string_view write(char (&buffer)[N], long double value, std::chars_format format,
-                       int decimals) {
-  const auto result = std::to_chars(buffer, buffer + N, value, format, decimals);
-  return {buffer, result.ec == std::errc() ? std::size_t(result.ptr - buffer) : 0};
+std::string_view write(char (&buffer)[N], Extended value, bool scientific, int decimals) {
+  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+  const locale_t previous = uselocale(cLocale);
+  const long double v = value;
+  const int n = scientific ? std::snprintf(buffer, N, "%.*Le", decimals, v)
+                           : std::snprintf(buffer, N, "%.*Lf", decimals, v);
+  uselocale(previous);
+  return {buffer, n > 0 && std::size_t(n) < N ? std::size_t(n) : 0};
 }
 
 }  // namespace
@@ -47,20 +58,18 @@ void setDecimalSeparator(std::string separator) {
   separatorStorage() = separator.empty() ? std::string(".") : std::move(separator);
 }
 
-std::string formatFixed(long double value, int decimals, int precision,
+std::string formatFixed(Extended value, int decimals, int precision,
                         std::string_view separator) {
   decimals = std::clamp(decimals, 0, 60);
   precision = std::clamp(precision, 1, 30);
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
 
-  // std::to_chars, not printf: the C library's locale (which Qt sets from the
-  // environment) would otherwise choose the decimal point.
   char buffer[128];
   // The decimal exponent after rounding to `precision` significant digits tells
   // how many digits the integer part has.
   std::string_view scientific =
-      write(buffer, value, std::chars_format::scientific, precision - 1);
+      write(buffer, value, true, precision - 1);
   int exponent = 0;
   if (const auto e = scientific.find('e'); e != std::string_view::npos) {
     const char* digits = scientific.data() + e + 1;
@@ -76,7 +85,7 @@ std::string formatFixed(long double value, int decimals, int precision,
     return replacePoint(std::move(text), separator);
   }
   const int allowed = std::min(decimals, precision - std::max(integerDigits, 0));
-  std::string text(write(buffer, value, std::chars_format::fixed, std::max(allowed, 0)));
+  std::string text(write(buffer, value, false, std::max(allowed, 0)));
   if (allowed < decimals) {
     if (allowed <= 0) text += '.';
     text.append(std::size_t(decimals - std::max(allowed, 0)), '0');
@@ -89,21 +98,21 @@ std::string formatFixed(long double value, int decimals, int precision,
   return replacePoint(std::move(text), separator);
 }
 
-std::string formatFixed(long double value, int decimals, int precision) {
+std::string formatFixed(Extended value, int decimals, int precision) {
   return formatFixed(value, decimals, precision, decimalSeparator());
 }
 
-DegreesMinutesText formatDegreesMinutes(int degrees, long double minutes, int decimals, int precision,
+DegreesMinutesText formatDegreesMinutes(int degrees, Extended minutes, int decimals, int precision,
                                         int maxDegrees, std::string_view separator) {
   std::string text = formatFixed(minutes, decimals, precision, separator);
   // Decided on the text, so that it agrees with the digits shown to the last one.
-  const std::optional<long double> shown = parseDecimal(text, separator);
+  const std::optional<Extended> shown = parseDecimal(text, separator);
   if (shown && *shown >= 60 && degrees < maxDegrees)
     return {degrees + 1, formatFixed(0, decimals, precision, separator)};
   return {degrees, std::move(text)};
 }
 
-std::optional<long double> parseDecimal(std::string_view text, std::string_view separator) {
+std::optional<Extended> parseDecimal(std::string_view text, std::string_view separator) {
   text = trim(text);
   if (separator.empty()) separator = ".";
   // Validate the shape first, then hand a normalised copy to strtold, so that
@@ -132,12 +141,12 @@ std::optional<long double> parseDecimal(std::string_view text, std::string_view 
   // which Qt sets from the environment, and would stop at the point under a German one.
   static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
   errno = 0;
-  const long double value = strtold_l(normal.c_str(), nullptr, cLocale);
+  const Extended value = strtold_l(normal.c_str(), nullptr, cLocale);
   if (errno == ERANGE && std::isinf(value)) return std::nullopt;
   return value;
 }
 
-std::optional<long double> parseDecimal(std::string_view text) {
+std::optional<Extended> parseDecimal(std::string_view text) {
   return parseDecimal(text, decimalSeparator());
 }
 

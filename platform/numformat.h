@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 #include <optional>
 #include <string>
@@ -15,9 +16,9 @@ void setDecimalSeparator(std::string separator);
 // decimals. When the integer part has more digits than `precision`, the value is
 // written in scientific notation with `precision` significant digits instead.
 // A value that rounds to zero is written without a minus sign.
-std::string formatFixed(long double value, int decimals, int precision,
+std::string formatFixed(Extended value, int decimals, int precision,
                         std::string_view separator);
-std::string formatFixed(long double value, int decimals, int precision);
+std::string formatFixed(Extended value, int decimals, int precision);
 
 // Degrees and minutes as written with `decimals` decimals of the minutes. Minutes
 // that round to 60 are written as 0 of the next degree, up to `maxDegrees`; the
@@ -26,13 +27,13 @@ struct DegreesMinutesText {
   int degrees;
   std::string minutes;
 };
-DegreesMinutesText formatDegreesMinutes(int degrees, long double minutes, int decimals, int precision,
+DegreesMinutesText formatDegreesMinutes(int degrees, Extended minutes, int decimals, int precision,
                                         int maxDegrees, std::string_view separator);
 
 // Reads a decimal number written with `separator`: surrounding blanks, a sign and
 // an exponent are allowed, nothing else. Empty for text that is not a number.
-std::optional<long double> parseDecimal(std::string_view text, std::string_view separator);
-std::optional<long double> parseDecimal(std::string_view text);
+std::optional<Extended> parseDecimal(std::string_view text, std::string_view separator);
+std::optional<Extended> parseDecimal(std::string_view text);
 
 // Reads a whole number (surrounding blanks and a sign allowed) in the 32-bit range.
 std::optional<int> parseInteger(std::string_view text);

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 #include <cstdint>
 #include <random>
@@ -14,6 +15,6 @@ void setRandomSeed(std::uint64_t seed);
 // A whole number in 0 .. n-1; 0 when n <= 0.
 int randomInt(int n);
 // A fraction in [0, 1).
-long double randomFraction();
+Extended randomFraction();
 
 }  // namespace platform

@@ -1,4 +1,5 @@
 #include "render3d/DreiDclss.h"
+#include "platform/extended.h"
 
 #include <cmath>
 
@@ -17,9 +18,9 @@ T3DStrecke::T3DStrecke(const TStreckeR3& segment) {
 // -----------------------------------------------------------------------------
 
 TCircleSteps::TCircleSteps(std::uint16_t n) : steps_(n == 0 ? 2 : n), table_(steps_ + 1) {
-  const long double step = kTwoPi3D / steps_;
+  const Extended step = kTwoPi3D / steps_;
   for (std::uint32_t k = 0; k <= steps_; ++k) {
-    const long double angle = k * step;
+    const Extended angle = k * step;
     table_[k] = {std::cos(angle), std::sin(angle)};
   }
 }
@@ -31,7 +32,7 @@ T3DKreis::T3DKreis(const TKreisR3& circle, std::uint16_t n) {
 
 namespace {
 
-inline long double snapped(long double a) { return TEuklidGeo::isZero(a) ? 0.0L : a; }
+inline Extended snapped(Extended a) { return TEuklidGeo::isZero(a) ? 0.0L : a; }
 
 // rotateAroundAxis with the cosine and sine given: the same matrix, product and
 // snapping, term for term, so that the points are exactly those of the calculator.
@@ -43,23 +44,23 @@ class TurnAbout {
       : n_(n), xx_(n.x * n.x), xy_(n.x * n.y), xz_(n.x * n.z), yy_(n.y * n.y), yz_(n.y * n.z),
         zz_(n.z * n.z) {}
 
-  TVektorR3 operator()(TVektorR3 v, long double c, long double s) const {
-    const long double C = 1 - c;
+  TVektorR3 operator()(TVektorR3 v, Extended c, Extended s) const {
+    const Extended C = 1 - c;
     // The matrix of rotationMatrixAxis row by row, each row used at once: the x87
     // stack then holds what it needs instead of spilling nine entries.
     // Row 1: e1, e4, e7; row 2: e2, e5, e8; row 3: e3, e6, e9.
-    const long double e1 = xx_ * C + c, e4 = xy_ * C + s * n_.z, e7 = xz_ * C - s * n_.y;
-    const long double rx = TEuklidGeoR3::dotProduct({e1, e4, e7}, v);
-    const long double e2 = xy_ * C - s * n_.z, e5 = yy_ * C + c, e8 = yz_ * C + s * n_.x;
-    const long double ry = TEuklidGeoR3::dotProduct({e2, e5, e8}, v);
-    const long double e3 = xz_ * C + s * n_.y, e6 = yz_ * C - s * n_.x, e9 = zz_ * C + c;
-    const long double rz = TEuklidGeoR3::dotProduct({e3, e6, e9}, v);
+    const Extended e1 = xx_ * C + c, e4 = xy_ * C + s * n_.z, e7 = xz_ * C - s * n_.y;
+    const Extended rx = TEuklidGeoR3::dotProduct({e1, e4, e7}, v);
+    const Extended e2 = xy_ * C - s * n_.z, e5 = yy_ * C + c, e8 = yz_ * C + s * n_.x;
+    const Extended ry = TEuklidGeoR3::dotProduct({e2, e5, e8}, v);
+    const Extended e3 = xz_ * C + s * n_.y, e6 = yz_ * C - s * n_.x, e9 = zz_ * C + c;
+    const Extended rz = TEuklidGeoR3::dotProduct({e3, e6, e9}, v);
     return {snapped(rx), snapped(ry), snapped(rz)};
   }
 
  private:
   TVektorR3 n_;
-  long double xx_, xy_, xz_, yy_, yz_, zz_;
+  Extended xx_, xy_, xz_, yy_, yz_, zz_;
 };
 
 }  // namespace
@@ -88,7 +89,7 @@ T3DKugel::T3DKugel(const TKugelR3& sphere, TVektorR3 axis, std::uint16_t meridia
   // With one step there would be no half turn to test the meridians against.
   const std::uint16_t m = meridianSteps < 2 ? 2 : meridianSteps;
   const std::uint16_t l = latitudeCount == 0 ? 1 : latitudeCount;
-  const long double step = kTwoPi3D / m;
+  const Extended step = kTwoPi3D / m;
   const TVektorR3 w = geometry.orthogonalVector1(axis);
   const TKugelR3& K = sphere;
   const TCircleSteps circleSteps(pointsPerCircle);
@@ -115,8 +116,8 @@ T3DKugel::T3DKugel(const TKugelR3& sphere, TVektorR3 axis, std::uint16_t meridia
   const int reach = l / 2;
   for (int k = -reach; k <= reach; ++k) {
     if (k == 0 && l % 2 == 0) continue;
-    const long double h = 2.0L * K.radius * k / (l + 1);
-    const long double rho = std::fabs(K.radius * std::cos(std::asin(h / K.radius)));
+    const Extended h = 2.0L * K.radius * k / (l + 1);
+    const Extended rho = std::fabs(K.radius * std::cos(std::asin(h / K.radius)));
     const TVektorR3 c = geometry.sum(K.center, geometry.multiply(unitAxis, h));
     TKreisR3 latitude;
     latitude.plane = {c, w, w2};

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/extended.h"
 
 // Drawable 3D objects: colours, pen width, a drawing kind and a list of points,
 // filled once by the constructor. T3DProjektion draws and turns them.
@@ -13,7 +14,7 @@
 
 // 2 pi as the drawing code has always used it; circles close on the last point
 // through the repetition of the first, not through this constant.
-inline constexpr long double kTwoPi3D = 6.283185307179586L;
+inline constexpr Extended kTwoPi3D = 6.283185307179586L;
 
 // TEuklidGeoR3::matrixTimesVector where the compiler can inline it into the
 // per-point loops: the same sums in the same order, so the same results.
@@ -79,12 +80,12 @@ class TCircleSteps {
   // n = 0 counts as 2.
   explicit TCircleSteps(std::uint16_t n);
   std::uint32_t steps() const { return steps_; }
-  long double cosine(std::uint32_t k) const { return table_[k].c; }
-  long double sine(std::uint32_t k) const { return table_[k].s; }
+  Extended cosine(std::uint32_t k) const { return table_[k].c; }
+  Extended sine(std::uint32_t k) const { return table_[k].s; }
 
  private:
   struct CosSin {
-    long double c, s;
+    Extended c, s;
   };
   std::uint32_t steps_;
   std::vector<CosSin> table_;

@@ -1,4 +1,5 @@
 #include "render3d/dreiDdarstellungclss.h"
+#include "platform/extended.h"
 
 #include <cctype>
 #include <cmath>
@@ -10,13 +11,13 @@ namespace {
 
 // Pixel coordinates far outside the image are passed on as they are, but they must
 // still fit the canvas's integers.
-std::int32_t toPixel(long double v) {
+std::int32_t toPixel(Extended v) {
   if (std::isnan(v)) return 0;
-  constexpr long double lo = std::numeric_limits<std::int32_t>::min();
-  constexpr long double hi = std::numeric_limits<std::int32_t>::max();
+  constexpr Extended lo = std::numeric_limits<std::int32_t>::min();
+  constexpr Extended hi = std::numeric_limits<std::int32_t>::max();
   // rint, unlike nearbyint, need not save and restore the floating-point
   // environment: this runs for every point of every frame.
-  const long double r = std::rint(v);
+  const Extended r = std::rint(v);
   if (r <= lo) return std::numeric_limits<std::int32_t>::min();
   if (r >= hi) return std::numeric_limits<std::int32_t>::max();
   return static_cast<std::int32_t>(r);
@@ -71,7 +72,7 @@ class AxisRotation {
   }
 
  private:
-  static long double snapped(long double a) { return TEuklidGeo::isZero(a) ? 0.0L : a; }
+  static Extended snapped(Extended a) { return TEuklidGeo::isZero(a) ? 0.0L : a; }
 
   bool doX_, doY_, doZ_;
   TMatrixR3 mx_, my_, mz_;
@@ -96,10 +97,10 @@ namespace {
 inline platform::Point mapToPixel(const TTransformer& t, TVektorR2 p) {
   const TVektorR2 a = t.viewWindow.first;
   const TVektorR2 b = t.viewWindow.second;
-  const long double px =
-      t.left + static_cast<long double>(t.right - t.left) * (p.x - a.x) / (b.x - a.x);
-  const long double py =
-      t.bottom + static_cast<long double>(t.top - t.bottom) * (p.y - a.y) / (b.y - a.y);
+  const Extended px =
+      t.left + static_cast<Extended>(t.right - t.left) * (p.x - a.x) / (b.x - a.x);
+  const Extended py =
+      t.bottom + static_cast<Extended>(t.top - t.bottom) * (p.y - a.y) / (b.y - a.y);
   return {toPixel(px), toPixel(py)};
 }
 
@@ -137,11 +138,11 @@ inline bool projectUnchecked(TVektorR3 P, bool centralKind, TVektorR3 eye,
                                      : TGeradeR3{P, eye};
   if (TEuklidGeo::isNullVectorR3(line.direction)) return false;
   const TVektorR3 n{E.a, E.b, E.c};
-  const long double nu = TEuklidGeoR3::dotProduct(n, line.direction);
-  const long double np = TEuklidGeoR3::dotProduct(n, line.point);
+  const Extended nu = TEuklidGeoR3::dotProduct(n, line.direction);
+  const Extended np = TEuklidGeoR3::dotProduct(n, line.point);
   TVektorR3 Q{0, 0, 0};
   if (!TEuklidGeo::isZero(nu)) {
-    const long double t = (E.d - np) / nu;
+    const Extended t = (E.d - np) / nu;
     Q = TEuklidGeoR3::sum(line.point, TEuklidGeoR3::multiply(line.direction, t));
   }
   pixel = mapToPixel(transformer, {TEuklidGeoR3::dotProduct(Q, plane.direction1),

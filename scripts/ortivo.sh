@@ -28,6 +28,20 @@ build() {
   cmake --build "$build" -- -j"$(nproc)"
 }
 
+# The Qt-free core and its GoogleTest suites for another target, run through ctest (with
+# the target's emulator), then the fix iteration's cost there.
+# usage: core_stage BUILD_DIR RUNNER CMAKE_ARGS...
+core_stage() {
+  local dir=$1 runner=$2
+  shift 2
+  cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DORTIVO_BUILD_UI=OFF -DORTIVO_BUILD_BENCH=OFF -DORTIVO_GTEST_SOURCE=/usr/src/googletest \
+    -DEigen3_DIR=/usr/share/eigen3/cmake "$@" >/dev/null
+  cmake --build "$dir" -- -j"$(nproc)"
+  ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
+  $runner "$dir/bench/portable/fix_cost${exe_suffix:-}"
+}
+
 case "$mode" in
   run)
     install_packages
@@ -63,8 +77,45 @@ case "$mode" in
     install_packages "$here/scripts/debian-packages-fuzz.txt"
     "$here/fuzz/run.sh" "${ORTIVO_FUZZ_SECONDS:-5}"
     ;;
+  arm64)
+    # 64-bit ARM: Debian's cross compiler, the tests under qemu-user.
+    install_packages "$here/scripts/debian-packages-arm64.txt"
+    arm="${ORTIVO_ARM64_BUILD_DIR:-$here/build-aarch64}"
+    core_stage "$arm" "qemu-aarch64 -L /usr/aarch64-linux-gnu" \
+      -DCMAKE_TOOLCHAIN_FILE="$here/cmake/aarch64-linux-gnu.cmake"
+    # Lesson files from one platform open on the other: the x86-64 side comes from the
+    # test command's build, or from a core-only one when there is none.
+    if [ ! -f "$build/CMakeCache.txt" ]; then
+      build="$here/build-core"
+      cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DORTIVO_BUILD_UI=OFF -DORTIVO_BUILD_BENCH=OFF >/dev/null
+    fi
+    cmake --build "$build" --target lesson_exchange -- -j"$(nproc)"
+    "$here/tests/exchange/check_exchange.sh" "$arm/exchange" "$build/tests/lesson_exchange" \
+      "qemu-aarch64 -L /usr/aarch64-linux-gnu $arm/tests/lesson_exchange"
+    ;;
+  libcxx)
+    # clang with LLVM's libc++, the standard library of Apple's and Android's toolchains.
+    install_packages "$here/scripts/debian-packages-libcxx.txt"
+    core_stage "${ORTIVO_LIBCXX_BUILD_DIR:-$here/build-libcxx}" "" \
+      -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-stdlib=libc++ \
+      -DCMAKE_EXE_LINKER_FLAGS=-stdlib=libc++
+    ;;
+  wasm)
+    # WebAssembly with Debian's emscripten, the tests under node. Debian's emscripten
+    # finds its acorn in Debian's node folder; node's own fetch would take the .wasm
+    # file's path for a URL, so it is switched off.
+    install_packages "$here/scripts/debian-packages-wasm.txt"
+    export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+    # Loading a tree 4096 levels deep (the most a file may nest) goes through a JS
+    # frame per level with emscripten's exceptions: more than node's default stack.
+    node=(node --no-experimental-fetch --stack-size=4000)
+    exe_suffix=.js core_stage "${ORTIVO_WASM_BUILD_DIR:-$here/build-wasm}" "${node[*]}" \
+      -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
+      -DCMAKE_CROSSCOMPILING_EMULATOR="$(IFS=';'; echo "${node[*]}")"
+    ;;
   *)
-    echo "usage: $0 run|test|sanitize|fuzz" >&2
+    echo "usage: $0 run|test|sanitize|fuzz|arm64|libcxx|wasm" >&2
     exit 2
     ;;
 esac

@@ -1,14 +1,14 @@
 #include "views/SkyPlot.h"
+#include "platform/extended.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <string>
 
 namespace views {
 namespace {
 
-constexpr long double pi = std::numbers::pi_v<long double>;
+constexpr Extended pi = extendedPi;
 constexpr platform::Color kRing = platform::rgb(170, 170, 170);
 constexpr platform::Color kSatellite = platform::rgb(20, 60, 150);
 constexpr platform::Color kDefective = platform::rgb(200, 0, 0);
@@ -114,8 +114,8 @@ SkyPlotLayout skyPlotLayout(int width, int height) {
 }
 
 platform::Point skyPlotPoint(const SkyPlotLayout& l, SkyDirection d) {
-  const long double fromZenith = (pi / 2 - d.elevation) / (pi / 2);  // 0 zenith, 1 horizon
-  const long double r = fromZenith * l.horizonRadius;
+  const Extended fromZenith = (pi / 2 - d.elevation) / (pi / 2);  // 0 zenith, 1 horizon
+  const Extended r = fromZenith * l.horizonRadius;
   return {l.centreX + static_cast<int>(std::lround(r * std::sin(d.azimuth))),
           l.centreY - static_cast<int>(std::lround(r * std::cos(d.azimuth)))};
 }

@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "containers/baseClss.h"
+#include "platform/extended.h"
 #include "model/satellitUnit.h"
 #include "demo/demoGpsUnit.h"
 
 namespace {
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
+constexpr long double kPi = extendedPi;
 
 // Angle of a plane point in (-pi, pi].
 long double angleOf(TVektorR2 p) { return std::atan2(p.y, p.x); }

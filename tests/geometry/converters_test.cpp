@@ -1,17 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
+#include <limits>
 #include <random>
 
 #include "geometry/Koordinatenclss.h"
+#include "platform/extended.h"
 #include "tests/geometry/test_util.h"
 
 namespace {
 
 using geometry_test::closeTo;
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
+constexpr long double kPi = extendedPi;
 
 TGeoPosition geo(char ew, std::int32_t lonDeg, long double lonMin, char ns, std::int32_t latDeg, long double latMin,
                  long double height = 0) {
@@ -103,9 +104,19 @@ TEST(CoordinateConverter, LongitudeOfTinyPointsIsNeverNaN) {
   EXPECT_EQ(east.longitude, 0);
   EXPECT_EQ(east.polarAngle, kPi / 2);
   EXPECT_EQ(TKoordinatenwandlerR3::cartesianToSpherical({-x, 0, 0}).longitude, kPi);
-  // The sine of the angle leaves [0, 1] just as easily.
-  const long double x1 = 3.36569459780276430774e-2476L, y1 = 7.16439862608266045251e-2476L;
-  const long double x2 = -4.10583040872632635294e-2476L, y2 = 7.13660579026258987991e-2476L;
+  // The sine of the angle leaves [0, 1] just as easily. These points do it in the x87
+  // format; a wider type has deeper denormals, where its own points are looked for.
+  long double x1 = 3.36569459780276430774e-2476L, y1 = 7.16439862608266045251e-2476L;
+  long double x2 = -4.10583040872632635294e-2476L, y2 = 7.13660579026258987991e-2476L;
+  if (std::numeric_limits<long double>::digits != 64) {
+    const int deep = std::numeric_limits<long double>::min_exponent -
+                     std::numeric_limits<long double>::digits;
+    std::mt19937_64 rng(2476);
+    auto tiny = [&](int bits) { return std::ldexp(static_cast<long double>(rng() >> (64 - bits)), deep / 2 - 8); };
+    auto leaves = [](long double u, long double v) { return v / std::sqrt(u * u + v * v) > 1; };
+    for (int i = 0; i < 100000 && !leaves(x1, y1); ++i) x1 = tiny(8), y1 = tiny(14);
+    for (int i = 0; i < 100000 && !leaves(x2, y2); ++i) x2 = -tiny(8), y2 = tiny(14);
+  }
   ASSERT_GT(y1 / std::sqrt(x1 * x1 + y1 * y1), 1.0L);
   ASSERT_GT(y2 / std::sqrt(x2 * x2 + y2 * y2), 1.0L);
   for (const TVektorR3 v : {TVektorR3{x1, y1, 0}, TVektorR3{x1, -y1, 0}, TVektorR3{x2, y2, 0}, TVektorR3{x2, -y2, 0}}) {

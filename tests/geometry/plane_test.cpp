@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <numbers>
 
 #include "geometry/vektorR2clss.h"
+#include "platform/extended.h"
 #include "tests/geometry/test_util.h"
 
 namespace {
 
 using geometry_test::closeTo;
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
+constexpr long double kPi = extendedPi;
 
 TEST(PlaneGeometry, RotatePointKeepsRoundingRemainder) {
   const TVektorR2 p = TEuklidGeoR2::rotatePointR2({200, 0}, kPi / 2);

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 #include <random>
 
 #include "geometry/vektorR3clss.h"
+#include "platform/extended.h"
 #include "tests/geometry/test_util.h"
 #include "tests/support/RecordingMessages.h"
 
@@ -12,7 +12,7 @@ namespace {
 
 using geometry_test::closeTo;
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
+constexpr long double kPi = extendedPi;
 const char* const kNullVectorText = "Es muss ein vom Nullvektor verschiedener Vektor angegeben werden";
 
 

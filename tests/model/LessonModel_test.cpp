@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,9 @@ TEST(Lesson, TimeLimitEndsAWindowAndIsRecorded) {
 }
 
 TEST(Lesson, ALongConvergenceKeepsOnlyTheFirstIterations) {
+  if (std::numeric_limits<long double>::digits != 64)
+    GTEST_SKIP() << "this window converges slowly through x87 rounding; in binary128 it "
+                    "takes 397 iterations";
   auto lesson = lessonAt(140, 20066);
   const DeterminationRecord r = lesson->determinationTick();
   ASSERT_TRUE(r.found());

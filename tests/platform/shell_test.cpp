@@ -99,8 +99,10 @@ TEST(ShellOpen, HandlerIsReplaceableAndDefaultOpensNothing) {
   ASSERT_TRUE(mine);
   ::testing::internal::CaptureStderr();
   EXPECT_FALSE(platform::shellOpen("http://www.ortivo.example.org"));
-  const std::string err = ::testing::internal::GetCapturedStderr();
+  [[maybe_unused]] const std::string err = ::testing::internal::GetCapturedStderr();
+#if !defined(__EMSCRIPTEN__)  // node writes stderr past the descriptor gtest captures
   EXPECT_NE(err.find("http://www.ortivo.example.org"), std::string::npos);
+#endif
   EXPECT_EQ(first.size(), 1u);
 
   platform::setShellOpenHandler(std::move(original));

@@ -2,17 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 #include <string>
 
 #include "tests/support/RecordingCanvas.h"
+#include "platform/extended.h"
 #include "views/SkyPlot.h"
 
 using testing_support::RecordingCanvas;
 
 namespace {
 
-constexpr long double deg = std::numbers::pi_v<long double> / 180;
+constexpr long double deg = extendedPi / 180;
 
 SkySatellite satellite(int number, long double azimuth, long double elevation, SkyMark mark) {
   return {number, {azimuth * deg, elevation * deg}, mark};

@@ -1,0 +1,11 @@
+#pragma once
+
+// The floating type of the arithmetic (geometry, model, pictures). On x86-64 it is the
+// x87 80-bit format that the results were made with; elsewhere the widest the platform
+// has (IEEE binary128, done in software, on 64-bit ARM Linux and in WebAssembly). Files
+// do not depend on it: the element stream writes its own 10-byte format.
+using Extended = long double;
+
+// Pi in Extended. Not std::numbers::pi_v<long double>: libc++ 14 gives it only to double
+// precision. On x86-64 this is the value libstdc++ gives.
+inline constexpr Extended extendedPi = 3.141592653589793238462643383279502884L;
