@@ -14,6 +14,15 @@ TEmpfaenger::TimeSource timeSource = steadyMilliseconds;
 
 }  // namespace
 
+ClockOffset clockOffset(std::int32_t firstRunTime, const FixTrace& trace) {
+  ClockOffset b;
+  // The integer part first: the difference of two offsets is then exact.
+  b.ns = static_cast<long double>(firstRunTime - TUhr::fictiveRunTime) -
+         trace.correction / TUhr::signalSpeed;
+  b.metres = b.ns * TUhr::signalSpeed * 1000;
+  return b;
+}
+
 TEmpfaenger::TimeSource TEmpfaenger::setTimeSource(TimeSource source) {
   TimeSource previous = timeSource;
   timeSource = source ? source : steadyMilliseconds;
@@ -180,7 +189,7 @@ void TEmpfaenger::determinePosition(int startIndex, TVektorR3& point, FixTrace& 
   failed = false;
   trace.iterations = 0;
   trace.recorded = 0;
-  long double totalCorrection = 0;
+  long double totalCorrection = 0;  // a local: the mismatch buffer might alias the trace
   const Prepared fixed(spheres);  // the centres stay; only the radii change
   const std::int64_t start = timeSource();
   for (;;) {
@@ -193,6 +202,7 @@ void TEmpfaenger::determinePosition(int startIndex, TVektorR3& point, FixTrace& 
     if (trace.recorded < trace.capacity) trace.mismatches[trace.recorded++] = mismatch;
     if (std::fabs(mismatch) <= tolerance) {
       trace.outcome = FixOutcome::converged;  // a found position counts, however long it took
+      trace.correction = totalCorrection;
       return;
     }
     adjustRadii(-mismatch / 2);
@@ -206,5 +216,6 @@ void TEmpfaenger::determinePosition(int startIndex, TVektorR3& point, FixTrace& 
       break;
     }
   }
+  trace.correction = totalCorrection;
   failed = true;
 }

@@ -17,15 +17,30 @@ enum class FixOutcome : std::uint8_t {
 };
 
 // What a fix reports beyond `failed`: how it ended, how many intersections it tried,
-// and the fourth sphere's mismatch of each iteration that found a candidate, written
-// into the caller's buffer up to its capacity (the loop itself never allocates).
+// the sum of the corrections it gave every radius, and the fourth sphere's mismatch
+// of each iteration that found a candidate, written into the caller's buffer up to
+// its capacity (the loop itself never allocates).
 struct FixTrace {
   FixOutcome outcome = FixOutcome::converged;
   std::uint32_t iterations = 0;
+  long double correction = 0;  // km, the common correction of the four radii
   long double* mismatches = nullptr;
   std::uint32_t capacity = 0;
   std::uint32_t recorded = 0;
 };
+
+// The receiver clock's offset that a four-sphere fix measured. The fictive run times
+// share one error, the first signal's measured run time minus 70 ms; the common
+// correction removes it up to what the clock really is off. So the offset is
+// firstRunTime - (70 ms + correction / signal speed); 0 give or take the rounding to
+// whole nanoseconds when the clock is right.
+struct ClockOffset {
+  long double ns = 0;
+  long double metres = 0;  // the same at the signal speed
+};
+// firstRunTime: the measured run time (ns) of the list's first signal, whatever window
+// converged.
+ClockOffset clockOffset(std::int32_t firstRunTime, const FixTrace& trace);
 
 // The GPS receiver. From four signals it builds four spheres whose radii share the
 // clock's unknown error, intersects the first three and corrects all radii by the
