@@ -30,10 +30,10 @@ struct FixTrace {
 };
 
 // The receiver clock's offset that a four-sphere fix measured. The fictive run times
-// share one error, the first signal's measured run time minus 70 ms; the common
-// correction removes it up to what the clock really is off. So the offset is
-// firstRunTime - (70 ms + correction / signal speed); 0 give or take the rounding to
-// whole nanoseconds when the clock is right.
+// are the measured ones less (firstRunTime - 70 ms); the common correction of the
+// radii gives back all of that but what the clock itself is off, so
+//   offset = firstRunTime - (70 ms + correction / signal speed),
+// 0 up to the rounding to whole nanoseconds when the clock is right.
 struct ClockOffset {
   long double ns = 0;
   long double metres = 0;  // the same at the signal speed
