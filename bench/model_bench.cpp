@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <array>
 #include <ctime>
 #include <cmath>
 #include <random>
@@ -10,6 +11,7 @@
 
 #include "model/GpsUnit.h"
 #include "model/LessonModel.h"
+#include "model/Measurement.h"
 #include "platform/numformat.h"
 
 namespace {
@@ -171,6 +173,85 @@ void BM_IntersectThreeSpheres(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_IntersectThreeSpheres);
+
+// One least-squares fix over every signal heard, from the whole nanoseconds.
+void BM_LeastSquaresFix(benchmark::State& state) {
+  struct Sky {
+    std::array<TVektorR3, 24> satellites{};
+    std::array<long double, 24> ranges{};
+    int n = 0;
+  };
+  std::vector<Sky> skies;
+  TSatellitenSchar sky;
+  for (const TVektorR3& position : receivers(64)) {
+    TUhr clock;
+    clock.receiveSignals(position, sky);
+    Sky s;
+    for (const TListenElement& e : clock.signals.elements<TListenElement>()) {
+      s.satellites[s.n] = e.position;
+      s.ranges[s.n++] = e.runTime * TUhr::signalSpeed;
+    }
+    if (s.n >= 4) skies.push_back(s);
+  }
+  std::size_t i = 0;
+  long iterations = 0, fixes = 0;
+  for (auto _ : state) {
+    const Sky& s = skies[i++ % skies.size()];
+    const LeastSquaresFix fix = leastSquaresFix(std::span(s.satellites).first(s.n),
+                                                std::span<const long double>(s.ranges).first(s.n));
+    iterations += fix.iterations;
+    ++fixes;
+    benchmark::DoNotOptimize(fix.position);
+  }
+  state.counters["gauss_newton_steps"] = double(iterations) / double(fixes);
+}
+BENCHMARK(BM_LeastSquaresFix);
+
+// A determination with every source off as the lesson will make it: the four spheres
+// as in BM_Determination, the signals' record and least squares beside them.
+void BM_MeasurementErrorsOff(benchmark::State& state) {
+  const auto positions = receivers(256);
+  TSatellitenSchar sky;
+  MeasurementSetup setup;
+  setup.constellation = &sky;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    setup.truePosition = positions[i++ % positions.size()];
+    benchmark::DoNotOptimize(measure(setup));
+  }
+}
+BENCHMARK(BM_MeasurementErrorsOff);
+
+// "1000 Messungen jetzt": 1000 measurements at one instant with the whole budget
+// drawn anew each time, both methods, at 20 places. CPU milliseconds per 1000: the
+// median, the 90th percentile and the slowest place, and how many places took over
+// 300 ms. The four spheres' iterations depend on the geometry: some places need
+// thousands per window.
+void BM_ThousandMeasurements(benchmark::State& state) {
+  const auto positions = receivers(20);
+  TSatellitenSchar sky;
+  MeasurementSetup setup;
+  setup.constellation = &sky;
+  for (auto& source : setup.settings.sources) source.on = true;
+  setup.mode = DrawMode::fresh;
+  std::vector<double> millis;
+  for (auto _ : state) {
+    millis.clear();
+    for (const TVektorR3& position : positions) {
+      setup.truePosition = position;
+      const double start = threadMicros();
+      for (setup.draw = 0; setup.draw < 1000; ++setup.draw) benchmark::DoNotOptimize(measure(setup));
+      millis.push_back((threadMicros() - start) / 1000);
+    }
+  }
+  std::sort(millis.begin(), millis.end());
+  state.counters["median_ms"] = millis[millis.size() / 2];
+  state.counters["p90_ms"] = millis[millis.size() * 9 / 10];
+  state.counters["max_ms"] = millis.back();
+  state.counters["over_300ms"] = double(std::count_if(millis.begin(), millis.end(),
+                                                      [](double ms) { return ms > 300; }));
+}
+BENCHMARK(BM_ThousandMeasurements)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_MoveSatellites(benchmark::State& state) {
   TSatellitenSchar sky;

@@ -15,6 +15,15 @@ TEmpfaenger::TimeSource timeSource = steadyMilliseconds;
 
 }  // namespace
 
+ClockOffset clockOffset(std::int32_t firstRunTime, const FixTrace& trace) {
+  ClockOffset b;
+  // The integer part first: the difference of two offsets is then exact.
+  b.ns = static_cast<Extended>(firstRunTime - TUhr::fictiveRunTime) -
+         trace.correction / TUhr::signalSpeed;
+  b.metres = b.ns * TUhr::signalSpeed * 1000;
+  return b;
+}
+
 TEmpfaenger::TimeSource TEmpfaenger::setTimeSource(TimeSource source) {
   TimeSource previous = timeSource;
   timeSource = source ? source : steadyMilliseconds;
@@ -182,7 +191,7 @@ void TEmpfaenger::determinePosition(int startIndex, TVektorR3& point, FixTrace& 
   failed = false;
   trace.iterations = 0;
   trace.recorded = 0;
-  Extended totalCorrection = 0;
+  Extended totalCorrection = 0;  // a local: the mismatch buffer might alias the trace
   const Prepared fixed(spheres);  // the centres stay; only the radii change
   const std::int64_t start = timeSource();
   for (;;) {
@@ -195,6 +204,7 @@ void TEmpfaenger::determinePosition(int startIndex, TVektorR3& point, FixTrace& 
     if (trace.recorded < trace.capacity) trace.mismatches[trace.recorded++] = mismatch;
     if (std::fabs(mismatch) <= tolerance) {
       trace.outcome = FixOutcome::converged;  // a found position counts, however long it took
+      trace.correction = totalCorrection;
       return;
     }
     adjustRadii(-mismatch / 2);
@@ -208,5 +218,6 @@ void TEmpfaenger::determinePosition(int startIndex, TVektorR3& point, FixTrace& 
       break;
     }
   }
+  trace.correction = totalCorrection;
   failed = true;
 }

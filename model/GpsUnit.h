@@ -18,15 +18,30 @@ enum class FixOutcome : std::uint8_t {
 };
 
 // What a fix reports beyond `failed`: how it ended, how many intersections it tried,
-// and the fourth sphere's mismatch of each iteration that found a candidate, written
-// into the caller's buffer up to its capacity (the loop itself never allocates).
+// the sum of the corrections it gave every radius, and the fourth sphere's mismatch
+// of each iteration that found a candidate, written into the caller's buffer up to
+// its capacity (the loop itself never allocates).
 struct FixTrace {
   FixOutcome outcome = FixOutcome::converged;
   std::uint32_t iterations = 0;
+  Extended correction = 0;  // km, the common correction of the four radii
   Extended* mismatches = nullptr;
   std::uint32_t capacity = 0;
   std::uint32_t recorded = 0;
 };
+
+// The receiver clock's offset that a four-sphere fix measured. The fictive run times
+// are the measured ones less (firstRunTime - 70 ms); the common correction of the
+// radii gives back all of that but what the clock itself is off, so
+//   offset = firstRunTime - (70 ms + correction / signal speed),
+// 0 up to the rounding to whole nanoseconds when the clock is right.
+struct ClockOffset {
+  Extended ns = 0;
+  Extended metres = 0;  // the same at the signal speed
+};
+// firstRunTime: the measured run time (ns) of the list's first signal, whatever window
+// converged.
+ClockOffset clockOffset(std::int32_t firstRunTime, const FixTrace& trace);
 
 // The GPS receiver. From four signals it builds four spheres whose radii share the
 // clock's unknown error, intersects the first three and corrects all radii by the

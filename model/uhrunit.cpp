@@ -27,21 +27,18 @@ bool TUhr::isVisible(TVektorR3 receiverPosition, const TSatellitenSchar& constel
   return code == apart || code == endOnLeaving || code == tangent;
 }
 
-void TUhr::receiveSignals(TVektorR3 receiverPosition, const TSatellitenSchar& constellation) {
+void TUhr::receiveSignals(TVektorR3 receiverPosition, const TSatellitenSchar& constellation,
+                          const Delays* delays) {
   for (int k = 1; k <= TSatellitenSchar::satelliteCount; ++k) {
     const TSatellit& satellite = constellation.satellites[k];
     if (!isVisible(receiverPosition, constellation, k) || !satellite.working) continue;
     const Extended d = geo.distance(satellite.position, receiverPosition);
-    const auto runTime = static_cast<std::int32_t>(std::nearbyint(d / signalSpeed));
+    const std::int32_t runTime = measuredRunTime(delays ? d + (*delays)[k] : d);
     signals.insertSorted(std::make_unique<TListenElement>(k, runTime, satellite.position));
   }
   if (signals.empty()) return;
-  signals.toFirst();
-  const std::int32_t first = static_cast<TListenElement*>(signals.getElem())->runTime;
-  while (!signals.atEnd()) {
-    const auto* e = static_cast<TListenElement*>(signals.getElem());
-    signals.update(std::make_unique<TListenElement>(e->number, e->runTime + fictiveRunTime - first,
-                                                    e->position));
-    signals.next();
-  }
+  // The same shift for all keeps their order.
+  const std::int32_t first = signals.elements<TListenElement>().begin()->runTime;
+  for (TListenElement& e : signals.elements<TListenElement>()) e.runTime += fictiveRunTime - first;
+  signals.toEnd();
 }

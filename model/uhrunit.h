@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/extended.h"
 
+#include <array>
+#include <cmath>
 #include <cstdint>
 
 #include "containers/listClss.h"
@@ -37,9 +39,19 @@ class TUhr {
 
   // Whether satellite k is in the line of sight from the receiver.
   bool isVisible(TVektorR3 receiverPosition, const TSatellitenSchar& constellation, int k);
+  // Delays of the signals on their way, km by satellite number (entry 0 unused).
+  using Delays = std::array<Extended, TSatellitenSchar::satelliteCount + 1>;
+
+  // The run time the receiver measures over a range (km): whole nanoseconds.
+  static std::int32_t measuredRunTime(Extended range) {
+    return static_cast<std::int32_t>(std::nearbyint(range / signalSpeed));
+  }
+
   // Adds the signals of every visible working satellite, ordered by run time, and
-  // replaces the run times by fictive ones.
-  void receiveSignals(TVektorR3 receiverPosition, const TSatellitenSchar& constellation);
+  // replaces the run times by fictive ones. A satellite's delay lengthens its range
+  // before the run time is rounded; without delays the ranges are the distances.
+  void receiveSignals(TVektorR3 receiverPosition, const TSatellitenSchar& constellation,
+                      const Delays* delays = nullptr);
 
   std::int32_t windowStart = 0;
   TSortListe signals;

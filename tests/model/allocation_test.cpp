@@ -5,6 +5,7 @@
 #include <new>
 
 #include "model/GpsUnit.h"
+#include "model/LeastSquares.h"
 
 namespace {
 long allocations = 0;
@@ -29,4 +30,23 @@ TEST(Allocation, ThePositionFixDoesNotAllocate) {
     receiver.determinePosition(start, p);
   sky.moveSatellites();
   EXPECT_EQ(allocations, before);
+}
+
+TEST(Allocation, TheLeastSquaresFixDoesNotAllocate) {
+  TSatellitenSchar sky;
+  TUhr clock;
+  clock.receiveSignals({0, 6371, 0}, sky);
+  std::array<TVektorR3, 24> satellites{};
+  std::array<long double, 24> ranges{};
+  int n = 0;
+  for (const TListenElement& e : clock.signals.elements<TListenElement>()) {
+    satellites[n] = e.position;
+    ranges[n++] = e.runTime * TUhr::signalSpeed;
+  }
+  ASSERT_GE(n, 5);
+  const long before = allocations;
+  const LeastSquaresFix fix = leastSquaresFix(std::span(satellites).first(n),
+                                              std::span<const long double>(ranges).first(n));
+  EXPECT_EQ(allocations, before);
+  EXPECT_TRUE(fix.valid());
 }

@@ -168,3 +168,31 @@ TEST(ListElement, ComparesRunTimesAndCopies) {
   EXPECT_EQ(e->runTime, 100);
   EXPECT_EQ(e->position.z, 3);
 }
+
+TEST(Clock, DelaysLengthenTheRangesBeforeTheRunTimesAreRounded) {
+  HandMadeSky s;
+  s.place(3, {6371 + 20000, 0, 0});              // 66666666.7 ns
+  s.place(9, upFrom(kOnSurface, 21000.00012L));  // 70000000.4 ns
+  const struct {
+    long double delay3, delay9;  // km
+    int second;
+    std::int32_t secondRunTime;
+  } cases[] = {
+      {0, 0, 9, 73333333},
+      // 0.4 ns more: rounded together 70000000.8 gives one more, rounded apart none.
+      {0, 0.00012L, 9, 73333334},
+      {1000.3L, 0, 3, 70001000},  // enough to change the order
+  };
+  for (const auto& c : cases) {
+    TUhr::Delays delays{};
+    delays[3] = c.delay3;
+    delays[9] = c.delay9;
+    TUhr clock;
+    clock.receiveSignals(kOnSurface, s.sky, &delays);
+    const auto signals = signalsOf(clock);
+    ASSERT_EQ(signals.size(), 2u);
+    EXPECT_EQ(signals[0]->runTime, 70000000);
+    EXPECT_EQ(signals[1]->number, c.second);
+    EXPECT_EQ(signals[1]->runTime, c.secondRunTime) << c.second;
+  }
+}

@@ -1,0 +1,170 @@
+#include "model/ErrorSources.h"
+#include "platform/extended.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "platform/numformat.h"
+
+namespace {
+
+constexpr int index(ErrorSource s) { return static_cast<int>(s); }
+
+// The genitive the messages need, by source.
+constexpr const char* kOfSource[errorSourceCount] = {
+    "der Satellitenbahn", "der Satellitenuhr", "der Ionosphäre",
+    "der Troposphäre",    "des Mehrwegeempfangs", "des Empfängerrauschens",
+};
+constexpr const char* kNames[errorSourceCount] = {
+    "Satellitenbahn", "Satellitenuhr",   "Ionosphäre",
+    "Troposphäre",    "Mehrwegeempfang", "Empfängerrauschen",
+};
+
+// Slow errors keep their draw for the whole lesson: orbit and satellite clock, and the
+// residual zenith delays of ionosphere and troposphere (their delay still follows the
+// satellite's elevation). Multipath and receiver noise change with every measurement.
+constexpr bool kPerLesson[errorSourceCount] = {true, true, true, true, false, false};
+
+// Draw streams, so that no two kinds of draw share a counter.
+enum Stream : std::uint32_t { lessonStream = 0, determinationStream = 1, freshStream = 2 };
+
+std::string sigmaMessage(ErrorSource s) {
+  return std::string("Das σ ") + kOfSource[index(s)] + " muss eine Zahl von 0 bis 1000 m sein";
+}
+const char* const kFaultyMetresMessage =
+    "Der Zuschlag des fehlerhaften Satelliten muss eine Zahl von 0 bis 1000 m sein";
+const char* const kOffsetMessage =
+    "Der gemeinsame Versatz muss eine ganze Zahl von 0 bis 3333 ns (1000 m) sein";
+const char* const kSatelliteMessage =
+    "Die Nummer des fehlerhaften Satelliten muss eine ganze Zahl von 1 bis 24 sein";
+
+bool isMetres(Extended v) {
+  return std::isfinite(v) && v >= 0 && v <= ErrorSettings::maxMetres;
+}
+bool isOffset(std::int64_t ns) { return ns >= 0 && ns <= ErrorSettings::maxOffsetNs; }
+bool isSatellite(std::int64_t k) { return k >= 1 && k <= 24; }
+
+// splitmix64's finaliser: a bijection that scatters every input bit over the output.
+constexpr std::uint64_t mix(std::uint64_t z) {
+  z += 0x9e3779b97f4a7c15ULL;
+  z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+  z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+  return z ^ (z >> 31);
+}
+
+}  // namespace
+
+bool ErrorSettings::anyOn() const { return anyDelay() || offsetOn; }
+
+bool ErrorSettings::anyDelay() const {
+  return faultyOn || std::any_of(sources.begin(), sources.end(), [](const Source& s) { return s.on; });
+}
+
+Extended ErrorSettings::uere() const {
+  Extended sum = 0;
+  for (const Source& s : sources)
+    if (s.on) sum += s.sigma * s.sigma;
+  return std::sqrt(sum);
+}
+
+const char* errorSourceName(ErrorSource s) { return kNames[index(s)]; }
+
+std::optional<std::string> checkErrorSettings(const ErrorSettings& settings) {
+  for (int i = 0; i < errorSourceCount; ++i)
+    if (!isMetres(settings.sources[i].sigma)) return sigmaMessage(static_cast<ErrorSource>(i));
+  if (!isOffset(settings.offsetNs)) return std::string(kOffsetMessage);
+  if (!isSatellite(settings.faultySatellite)) return std::string(kSatelliteMessage);
+  if (!isMetres(settings.faultyMetres)) return std::string(kFaultyMetresMessage);
+  return std::nullopt;
+}
+
+CheckedEntry<Extended> readSigma(ErrorSource s, std::string_view text) {
+  const auto v = platform::parseDecimal(text);
+  if (!v || !isMetres(*v)) return sigmaMessage(s);
+  return *v;
+}
+
+CheckedEntry<Extended> readFaultyMetres(std::string_view text) {
+  const auto v = platform::parseDecimal(text);
+  if (!v || !isMetres(*v)) return std::string(kFaultyMetresMessage);
+  return *v;
+}
+
+CheckedEntry<std::int32_t> readOffset(std::string_view text) {
+  const auto v = platform::parseInteger(text);
+  if (!v || !isOffset(*v)) return std::string(kOffsetMessage);
+  return std::int32_t(*v);
+}
+
+CheckedEntry<std::int32_t> readFaultySatellite(std::string_view text) {
+  const auto v = platform::parseInteger(text);
+  if (!v || !isSatellite(*v)) return std::string(kSatelliteMessage);
+  return std::int32_t(*v);
+}
+
+Extended elevationFactor(ErrorSource s, Extended elevation) {
+  switch (s) {
+    case ErrorSource::ionosphere: {
+      constexpr Extended R = 6371, h = 350;  // km: the earth, the thin shell's height
+      const Extended c = R * std::cos(elevation) / (R + h);
+      return 1 / std::sqrt(1 - c * c);
+    }
+    case ErrorSource::troposphere: {
+      constexpr Extended floor = 5 * extendedPi / 180;
+      return 1 / std::sin(std::max(elevation, floor));
+    }
+    case ErrorSource::multipath: {
+      const Extended c = std::cos(elevation);
+      return 1 + 2 * c * c;
+    }
+    default:
+      return 1;
+  }
+}
+
+Extended signalSigma(const ErrorSettings& settings, Extended elevation) {
+  Extended variance = 0;
+  for (int i = 0; i < errorSourceCount; ++i) {
+    const ErrorSettings::Source& s = settings.sources[i];
+    if (!s.on) continue;
+    const Extended sigma = s.sigma * elevationFactor(static_cast<ErrorSource>(i), elevation);
+    variance += sigma * sigma;
+  }
+  return std::sqrt(variance);
+}
+
+double standardNormal(std::uint64_t seed, std::uint32_t stream, std::uint64_t draw,
+                      std::int32_t satellite, std::int32_t source) {
+  std::uint64_t h = mix(seed);
+  h = mix(h ^ stream);
+  h = mix(h ^ draw);
+  h = mix(h ^ ((std::uint64_t(std::uint32_t(satellite)) << 8) | std::uint8_t(source)));
+  const std::uint64_t g = mix(h);
+  // 53 bits each: u1 in (0, 1] so that its logarithm is finite, u2 in [0, 1).
+  const double u1 = double((h >> 11) + 1) * 0x1p-53;
+  const double u2 = double(g >> 11) * 0x1p-53;
+  return std::sqrt(-2 * std::log(u1)) * std::cos(2 * std::numbers::pi * u2);
+}
+
+SignalErrors drawErrors(const ErrorSettings& settings, std::int32_t satellite,
+                        Extended elevation, std::uint64_t seed, std::uint64_t draw,
+                        DrawMode mode) {
+  SignalErrors e;
+  for (int i = 0; i < errorSourceCount; ++i) {
+    const ErrorSettings::Source& s = settings.sources[i];
+    if (!s.on) continue;
+    const bool fresh = mode == DrawMode::fresh;
+    const std::uint32_t stream =
+        fresh ? freshStream : kPerLesson[i] ? lessonStream : determinationStream;
+    const std::uint64_t n = fresh || !kPerLesson[i] ? draw : 0;
+    e.source[i] = s.sigma * elevationFactor(static_cast<ErrorSource>(i), elevation) *
+                  standardNormal(seed, stream, n, satellite, i);
+    e.total += e.source[i];
+  }
+  if (settings.faultyOn && satellite == settings.faultySatellite) {
+    e.faulty = settings.faultyMetres;
+    e.total += e.faulty;
+  }
+  return e;
+}

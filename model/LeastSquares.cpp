@@ -1,0 +1,136 @@
+#include "model/LeastSquares.h"
+#include "platform/extended.h"
+
+#include <Eigen/Dense>
+#include <algorithm>
+#include <cmath>
+
+#include "model/DilutionOfPrecision.h"
+#include "model/uhrunit.h"
+
+namespace {
+
+using G = TEuklidGeoR3;
+constexpr int maxN = LeastSquaresFix::maxSatellites;
+// Fixed largest sizes: nothing is allocated.
+using Design = Eigen::Matrix<double, Eigen::Dynamic, 4, Eigen::ColMajor, maxN, 4>;
+using Column = Eigen::Matrix<double, Eigen::Dynamic, 1, Eigen::ColMajor, maxN, 1>;
+
+// The normal matrix's eigenvalues are the squares of the design matrix's singular
+// values: the DOP's rank test, squared.
+constexpr double degenerateEigenRatio =
+    DilutionOfPrecision::degenerateRatio * DilutionOfPrecision::degenerateRatio;
+
+struct Problem {
+  std::span<const TVektorR3> satellites;
+  std::span<const Extended> ranges;
+  int n = 0;
+  // The estimate: position and clock offset, km. The ranges want every bit of it.
+  TVektorR3 x{};
+  Extended cb = 0;
+  Design H;
+  Column r;  // km: measured minus computed
+
+  // H's rows are the derivatives of the computed ranges: minus the unit vectors
+  // receiver -> satellite, and 1 for the offset.
+  void linearise() {
+    for (int i = 0; i < n; ++i) {
+      const TVektorR3 d = G::differenceR3(satellites[i], x);
+      const Extended length = std::sqrt(G::dotProduct(d, d));
+      H(i, 0) = double(-d.x / length);
+      H(i, 1) = double(-d.y / length);
+      H(i, 2) = double(-d.z / length);
+      H(i, 3) = 1;
+      r(i) = double(ranges[i] - length - cb);
+    }
+  }
+};
+
+}  // namespace
+
+Extended LeastSquaresFix::clockOffsetNs() const { return clockOffset / TUhr::signalSpeed; }
+
+LeastSquaresFix leastSquaresFix(std::span<const TVektorR3> satellites,
+                                std::span<const Extended> pseudoranges) {
+  LeastSquaresFix fix;
+  const int n = int(std::min({satellites.size(), pseudoranges.size(), std::size_t(maxN)}));
+  fix.satellites = n;
+  if (n < 4) return fix;
+
+  Problem p;
+  p.satellites = satellites;
+  p.ranges = pseudoranges;
+  p.n = n;
+  p.H.resize(n, 4);
+  p.r.resize(n);
+  // Start on the earth below the satellites: a few steps from any receiver that hears them.
+  TVektorR3 mean{0, 0, 0};
+  for (int i = 0; i < n; ++i) mean = G::sum(mean, satellites[i]);
+  const Extended length = std::sqrt(G::dotProduct(mean, mean));
+  if (length > 0) p.x = G::multiply(mean, 6371 / length);
+
+  bool converged = false;
+  Eigen::Matrix4d N;
+  Eigen::SelfAdjointEigenSolver<Eigen::Matrix4d> eigen;
+  while (fix.iterations < LeastSquaresFix::maxIterations && !converged) {
+    ++fix.iterations;
+    p.linearise();
+    N.noalias() = p.H.transpose() * p.H;
+    eigen.compute(N);
+    const Eigen::Vector4d lambda = eigen.eigenvalues();  // ascending
+    if (eigen.info() != Eigen::Success || !(lambda(0) > degenerateEigenRatio * lambda(3))) {
+      fix.status = LeastSquaresFix::Status::degenerate;
+      return fix;
+    }
+    // The normal equations H^T H dx = H^T r, solved through the decomposition.
+    const Eigen::Matrix4d& V = eigen.eigenvectors();
+    const Eigen::Vector4d dx = V * ((V.transpose() * (p.H.transpose() * p.r)).cwiseQuotient(lambda));
+    p.x = {p.x.x + dx(0), p.x.y + dx(1), p.x.z + dx(2)};
+    p.cb += dx(3);
+    converged = dx.norm() < double(LeastSquaresFix::stopUpdate);
+  }
+  if (!converged) {
+    fix.status = LeastSquaresFix::Status::notConverged;
+    return fix;
+  }
+
+  // Residuals and PDOP where the fix ended.
+  p.linearise();
+  N.noalias() = p.H.transpose() * p.H;
+  eigen.compute(N);
+  const Eigen::Vector4d lambda = eigen.eigenvalues();
+  if (eigen.info() != Eigen::Success || !(lambda(0) > degenerateEigenRatio * lambda(3))) {
+    fix.status = LeastSquaresFix::Status::degenerate;
+    return fix;
+  }
+  const Eigen::Matrix4d& V = eigen.eigenvectors();
+  const Eigen::Matrix4d Q = V * lambda.cwiseInverse().asDiagonal() * V.transpose();
+  fix.pdop = std::sqrt(Q(0, 0) + Q(1, 1) + Q(2, 2));
+  for (int i = 0; i < n; ++i) {
+    const TVektorR3 d = G::differenceR3(satellites[i], p.x);
+    fix.residuals[i] = (pseudoranges[i] - std::sqrt(G::dotProduct(d, d)) - p.cb) * 1000;
+  }
+  fix.position = p.x;
+  fix.clockOffset = p.cb;
+  fix.status = LeastSquaresFix::Status::valid;
+  return fix;
+}
+
+std::string leastSquaresReason(const LeastSquaresFix& fix) {
+  switch (fix.status) {
+    case LeastSquaresFix::Status::valid:
+      return {};
+    case LeastSquaresFix::Status::tooFewSatellites:
+      return "nur " + std::to_string(fix.satellites) + " Satellit" +
+             (fix.satellites == 1 ? "" : "en") +
+             " – für Standort und Uhrabweichung braucht die Ausgleichsrechnung mindestens 4";
+    case LeastSquaresFix::Status::degenerate:
+      return "die Geometrie ist entartet: Die Satelliten stehen (nahezu) auf einem Kreis um den "
+             "Empfänger oder mit ihm in einer Ebene, so legen sie den Standort nicht fest";
+    case LeastSquaresFix::Status::notConverged:
+      return "die Ausgleichsrechnung kommt nach " +
+             std::to_string(LeastSquaresFix::maxIterations) +
+             " Schritten nicht auf 1 mm zur Ruhe";
+  }
+  return {};
+}

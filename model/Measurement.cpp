@@ -1,0 +1,85 @@
+#include "model/Measurement.h"
+#include "platform/extended.h"
+
+FourSphereFix tryWindows(TEmpfaenger& receiver, std::int32_t firstRunTime,
+                         WindowRecorder* recorder) {
+  FourSphereFix fix;
+  TUhr& clock = receiver.clock;
+  const int n = receiver.signalCount();
+  if (n < 4) return fix;
+  TVektorR3 P{};
+  FixTrace trace;
+  for (clock.windowStart = 0; clock.windowStart <= n - 4;) {
+    const std::int32_t start = clock.windowStart;
+    trace = recorder ? recorder->begin(start) : FixTrace{};
+    receiver.determinePosition(start, P, trace);
+    if (recorder) recorder->end(start, trace);
+    ++fix.windowsTried;
+    fix.window = start;
+    ++clock.windowStart;
+    if (!receiver.failed) break;
+  }
+  fix.correction = trace.correction;
+  if (!receiver.failed) {
+    fix.found = true;
+    fix.position = P;
+    fix.clock = clockOffset(firstRunTime, trace);
+  }
+  return fix;
+}
+
+Measurement measure(const MeasurementSetup& setup, TEmpfaenger& receiver,
+                    WindowRecorder* recorder) {
+  constexpr int count = TSatellitenSchar::satelliteCount;
+  const ErrorSettings& settings = setup.settings;
+  TSatellitenSchar sky = *setup.constellation;
+  for (int k = 1; k <= count; ++k) sky.satellites[k].working = !setup.defective[k];
+
+  const TVektorR3 at = setup.truePosition;
+  const LocalFrame frame = localFrame(at);
+  std::array<Extended, count + 1> elevation{};
+  std::array<SignalErrors, count + 1> errors{};
+  TUhr::Delays delays{};
+  const bool delayed = settings.anyDelay();
+  for (int k = 1; k <= count; ++k) {
+    elevation[k] = skyDirection(frame, at, sky.satellites[k].position).elevation;
+    if (!delayed || !sky.satellites[k].working) continue;
+    errors[k] = drawErrors(settings, k, elevation[k], setup.seed, setup.draw, setup.mode);
+    delays[k] = errors[k].total / 1000;
+  }
+  // Nothing switched on: the clock gets no delays and measures exactly as it always did.
+  receiver.clock.receiveSignals(at, sky, delayed ? &delays : nullptr);
+
+  Measurement m;
+  m.offsetNs = settings.offsetOn ? settings.offsetNs : 0;
+  const TEuklidGeoR3 geo{false};
+  std::array<TVektorR3, count> positions{};
+  std::array<Extended, count> ranges{};
+  for (const TListenElement& e : receiver.clock.signals.elements<TListenElement>()) {
+    MeasuredSignal& s = m.signals[m.signalCount];
+    const int k = e.number;
+    s.number = k;
+    s.position = e.position;
+    s.elevation = elevation[k];
+    s.errors = errors[k];
+    // The clock keeps only the fictive run times; these are what it measured.
+    const Extended d = geo.distance(e.position, at);
+    s.trueRunTime = TUhr::measuredRunTime(d);
+    s.runTime = (delayed ? TUhr::measuredRunTime(d + delays[k]) : s.trueRunTime) + m.offsetNs;
+    s.fictiveRunTime = e.runTime;
+    positions[m.signalCount] = e.position;
+    ranges[m.signalCount] = s.runTime * TUhr::signalSpeed;
+    ++m.signalCount;
+  }
+
+  const std::int32_t first = m.signalCount > 0 ? m.signals[0].runTime : 0;
+  m.fourSpheres = tryWindows(receiver, first, recorder);
+  m.leastSquares = leastSquaresFix(std::span(positions).first(m.signalCount),
+                                   std::span<const Extended>(ranges).first(m.signalCount));
+  return m;
+}
+
+Measurement measure(const MeasurementSetup& setup) {
+  TEmpfaenger receiver;
+  return measure(setup, receiver);
+}
