@@ -26,13 +26,14 @@ class T3DDemo {
 
   // The scene's unit is 1000 km.
   static constexpr Extended scale = 0.001L;
-  static constexpr platform::Color earthColor = 0x00FF00;
-  static constexpr platform::Color receiverColor = 0x0000FF;
-  static constexpr platform::Color satelliteColor = 0x00FFFF;
-  static constexpr platform::Color orbitColor = 0x00FF00;
-  static constexpr platform::Color measuringSphereColor = 0xC0C0C0;
+  // Canvas colours keep red in the low byte: written as hex, 0x0000FF would read blue.
+  static constexpr platform::Color earthColor = platform::colors::lime;
+  static constexpr platform::Color receiverColor = platform::colors::red;
+  static constexpr platform::Color satelliteColor = platform::colors::yellow;
+  static constexpr platform::Color orbitColor = platform::colors::lime;
+  static constexpr platform::Color measuringSphereColor = platform::colors::silver;
   static constexpr platform::Color candidateColor = platform::colors::gradientActiveCaption;
-  static constexpr platform::Color signalColor = 0xFFFFFF;
+  static constexpr platform::Color signalColor = platform::colors::white;
 
   // Places the receiver at a position from `erzeugePosition`; without one, at a
   // fixed point in central Europe.

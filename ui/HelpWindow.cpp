@@ -23,6 +23,7 @@
 #include "platform/shell.h"
 #include "ui/Glyphs.h"
 #include "ui/UnitAbout.h"
+#include "ui/WidgetHelpers.h"
 
 namespace {
 
@@ -106,11 +107,7 @@ bool HelpWindow::showPage(const QString& page) {
   if (!window) return false;
   window->open(page);
   window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-  window->show();
-  if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-    window->raise();
-    window->activateWindow();
-  }
+  showInFront(window);
   return true;
 }
 

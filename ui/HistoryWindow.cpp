@@ -19,6 +19,7 @@
 #include <set>
 
 #include "ui/DeferredRedraw.h"
+#include "views/ChartScales.h"
 #include "ui/ExportFiles.h"
 #include "ui/HelpWindow.h"
 #include "ui/WidgetHelpers.h"
@@ -133,36 +134,14 @@ void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractA
   series->attachAxis(y);
 }
 
-// The decades that hold every y, with `floor` and `ceiling` as decades always shown.
 void fitLog(QLogValueAxis* axis, const std::vector<views::ChartPoint>& points, double floor,
             double ceiling) {
-  double lo = floor, hi = ceiling;
-  for (const views::ChartPoint& p : points) lo = std::min(lo, p.y), hi = std::max(hi, p.y);
-  const double decadeFrom = std::floor(std::log10(lo));
-  const double decadeTo = std::ceil(std::log10(hi));
-  const double from = std::pow(10, decadeFrom), to = std::pow(10, decadeTo);
-  if (axis->min() != from || axis->max() != to) axis->setRange(from, to);
+  const views::Decades d = views::decadesOf(points, floor, ceiling);
+  if (axis->min() != d.from || axis->max() != d.to) axis->setRange(d.from, d.to);
   // Lines at 2…9 help reading one or two decades; over more they crowd the chart and
   // cost most of its painting.
-  const int minor = decadeTo - decadeFrom <= 2 ? -1 : 0;
+  const int minor = d.count <= 2 ? -1 : 0;
   if (axis->minorTickCount() != minor) axis->setMinorTickCount(minor);
-}
-
-// The next of 1, 2, 5 times a power of ten, at least 1.
-double roundStep(double x) {
-  if (x <= 1) return 1;
-  const double decade = std::pow(10, std::floor(std::log10(x)));
-  for (const double c : {1, 2, 5})
-    if (c * decade >= x) return c * decade;
-  return 10 * decade;
-}
-
-// The next of 1, 2, 4, 6, 8 times a power of ten: five ticks then fall on round numbers.
-double roundedUp(double x) {
-  const double decade = std::pow(10, std::floor(std::log10(x)));
-  for (const double c : {1, 2, 4, 6, 8})
-    if (c * decade >= x) return c * decade;
-  return 10 * decade;
 }
 
 void fitNumbers(QValueAxis* axis, double first, double last) {
@@ -324,13 +303,13 @@ void HistoryWindow::refreshHistoryCharts() {
   // out and paints the whole chart, a new point only its series.
   double first = lesson_.history().empty() ? 1 : double(lesson_.history()[0].number);
   double last = lesson_.history().empty() ? 10 : double(lesson_.history().latest().number);
-  const double unit = roundStep((last - first + 1) / 10);
+  const double unit = views::roundStep((last - first + 1) / 10);
   first = std::floor(first / unit) * unit;
   last = std::ceil((last + 1) / unit) * unit;
   // The interval first: a wide range at the old interval would lay out a tick for
   // every determination.
   for (QValueAxis* x : {distanceX_, iterationsX_, windowsX_}) {
-    x->setTickInterval(roundStep((last - first) / 5));
+    x->setTickInterval(views::roundStep((last - first) / 5));
     fitNumbers(x, first, last);
   }
   fitLog(distanceY_, series_.distance, 0.1, 10);
@@ -398,8 +377,8 @@ void HistoryWindow::refreshConvergenceChart() {
   ChartKonvergenz->setRenderHint(QPainter::Antialiasing, all.size() < kSmoothPoints);
   const double tolerance = double(TEmpfaenger::tolerance) * 1000;
   tolerance_->replace({QPointF(0, tolerance), QPointF(double(longest) + 1, tolerance)});
-  const double convergenceEnd = roundedUp(double(longest) + 1);
-  convergenceX_->setTickInterval(roundStep(convergenceEnd / 5));
+  const double convergenceEnd = views::roundedUp(double(longest) + 1);
+  convergenceX_->setTickInterval(views::roundStep(convergenceEnd / 5));
   fitNumbers(convergenceX_, 0, convergenceEnd);
   fitLog(convergenceY_, all, 0.001, 1000);
 

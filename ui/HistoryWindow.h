@@ -5,7 +5,6 @@
 #include <QWidget>
 #include <vector>
 
-#include "model/DeterminationHistory.h"
 #include "model/LessonModel.h"
 #include "views/HistorySeries.h"
 

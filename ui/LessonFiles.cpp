@@ -1,35 +1,28 @@
 #include "ui/LessonFiles.h"
 
-#include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QMenu>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QPlainTextEdit>
-#include <QShortcut>
-#include <QVBoxLayout>
-#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
-#include <QToolBar>
 #include <QToolButton>
-#include <functional>
+#include <QVBoxLayout>
+#include <memory>
 #include <variant>
 
 #include "model/LessonFile.h"
-#include "platform/csv.h"
+#include "model/LessonTables.h"
 #include "platform/files.h"
 #include "platform/messages.h"
 #include "ui/ExportFiles.h"
 #include "ui/Glyphs.h"
-#include "model/LessonTables.h"
 #include "ui/WidgetHelpers.h"
 
 namespace {
@@ -40,10 +33,6 @@ const char* const kScenarioFilter = "Ortivo-Szenario (*.ortivo)";
 
 void showError(const std::string& message) {
   platform::showMessage(platform::MessageKind::Error, message);
-}
-
-std::string shownName(const QString& path) {
-  return QDir::toNativeSeparators(path).toStdString();
 }
 
 // A file name shown as the system spells it; bytes that are not UTF-8 show as �.
@@ -105,7 +94,7 @@ bool LessonFiles::writeScenario(const QString& path, const LessonScenario& scena
           : writeFileSafely(path, QByteArray(reinterpret_cast<const char*>(bytes.data()),
                                              qsizetype(bytes.size())));
   if (!reason.isEmpty()) {
-    showError(lessonfile::saveRefusal(shownName(path), reason.toStdString()));
+    showError(lessonfile::saveRefusal(shownName(QFile::encodeName(path)), reason.toStdString()));
     return false;
   }
   description_ = scenario.description;
@@ -160,66 +149,39 @@ void LessonFiles::showDescription(const QString& fileName) {
   if (description_.empty()) return;
   // Not modal: the class works with the lesson while the task stays in view. Plain
   // text in a scrolling view: a task is typed text, however it looks.
-  auto* box = new QDialog(&window_);
-  box->setObjectName("DialogAufgabe");
-  box->setWindowTitle("Aufgabe – " + fileName);
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  auto* text = new QPlainTextEdit(box);
-  text->setObjectName("MemoAufgabe");
-  text->setReadOnly(true);
-  text->setPlainText(QString::fromStdString(description_));
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box);
-  connect(buttons, &QDialogButtonBox::accepted, box, &QDialog::accept);
-  auto* layout = new QVBoxLayout(box);
-  layout->addWidget(text);
-  layout->addWidget(buttons);
+  const TextDialog box = makeTextDialog(&window_, "DialogAufgabe", "Aufgabe – " + fileName,
+                                        QString::fromStdString(description_), false);
+  box.dialog->setAttribute(Qt::WA_DeleteOnClose);
   const QRect screen = window_.screen()->availableGeometry();
-  box->resize(std::min(560, screen.width() * 9 / 10), std::min(360, screen.height() * 8 / 10));
-  box->show();
+  box.dialog->resize(std::min(560, screen.width() * 9 / 10), std::min(360, screen.height() * 8 / 10));
+  box.dialog->show();
 }
 
 bool LessonFiles::askDescription(QString& text) {
-  QDialog dialog(&window_);
-  dialog.setObjectName("DialogAufgabeEingeben");
-  dialog.setWindowTitle("Szenario speichern");
-  auto* label = new QLabel("Aufgabe (wird beim Öffnen des Szenarios angezeigt):", &dialog);
-  auto* edit = new QPlainTextEdit(&dialog);
-  edit->setObjectName("MemoAufgabe");
-  edit->setPlainText(text);
-  edit->setTabChangesFocus(true);
-  label->setBuddy(edit);
-  auto* count = new QLabel(&dialog);
+  const TextDialog box = makeTextDialog(&window_, "DialogAufgabeEingeben", "Szenario speichern",
+                                        text, true);
+  const std::unique_ptr<QDialog> owner(box.dialog);
+  auto* label = new QLabel("Aufgabe (wird beim Öffnen des Szenarios angezeigt):", box.dialog);
+  label->setBuddy(box.text);
+  box.layout->insertWidget(0, label);
+  auto* count = new QLabel(box.dialog);
   count->setObjectName("LabelAufgabeLaenge");
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-  const auto update = [edit, count, ok] {
-    const std::size_t n = lessonfile::characterCount(edit->toPlainText().toStdString());
+  box.layout->insertWidget(2, count);
+  const auto update = [box, count] {
+    const std::size_t n = lessonfile::characterCount(box.text->toPlainText().toStdString());
     const bool fits = n <= lessonfile::maxDescriptionLength;
     count->setText(fits ? QString("%1 von %2 Zeichen")
                               .arg(QLocale().toString(qlonglong(n)),
                                    QLocale().toString(qlonglong(lessonfile::maxDescriptionLength)))
                         : QString::fromStdString(lessonfile::descriptionTooLong(n)));
     count->setStyleSheet(fits ? QString() : QString("color: #b00000"));
-    ok->setEnabled(fits);
+    box.ok->setEnabled(fits);
   };
-  connect(edit, &QPlainTextEdit::textChanged, &dialog, update);
+  connect(box.text, &QPlainTextEdit::textChanged, box.dialog, update);
   update();
-  // Return belongs to the text; Ctrl+Return confirms.
-  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Return),
-                                   QKeySequence(Qt::CTRL | Qt::Key_Enter)})
-    connect(new QShortcut(keys, &dialog), &QShortcut::activated, &dialog, [&dialog, ok] {
-      if (ok->isEnabled()) dialog.accept();
-    });
-  auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(label);
-  layout->addWidget(edit);
-  layout->addWidget(count);
-  layout->addWidget(buttons);
-  dialog.resize(520, 320);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  text = edit->toPlainText();
+  box.dialog->resize(520, 320);
+  if (box.dialog->exec() != QDialog::Accepted) return false;
+  text = box.text->toPlainText();
   return true;
 }
 

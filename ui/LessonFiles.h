@@ -5,12 +5,10 @@
 // history of the determinations as CSV), as three tool-bar buttons that main.cpp
 // places. The file format is model/LessonFile.h; this is its Qt side.
 
+#include <QByteArrayList>
 #include <QObject>
 #include <QPointer>
-#include <QString>
-#include <QByteArrayList>
 #include <QStringList>
-#include <memory>
 #include <string>
 
 #include "model/LessonFile.h"

@@ -3,22 +3,19 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLocale>
-#include <QShortcut>
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 #include "model/LessonTables.h"
 #include "platform/messages.h"
-#include "platform/numformat.h"
 #include "platform/random.h"
 #include "platform/shell.h"
 #include "ui/ExportFiles.h"
 #include "ui/Glyphs.h"
 #include "ui/HelpWindow.h"
 #include "ui/WidgetHelpers.h"
+#include "views/LessonTexts.h"
 
 namespace {
 
@@ -122,24 +119,16 @@ void TFormMain::buildLayout() {
   LabelExakterStandortCart = makeLabelAt(
       g, "LabelExakterStandortCart",
       "Cartesische Koordinaten (in km) - maßgeblich für die Positionsbestimmung", 10, 24);
-  StringGridExakterStandortCart = new StringGrid(3, 2, 0, 1, g);
-  StringGridExakterStandortCart->setObjectName("StringGridExakterStandortCart");
-  StringGridExakterStandortCart->setColumnWidths({140, 140, 140});
-  StringGridExakterStandortCart->setEditableCells(true);
-  StringGridExakterStandortCart->setGeometry(10, 44, 424,
-                                             StringGridExakterStandortCart->heightForRows(2));
+  StringGridExakterStandortCart = StringGrid::make(g, "StringGridExakterStandortCart", 3, 2, 0, 1,
+                                                   {140, 140, 140}, true, {10, 44}, 2);
   BitBtnCartToGeo = makeButton(g, "BitBtnCartToGeo", "CartToGeo", QRect(448, 44, 120, 30), glyphs::convert());
   BitBtnGeoToCart = makeButton(g, "BitBtnGeoToCart", "GeoToCart", QRect(578, 44, 120, 30), glyphs::convert());
   BitBtnErzeugen = makeButton(g, "BitBtnErzeugen", "Erzeugen", QRect(448, 80, 120, 30), glyphs::generate());
   LabelExakterStandortGeo = makeLabelAt(g, "LabelExakterStandortGeo", "Geographische Koordinaten",
                                       10, 106);
-  StringGridExakterStandortGeo = new StringGrid(4, 3, 1, 1, g);
-  StringGridExakterStandortGeo->setObjectName("StringGridExakterStandortGeo");
-  StringGridExakterStandortGeo->setEditableCells(true);
   // The minutes column is wider than the computed grid's: ten decimals must show in full.
-  StringGridExakterStandortGeo->setColumnWidths({60, 34, 58, 112});
-  StringGridExakterStandortGeo->setGeometry(10, 126, 60 + 34 + 58 + 112 + 4,
-                                            StringGridExakterStandortGeo->heightForRows(3));
+  StringGridExakterStandortGeo = StringGrid::make(g, "StringGridExakterStandortGeo", 4, 3, 1, 1,
+                                                  {60, 34, 58, 112}, true, {10, 126}, 3);
   LabeledEditExakteHoehe =
       makeLabeledEdit(g, "LabeledEditExakteHoehe", "Höhe (in m) über NN", 290, 106, 130);
   LabelTatsaechlicheGeschwindigkeit = makeLabelAt(g, "LabelTatsaechlicheGeschwindigkeit",
@@ -174,23 +163,15 @@ void TFormMain::buildLayout() {
   g = GroupBoxBerechneterStandort;
   LabelBerechneterStandortCart = makeLabelAt(g, "LabelBerechneterStandortCart",
                                            "Cartesische Koordinaten (in km)", 10, 24);
-  StringGridBerechneterStandortCart = new StringGrid(3, 2, 0, 1, g);
-  StringGridBerechneterStandortCart->setObjectName("StringGridBerechneterStandortCart");
-  StringGridBerechneterStandortCart->setColumnWidths({110, 110, 110});
-  StringGridBerechneterStandortCart->setEditableCells(false);
-  StringGridBerechneterStandortCart->setGeometry(
-      10, 44, 334, StringGridBerechneterStandortCart->heightForRows(2));
+  StringGridBerechneterStandortCart = StringGrid::make(
+      g, "StringGridBerechneterStandortCart", 3, 2, 0, 1, {110, 110, 110}, false, {10, 44}, 2);
   BitBtnBerechne = makeButton(g, "BitBtnBerechne", "Positionsbestimmung starten",
                               QRect(372, 22, 262, 32), glyphs::ok());
   LabelInfo = makeLabelAt(g, "LabelInfo", "LabelInfo", 372, 60, 290, 36);
   LabelBerechneterStandortGeo =
       makeLabelAt(g, "LabelBerechneterStandortGeo", "Geographische Koordinaten", 10, 104);
-  StringGridBerechneterStandortGeo = new StringGrid(4, 3, 1, 1, g);
-  StringGridBerechneterStandortGeo->setObjectName("StringGridBerechneterStandortGeo");
-  StringGridBerechneterStandortGeo->setEditableCells(false);
-  StringGridBerechneterStandortGeo->setColumnWidths({60, 34, 58, 85});
-  StringGridBerechneterStandortGeo->setGeometry(10, 124, 60 + 34 + 58 + 85 + 4,
-                                                StringGridBerechneterStandortGeo->heightForRows(3));
+  StringGridBerechneterStandortGeo = StringGrid::make(
+      g, "StringGridBerechneterStandortGeo", 4, 3, 1, 1, {60, 34, 58, 85}, false, {10, 124}, 3);
   LabeledEditBerechneteHoehe = makeLabeledEdit(g, "LabeledEditBerechneteHoehe",
                                                "Höhe (in m) über NN", 268, 104, 120, 130);
   LabeledEditBerechneteHoehe->setReadOnly(true);
@@ -214,12 +195,9 @@ void TFormMain::buildLayout() {
                               "Position und fiktive Signallaufzeiten (des ersten "
                               "Iterationsschritts) der 4 zur Berechnung herangezogenen Satelliten",
                               10, 258, 652);
-  StringGridSatelliten = new StringGrid(7, 5, 0, 1, g);
-  StringGridSatelliten->setObjectName("StringGridSatelliten");
-  StringGridSatelliten->setEditableCells(true);
-  StringGridSatelliten->setColumnWidths({74, 100, 100, 100, 90, 90, 90});
-  StringGridSatelliten->setGeometry(10, LabelSatelliten->geometry().bottom() + 4, 648,
-                                    StringGridSatelliten->heightForRows(5));
+  StringGridSatelliten = StringGrid::make(g, "StringGridSatelliten", 7, 5, 0, 1,
+                                          {74, 100, 100, 100, 90, 90, 90}, true,
+                                          {10, LabelSatelliten->geometry().bottom() + 4}, 5);
 
   // Satellite positions.
   GroupBoxSatellitenbewegung = new QGroupBox("Satellitenposition", this);
@@ -370,10 +348,8 @@ void TFormMain::initGrids() {
 
 void TFormMain::showSatellites() {
   for (int k = 1; k <= LessonModel::satelliteCount; ++k) {
-    const TVektorR3& p = lesson_.constellation().satellites[k].position;
-    StringGridBewegung->setCell(1, k, formatNumber(p.x, 3, 18));
-    StringGridBewegung->setCell(2, k, formatNumber(p.y, 3, 18));
-    StringGridBewegung->setCell(3, k, formatNumber(p.z, 3, 18));
+    StringGridBewegung->setCells(
+        1, k, views::cartesianCells(lesson_.constellation().satellites[k].position, 3));
   }
 }
 
@@ -423,35 +399,20 @@ void TFormMain::endLesson() {
 // True receiver position: display, entry, generation and movement.
 
 void TFormMain::showCartesian(StringGrid* grid, TVektorR3 v) {
-  const int decimals = grid == StringGridBerechneterStandortCart ? 3 : 10;
-  grid->setCell(0, 1, formatNumber(v.x, decimals, 18));
-  grid->setCell(1, 1, formatNumber(v.y, decimals, 18));
-  grid->setCell(2, 1, formatNumber(v.z, decimals, 18));
+  grid->setCells(0, 1, views::cartesianCells(v, grid == StringGridBerechneterStandortCart ? 3 : 10));
 }
 
 void TFormMain::showGeographic(StringGrid* grid, QLineEdit* heightEdit, const TGeoPosition& g) {
-  const int decimals = grid == StringGridBerechneterStandortGeo ? 3 : 10;
-  const std::string separator = platform::decimalSeparator();
-  const auto longitude = platform::formatDegreesMinutes(g.longitude.degrees, g.longitude.minutes,
-                                                        decimals, 18, 180, separator);
-  const auto latitude = platform::formatDegreesMinutes(g.latitude.degrees, g.latitude.minutes,
-                                                       decimals, 18, 90, separator);
-  grid->setCell(1, 1, QString(QChar::fromLatin1(g.eastWest)));
-  grid->setCell(2, 1, QString::number(longitude.degrees));
-  grid->setCell(3, 1, QString::fromStdString(longitude.minutes));
-  grid->setCell(1, 2, QString(QChar::fromLatin1(g.northSouth)));
-  grid->setCell(2, 2, QString::number(latitude.degrees));
-  grid->setCell(3, 2, QString::fromStdString(latitude.minutes));
-  heightEdit->setText(formatNumber(g.height, 2, 7));
+  const auto cells = views::geographicCells(g, grid == StringGridBerechneterStandortGeo ? 3 : 10);
+  grid->setCells(1, 1, cells.longitude);
+  grid->setCells(1, 2, cells.latitude);
+  heightEdit->setText(QString::fromStdString(cells.height));
 }
 
-void TFormMain::clearCartesianRow(StringGrid* grid) {
-  for (int c = 0; c <= 2; ++c) grid->setCell(c, 1, QString());
-}
+void TFormMain::clearCartesianRow(StringGrid* grid) { grid->setCells(0, 1, {"", "", ""}); }
 
 void TFormMain::clearGeographicGrid(StringGrid* grid, QLineEdit* heightEdit) {
-  for (int r = 1; r <= 2; ++r)
-    for (int c = 1; c <= 3; ++c) grid->setCell(c, r, QString());
+  for (int r = 1; r <= 2; ++r) grid->setCells(1, r, {"", "", ""});
   heightEdit->clear();
 }
 
@@ -598,16 +559,14 @@ void TFormMain::clearComputedPosition() {
 }
 
 void TFormMain::showRecord(const DeterminationRecord& record) {
-  EditUnterschied->clear();
-  showReceivedSatellites(record);
-  clearSatelliteTable();
-  clearCartesianRow(StringGridBerechneterStandortCart);
-  LabeledEditBerechneteGeschwindigkeit->clear();
-  clearGeographicGrid(StringGridBerechneterStandortGeo, LabeledEditBerechneteHoehe);
+  clearComputedPosition();
+  LabeledEditAnzEmpfangeneSatelliten->setText(
+      QString::fromStdString(views::receivedSatellites(record)));
   // The four signals of the window that succeeded, or of the last one tried, with
   // their fictive run times before any correction.
   if (const WindowRecord* window = record.shownWindow())
-    for (int j = 1; j <= 4; ++j) showSignal(j, record.signals[window->start + j - 1]);
+    for (int j = 1; j <= 4; ++j)
+      StringGridSatelliten->setCells(0, j, views::signalCells(record.signals[window->start + j - 1]));
   if (!record.found()) return;
   showCartesian(StringGridBerechneterStandortCart, record.position);
   EditUnterschied->setText(formatNumber(record.distance, 3, 8));
@@ -615,26 +574,8 @@ void TFormMain::showRecord(const DeterminationRecord& record) {
   LabeledEditBerechneteGeschwindigkeit->setText(formatNumber(record.speed, 3, 4));
 }
 
-void TFormMain::showSignal(int row, const SignalRecord& e) {
-  StringGrid* g = StringGridSatelliten;
-  g->setCell(0, row, QString::number(e.number));
-  g->setCell(1, row, formatNumber(e.position.x, 3, 8));
-  g->setCell(2, row, formatNumber(e.position.y, 3, 8));
-  g->setCell(3, row, formatNumber(e.position.z, 3, 8));
-  g->setCell(4, row, QString::number(e.fictiveRunTime / 1000000));
-  g->setCell(5, row, QString::number((e.fictiveRunTime % 1000000) / 1000));
-  g->setCell(6, row, QString::number(e.fictiveRunTime % 1000));
-}
-
-void TFormMain::showReceivedSatellites(const DeterminationRecord& record) {
-  QString text = QString::number(record.signals.size()) + ": ";
-  for (const SignalRecord& e : record.signals) text += QString::number(e.number) + ", ";
-  LabeledEditAnzEmpfangeneSatelliten->setText(text);
-}
-
 void TFormMain::clearSatelliteTable() {
-  for (int r = 1; r <= 4; ++r)
-    for (int c = 0; c <= 6; ++c) StringGridSatelliten->setCell(c, r, QString());
+  for (int r = 1; r <= 4; ++r) StringGridSatelliten->setCells(0, r, views::Cells(7));
 }
 
 void TFormMain::enableControls(bool enabled) {

@@ -130,8 +130,6 @@ class TFormMain : public QWidget, private LessonObserver {
   void enableControls(bool enabled);
   void showRecord(const DeterminationRecord& record);
   void clearComputedPosition();
-  void showSignal(int row, const SignalRecord& e);
-  void showReceivedSatellites(const DeterminationRecord& record);
   void clearSatelliteTable();
 
   // LessonObserver

@@ -1,14 +1,13 @@
 #include "ui/SkyWindow.h"
 
 #include <array>
-#include <cmath>
-#include <numbers>
-#include <vector>
 
+#include "platform/extended.h"
 #include "ui/DeferredRedraw.h"
 #include "ui/ExportFiles.h"
 #include "ui/HelpWindow.h"
 #include "ui/WidgetHelpers.h"
+#include "views/LessonTexts.h"
 #include "views/SkyPlot.h"
 
 namespace {
@@ -19,31 +18,7 @@ constexpr int kDirectionRows = 24;
 const char* const kDopNames[] = {"GDOP", "PDOP", "HDOP", "VDOP", "TDOP"};
 
 QString degrees(long double radians) {
-  return formatNumber(radians * 180 / std::numbers::pi_v<long double>, 1, 6) + "°";
-}
-
-// How good a geometry is, judged by its PDOP.
-QString verdict(const DilutionOfPrecision& dop) {
-  if (dop.pdop <= 2) return "sehr gute Geometrie";
-  if (dop.pdop <= 4) return "gute Geometrie";
-  if (dop.pdop <= 8) return "mäßige Geometrie";
-  return "schlechte Geometrie";
-}
-
-QString reason(const DilutionOfPrecision& dop) {
-  switch (dop.status) {
-    case DilutionOfPrecision::Status::valid:
-      return verdict(dop) + " (PDOP " + formatNumber(dop.pdop, 1, 6) + ")";
-    case DilutionOfPrecision::Status::tooFewSatellites:
-      return QString("nur %1 Satellit%2 – für Standort und Uhrabweichung braucht der Empfänger "
-                     "mindestens 4")
-          .arg(dop.satellites)
-          .arg(dop.satellites == 1 ? "" : "en");
-    case DilutionOfPrecision::Status::degenerate:
-      return "die Geometrie ist entartet: Die Satelliten stehen (nahezu) auf einem Kreis um den "
-             "Empfänger oder mit ihm in einer Ebene, so legen sie den Standort nicht fest";
-  }
-  return {};
+  return formatNumber(radians * 180 / extendedPi, 1, 6) + "°";
 }
 
 }  // namespace
@@ -91,12 +66,8 @@ SkyWindow::SkyWindow(LessonModel& lesson, QWidget* parent) : QWidget(parent), le
   LabelRichtungen->setObjectName("LabelRichtungen");
   LabelRichtungen->move(right, 8);
   LabelRichtungen->adjustSize();
-  StringGridRichtungen = new StringGrid(4, kDirectionRows + 1, 0, 1, this);
-  StringGridRichtungen->setObjectName("StringGridRichtungen");
-  StringGridRichtungen->setEditableCells(false);
-  StringGridRichtungen->setColumnWidths({80, 100, 100, 150});
-  StringGridRichtungen->setGeometry(right, 30, 80 + 100 + 100 + 150 + 4 + 16,
-                                    StringGridRichtungen->heightForRows(11));
+  StringGridRichtungen = StringGrid::make(this, "StringGridRichtungen", 4, kDirectionRows + 1, 0, 1,
+                                          {80, 100, 100, 150}, false, {right, 30}, 11, 16);
   const char* headers[] = {"Satellit", "Azimut", "Elevation", "Zustand"};
   for (int c = 0; c < 4; ++c) StringGridRichtungen->setCell(c, 0, headers[c]);
 
@@ -105,12 +76,8 @@ SkyWindow::SkyWindow(LessonModel& lesson, QWidget* parent) : QWidget(parent), le
   LabelDOP->setObjectName("LabelDOP");
   LabelDOP->move(right, dopTop);
   LabelDOP->adjustSize();
-  StringGridDOP = new StringGrid(3, 6, 1, 1, this);
-  StringGridDOP->setObjectName("StringGridDOP");
-  StringGridDOP->setEditableCells(false);
-  StringGridDOP->setColumnWidths({80, 175, 195});
-  StringGridDOP->setGeometry(right, dopTop + 22, 80 + 175 + 195 + 4,
-                             StringGridDOP->heightForRows(6));
+  StringGridDOP = StringGrid::make(this, "StringGridDOP", 3, 6, 1, 1, {80, 175, 195}, false,
+                                   {right, dopTop + 22}, 6);
   StringGridDOP->setCell(1, 0, "4 verwendete");
   StringGridDOP->setCell(2, 0, "alle empfangenen");
   for (int r = 0; r < 5; ++r) StringGridDOP->setCell(0, r + 1, kDopNames[r]);
@@ -221,8 +188,8 @@ void SkyWindow::refresh() {
     else if (!fixFound_)
       hint += "die letzte Positionsbestimmung fand keinen Standort.";
     else
-      hint += reason(fixDop_) + ".";
-    hint += "<br><b>Alle empfangenen:</b> " + reason(all) + ".";
+      hint += QString::fromStdString(views::dopReason(fixDop_)) + ".";
+    hint += "<br><b>Alle empfangenen:</b> " + QString::fromStdString(views::dopReason(all)) + ".";
   }
   LabelDOPHinweis->setText(hint);
 }

@@ -31,6 +31,19 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
   }
 }
 
+StringGrid* StringGrid::make(QWidget* parent, const char* name, int columns, int rows,
+                             int fixedColumns, int fixedRows, std::initializer_list<int> widths,
+                             bool editable, QPoint at, int shownRows, int extraWidth) {
+  auto* grid = new StringGrid(columns, rows, fixedColumns, fixedRows, parent);
+  grid->setObjectName(QString::fromLatin1(name));
+  grid->setEditableCells(editable);
+  grid->setColumnWidths(widths);
+  int width = 4 + extraWidth;
+  for (const int w : widths) width += w;
+  grid->setGeometry(at.x(), at.y(), width, grid->heightForRows(shownRows));
+  return grid;
+}
+
 QString StringGrid::cell(int column, int row) const {
   const QTableWidgetItem* it = item(row, column);
   return it ? it->text() : QString();
@@ -38,6 +51,10 @@ QString StringGrid::cell(int column, int row) const {
 
 void StringGrid::setCell(int column, int row, const QString& text) {
   if (QTableWidgetItem* it = item(row, column)) it->setText(text);
+}
+
+void StringGrid::setCells(int column, int row, const std::vector<std::string>& texts) {
+  for (const std::string& text : texts) setCell(column++, row, QString::fromStdString(text));
 }
 
 void StringGrid::setEditableCells(bool editable) {

@@ -1,7 +1,11 @@
 #include "ui/WidgetHelpers.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
+#include <QPlainTextEdit>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 #include "platform/numformat.h"
 
@@ -70,4 +74,28 @@ void showInFront(QWidget* window) {
 
 QString formatNumber(long double value, int decimals, int precision) {
   return QString::fromStdString(platform::formatFixed(value, decimals, precision));
+}
+
+TextDialog makeTextDialog(QWidget* parent, const char* name, const QString& title,
+                          const QString& text, bool editable) {
+  auto* dialog = new QDialog(parent);
+  dialog->setObjectName(QString::fromLatin1(name));
+  dialog->setWindowTitle(title);
+  auto* edit = new QPlainTextEdit(dialog);
+  edit->setObjectName("MemoAufgabe");
+  edit->setPlainText(text);
+  edit->setReadOnly(!editable);
+  edit->setTabChangesFocus(true);
+  auto* buttons = new QDialogButtonBox(
+      editable ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel : QDialogButtonBox::Ok, dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Return),
+                                   QKeySequence(Qt::CTRL | Qt::Key_Enter)})
+    addShortcut(dialog, keys, ok);
+  auto* layout = new QVBoxLayout(dialog);
+  layout->addWidget(edit);
+  layout->addWidget(buttons);
+  return {dialog, edit, ok, layout};
 }

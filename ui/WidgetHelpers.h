@@ -12,6 +12,10 @@
 #include <QToolButton>
 #include <functional>
 
+class QDialog;
+class QPlainTextEdit;
+class QVBoxLayout;
+
 // A label at a fixed place; long texts wrap when `wrap` is set.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                   bool wrap = true, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
@@ -31,6 +35,19 @@ QToolButton* makeToolButton(QWidget* parent, const char* name, const QString& hi
 // `addShortcut(window, keys, button)`: they do nothing while the button is disabled.
 void addShortcut(QWidget* window, const QKeySequence& keys, const std::function<void()>& f);
 void addShortcut(QWidget* window, const QKeySequence& keys, QAbstractButton* button);
+
+// A dialog around a text: read-only with OK, or editable with OK and Cancel. Return
+// and Tab belong to the text as a reader expects: Ctrl+Return confirms, Tab moves on
+// when the text is editable, Escape cancels. The caller lays out what follows below
+// the text in `layout`.
+struct TextDialog {
+  QDialog* dialog;
+  QPlainTextEdit* text;
+  QPushButton* ok;
+  QVBoxLayout* layout;
+};
+TextDialog makeTextDialog(QWidget* parent, const char* name, const QString& title,
+                          const QString& text, bool editable);
 
 // Shows a window and brings it to the front when it was already open behind another.
 void showInFront(QWidget* window);

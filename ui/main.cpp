@@ -34,10 +34,9 @@ Program::Program() : parts_(std::make_unique<Parts>()) {
   TFormMain& main = p.mainWindow;
   QObject::connect(main.SpeedButtonInfo, &QToolButton::clicked, &p.aboutBox,
                    [&p] { showInFront(&p.aboutBox); });
-  QObject::connect(main.SpeedButton2DDemo, &QToolButton::clicked, &p.demo2D,
-                   [&p] { p.demo2D.startDemo(); });
+  QObject::connect(main.SpeedButton2DDemo, &QToolButton::clicked, &p.demo2D, &TForm2DDemo::startDemo);
   QObject::connect(main.SpeedButton3DDemo, &QToolButton::clicked, &p.demo3D,
-                   [&p] { p.demo3D.showFromMainWindow(); });
+                   &TForm3DDemo::showFromMainWindow);
   // The end of the program frees the demonstrations' objects too.
   QObject::connect(&main, &TFormMain::ending, &p.demo2D, [&p] {
     p.demo2D.releaseModel();
