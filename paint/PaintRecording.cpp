@@ -8,27 +8,24 @@
 
 #include "paint/PaintThreads.h"
 
-QColor toQColor(platform::Color color) {
-  if (platform::isSystemColor(color)) {
-    // System colours name a role of the desktop's palette by their low byte.
-    const QPalette pal = QGuiApplication::palette();
-    switch (color & 0xFF) {
-      case 0x02:  // active caption
-      case 0x1B:  // gradient of the active caption
-        return pal.color(QPalette::Active, QPalette::Highlight).lighter(130);
-      case 0x05:  // window
-        return pal.color(QPalette::Base);
-      case 0x08:  // window text
-        return pal.color(QPalette::Text);
-      case 0x0F:  // button face
-        return pal.color(QPalette::Button);
-      case 0x0D:  // highlight
-        return pal.color(QPalette::Highlight);
-      default:
-        return pal.color(QPalette::WindowText);
-    }
+QColor systemQColor(platform::Color color) {
+  // System colours name a role of the desktop's palette by their low byte.
+  const QPalette pal = QGuiApplication::palette();
+  switch (color & 0xFF) {
+    case 0x02:  // active caption
+    case 0x1B:  // gradient of the active caption
+      return pal.color(QPalette::Active, QPalette::Highlight).lighter(130);
+    case 0x05:  // window
+      return pal.color(QPalette::Base);
+    case 0x08:  // window text
+      return pal.color(QPalette::Text);
+    case 0x0F:  // button face
+      return pal.color(QPalette::Button);
+    case 0x0D:  // highlight
+      return pal.color(QPalette::Highlight);
+    default:
+      return pal.color(QPalette::WindowText);
   }
-  return QColor(platform::redOf(color), platform::greenOf(color), platform::blueOf(color));
 }
 
 // The pictures must not change: every call is painted exactly as the canvas once
@@ -116,14 +113,6 @@ void PaintRecording::Replay::shiftToPixelCentres(bool shifted) {
   else
     p_.resetTransform();
   shifted_ = shifted;
-}
-
-PaintRecording::Pen PaintRecording::penOf(const platform::Canvas& c) {
-  return {toQColor(c.penColor()), c.penWidth(), c.penStyle()};
-}
-
-PaintRecording::Brush PaintRecording::brushOf(const platform::Canvas& c) {
-  return {toQColor(c.brushColor()), c.brushStyle()};
 }
 
 QFont PaintRecording::fontOf(const platform::Canvas& c) {

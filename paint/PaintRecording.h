@@ -17,7 +17,11 @@
 class QPainter;
 
 // A canvas colour as Qt paints it; system colours take the desktop palette's.
-QColor toQColor(platform::Color color);
+QColor systemQColor(platform::Color color);
+inline QColor toQColor(platform::Color color) {
+  if (platform::isSystemColor(color)) return systemQColor(color);
+  return QColor(platform::redOf(color), platform::greenOf(color), platform::blueOf(color));
+}
 
 // The drawing calls of a QtCanvas since it last painted, each with the pen and
 // brush it was made with (colours already resolved), so that a frame is worked
@@ -42,9 +46,14 @@ class PaintRecording {
     QColor color;
     QString text;
   };
-  // A canvas's pen, brush and font as the painter takes them.
-  static Pen penOf(const platform::Canvas& canvas);
-  static Brush brushOf(const platform::Canvas& canvas);
+  // A canvas's pen, brush and font as the painter takes them. A 3D frame asks for
+  // pens thousands of times: inline.
+  static Pen penOf(const platform::Canvas& c) {
+    return {toQColor(c.penColor()), c.penWidth(), c.penStyle()};
+  }
+  static Brush brushOf(const platform::Canvas& c) {
+    return {toQColor(c.brushColor()), c.brushStyle()};
+  }
   static QFont fontOf(const platform::Canvas& canvas);
 
   // Paints drawing calls on one painter, keeping track of what the painter already

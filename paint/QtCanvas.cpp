@@ -10,9 +10,7 @@
 
 namespace {
 
-PaintRecording::Pen pen(const platform::Canvas& c) { return PaintRecording::penOf(c); }
-PaintRecording::Brush brush(const platform::Canvas& c) { return PaintRecording::brushOf(c); }
-QFont qfont(const platform::Canvas& c) { return PaintRecording::fontOf(c); }
+using R = PaintRecording;
 
 // Points recorded before they go to the painting threads: small enough that they
 // start early in a frame, large enough that handing over is rare.
@@ -75,7 +73,7 @@ void QtCanvas::closeStream() {
 
 void QtCanvas::flush() {
   if (pending_.size() >= 2) {
-    recording_->polyline(pen(*this), pending_.data(), int(pending_.size()));
+    recording_->polyline(R::penOf(*this), pending_.data(), int(pending_.size()));
     recorded();
   }
   pending_.clear();
@@ -89,7 +87,7 @@ void QtCanvas::lineTo(int x, int y) {
 
 void QtCanvas::ellipse(int x1, int y1, int x2, int y2) {
   flush();
-  recording_->ellipse(pen(*this), brush(*this), QRect(x1, y1, x2 - x1, y2 - y1));
+  recording_->ellipse(R::penOf(*this), R::brushOf(*this), QRect(x1, y1, x2 - x1, y2 - y1));
   recorded();
 }
 
@@ -98,8 +96,8 @@ void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
   const QRect box(x1, y1, x2 - x1, y2 - y1);
   // A new frame. Should the last one not have been shown (a window off the screen
   // gets no paints), it is painted to its end now: batches must not pile up.
-  if (stream_ && PaintRecording::covers(brush(*this), box, QSize(width(), height()))) closeStream();
-  recording_->rectangle(pen(*this), brush(*this), box, QSize(width(), height()));
+  if (stream_ && PaintRecording::covers(R::brushOf(*this), box, QSize(width(), height()))) closeStream();
+  recording_->rectangle(R::penOf(*this), R::brushOf(*this), box, QSize(width(), height()));
   recorded();
 }
 
@@ -108,20 +106,20 @@ void QtCanvas::textOut(int x, int y, const std::string& utf8) {
   flush();
   closeStream();
   const QString text = QString::fromStdString(utf8);
-  const QFont f = qfont(*this);
+  const QFont f = R::fontOf(*this);
   const QFontMetrics metrics(f, image_);
   const QRect box(x, y, metrics.horizontalAdvance(text), metrics.height());
-  recording_->text({f, toQColor(font().color), text}, brush(*this), box);
+  recording_->text({f, toQColor(font().color), text}, R::brushOf(*this), box);
   recording_->paint(*image_, 1, 1);
   recording_->clear();
 }
 
 int QtCanvas::textWidth(const std::string& utf8) {
-  return QFontMetrics(qfont(*this), image_).horizontalAdvance(QString::fromStdString(utf8));
+  return QFontMetrics(R::fontOf(*this), image_).horizontalAdvance(QString::fromStdString(utf8));
 }
 
 int QtCanvas::textHeight(const std::string&) {
-  return QFontMetrics(qfont(*this), image_).height();
+  return QFontMetrics(R::fontOf(*this), image_).height();
 }
 
 void QtCanvas::finish() {
