@@ -2,6 +2,7 @@
 #include "platform/extended.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -103,17 +104,20 @@ CheckedEntry<std::int32_t> readFaultySatellite(std::string_view text) {
   return std::int32_t(*v);
 }
 
-Extended elevationFactor(ErrorSource s, Extended elevation) {
+namespace {
+
+constexpr Extended kEarth = 6371, kShell = 350;  // km: the earth, the ionosphere's thin shell
+const Extended kTropoFloor = std::sin(5 * extendedPi / 180);
+
+// The factor at an elevation before it is scaled to the sky's mean.
+Extended rawFactor(ErrorSource s, Extended elevation) {
   switch (s) {
     case ErrorSource::ionosphere: {
-      constexpr Extended R = 6371, h = 350;  // km: the earth, the thin shell's height
-      const Extended c = R * std::cos(elevation) / (R + h);
+      const Extended c = kEarth * std::cos(elevation) / (kEarth + kShell);
       return 1 / std::sqrt(1 - c * c);
     }
-    case ErrorSource::troposphere: {
-      constexpr Extended floor = 5 * extendedPi / 180;
-      return 1 / std::sin(std::max(elevation, floor));
-    }
+    case ErrorSource::troposphere:
+      return 1 / std::max(std::sin(elevation), kTropoFloor);
     case ErrorSource::multipath: {
       const Extended c = std::cos(elevation);
       return 1 + 2 * c * c;
@@ -121,6 +125,34 @@ Extended elevationFactor(ErrorSource s, Extended elevation) {
     default:
       return 1;
   }
+}
+
+// The root mean square of a raw factor over the sky, every direction above the horizon
+// alike (sin of the elevation evenly spread over 0..1), worked out in closed form.
+Extended skyRms(ErrorSource s) {
+  switch (s) {
+    case ErrorSource::ionosphere: {
+      const Extended k = kEarth / (kEarth + kShell), a = std::sqrt(1 - k * k);
+      return std::sqrt(std::atan(k / a) / (a * k));
+    }
+    case ErrorSource::troposphere:
+      return std::sqrt(2 / kTropoFloor - 1);
+    case ErrorSource::multipath:
+      return std::sqrt(Extended(5.8L));  // ∫ (3 - 2 s²)² ds
+    default:
+      return 1;
+  }
+}
+
+}  // namespace
+
+Extended elevationFactor(ErrorSource s, Extended elevation) {
+  static const std::array<Extended, errorSourceCount> rms = [] {
+    std::array<Extended, errorSourceCount> r{};
+    for (int i = 0; i < errorSourceCount; ++i) r[i] = skyRms(static_cast<ErrorSource>(i));
+    return r;
+  }();
+  return rawFactor(s, elevation) / rms[static_cast<std::size_t>(s)];
 }
 
 Extended signalSigma(const ErrorSettings& settings, Extended elevation) {

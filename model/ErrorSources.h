@@ -33,7 +33,7 @@ inline constexpr int errorSourceCount = 6;
 struct ErrorSettings {
   struct Source {
     bool on = false;
-    Extended sigma = 0;  // m, 1σ at the zenith
+    Extended sigma = 0;  // m, 1σ over the whole sky (see elevationFactor)
   };
   // A published budget; its root sum square is 5.17 m.
   std::array<Source, errorSourceCount> sources{{
@@ -84,7 +84,11 @@ CheckedEntry<std::int32_t> readFaultySatellite(std::string_view text);
 
 // The elevation factor of a source's σ (elevation in radians): ionosphere the
 // thin-shell obliquity at 350 km, troposphere 1/sin(elevation) floored at 5°,
-// multipath 1 + 2 cos²(elevation); 1 for the others.
+// multipath 1 + 2 cos²(elevation); 1 for the others. A published budget gives each
+// source's σ over the whole sky: the factors are scaled so that their mean square over
+// the sky (every direction above the horizon alike) is 1. A satellite in the zenith
+// thus has σ/2.03 of the ionosphere, σ/4.68 of the troposphere, σ/2.41 of multipath;
+// one on the horizon 1.54, 2.45 and 1.25 times σ.
 Extended elevationFactor(ErrorSource s, Extended elevation);
 // The 1σ of a satellite's total delay from the switched-on sources, m (the faulty
 // satellite's fixed amount is no spread and is left out).

@@ -77,6 +77,8 @@ TEST(ErrorSettings, EntriesAsTypedAreNumbersWithinTheLimits) {
   EXPECT_NEAR(double(allOn().uere()), 5.17, 0.005);  // the published budget
 }
 
+// Each factor follows its model and is scaled so that its mean square over the sky is
+// 1: the budget's σ is that of an average satellite.
 TEST(ErrorSources, ElevationFactors) {
   // Thin shell at 350 km: 1 / sqrt(1 - (6371 cos e / 6721)^2).
   const auto shell = [](long double e) {
@@ -84,6 +86,7 @@ TEST(ErrorSources, ElevationFactors) {
     return double(1 / std::sqrt(1 - c * c));
   };
   const double floor = 1 / std::sin(5 * double(deg));  // the troposphere's below 5°
+  const double rms[] = {2.0320511987540506, 4.684808052774383, 2.4083189157584592};
   const struct {
     long double elevation;  // degrees
     double ionosphere, troposphere, multipath;
@@ -95,11 +98,20 @@ TEST(ErrorSources, ElevationFactors) {
   };
   for (const auto& c : cases) {
     const long double e = c.elevation * deg;
-    EXPECT_NEAR(double(elevationFactor(ErrorSource::ionosphere, e)), c.ionosphere, 1e-5) << c.elevation;
-    EXPECT_NEAR(double(elevationFactor(ErrorSource::troposphere, e)), c.troposphere, 1e-9) << c.elevation;
-    EXPECT_NEAR(double(elevationFactor(ErrorSource::multipath, e)), c.multipath, 1e-9) << c.elevation;
+    EXPECT_NEAR(double(elevationFactor(ErrorSource::ionosphere, e)), c.ionosphere / rms[0], 1e-5) << c.elevation;
+    EXPECT_NEAR(double(elevationFactor(ErrorSource::troposphere, e)), c.troposphere / rms[1], 1e-9) << c.elevation;
+    EXPECT_NEAR(double(elevationFactor(ErrorSource::multipath, e)), c.multipath / rms[2], 1e-9) << c.elevation;
     for (ErrorSource s : {ErrorSource::orbit, ErrorSource::satelliteClock, ErrorSource::receiver})
       EXPECT_EQ(elevationFactor(s, e), 1) << c.elevation;
+  }
+  for (const ErrorSource s : {ErrorSource::ionosphere, ErrorSource::troposphere, ErrorSource::multipath}) {
+    double mean = 0;
+    constexpr int n = 200000;
+    for (int i = 0; i < n; ++i) {
+      const double f = double(elevationFactor(s, std::asin((i + 0.5) / n)));
+      mean += f * f / n;
+    }
+    EXPECT_NEAR(mean, 1, 1e-4) << int(s);
   }
 }
 
