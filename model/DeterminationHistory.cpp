@@ -77,6 +77,13 @@ void DeterminationHistory::add(const DeterminationRecord& record) {
   }
   for (std::size_t k = 1; k < record.defective.size(); ++k)
     if (record.defective[k]) e.defective |= 1u << k;
+  if (record.found()) e.clockNs = record.clock.ns;
+  e.leastSquaresValid = record.leastSquares.valid();
+  if (e.leastSquaresValid) {
+    e.leastSquaresPosition = record.leastSquares.position;
+    e.leastSquaresDistanceKm = record.leastSquaresDistance;
+    e.leastSquaresClockNs = record.leastSquares.clockOffsetNs();
+  }
 
   if (entries_.size() < capacity_) {
     // Grown by hand, so that the storage ends at the capacity and not beyond it.

@@ -42,6 +42,12 @@ struct HistoryEntry {
   std::int8_t shownStart = -1;           // first signal of the window shown; -1 none tried
   std::uint32_t shownIterations = 0;     // of that window
   std::uint32_t defective = 0;           // bit k for satellite k
+  // The receiver's clock offset of each method, and the least-squares fix.
+  Extended clockNs = 0;                  // four spheres, when found
+  bool leastSquaresValid = false;
+  TVektorR3 leastSquaresPosition{};      // km
+  Extended leastSquaresDistanceKm = 0;
+  Extended leastSquaresClockNs = 0;
 
   bool found() const { return result == DeterminationResult::found; }
   // 1 for the first window; 0 when none converged.

@@ -12,7 +12,9 @@
 
 #include "geometry/Koordinatenclss.h"
 #include "geometry/vektorR3clss.h"
+#include "model/ErrorSources.h"
 #include "model/GpsUnit.h"
+#include "model/LeastSquares.h"
 
 // One signal the receiver heard, as it was when the determination began.
 struct SignalRecord {
@@ -20,6 +22,13 @@ struct SignalRecord {
   std::int32_t runTime = 0;         // ns, the true run time
   std::int32_t fictiveRunTime = 0;  // ns, what the receiver assumed (70 ms for the first)
   TVektorR3 position{};             // km, where the satellite stood
+  // What the errors made of it: the run time measured (with the delays and the common
+  // offset), the satellite's elevation, each source's delay, and the least-squares
+  // residual (m; NaN without a least-squares fix).
+  std::int32_t measuredRunTime = 0;  // ns
+  Extended elevation = 0;            // radians
+  SignalErrors errors{};
+  Extended residual = 0;
 };
 
 // One window of four consecutive signals and how the fix with it ended.
@@ -53,6 +62,14 @@ struct DeterminationRecord {
   TGeoPosition geo{};    // with the height in metres
   Extended distance = 0;  // km from the true position
   Extended speed = 0;     // km/h from the last movement step, 0 when standing
+  ClockOffset clock{};    // the receiver's clock offset the four spheres found
+  double pdop = 0;        // of the four satellites that converged
+  // Beside it, least squares over every signal heard; its reason when there is none.
+  LeastSquaresFix leastSquares;
+  Extended leastSquaresDistance = 0;  // km from the true position, when valid
+  std::string leastSquaresReason;
+  std::int32_t offsetNs = 0;  // the common offset on every signal
+  Extended uere = 0;          // m, of the error sources switched on
   // The German message a window shows when no position was found; empty otherwise.
   std::string message;
 

@@ -69,22 +69,29 @@ LeastSquaresFix leastSquaresFix(std::span<const TVektorR3> satellites,
   const Extended length = std::sqrt(G::dotProduct(mean, mean));
   if (length > 0) p.x = G::multiply(mean, 6371 / length);
 
+  // Each step solves the normal equations H^T H dx = H^T r, built row by row; the rank
+  // is judged where the fix starts and where it ends.
+  const auto fullRank = [](const Eigen::Matrix4d& normal) {
+    const Eigen::SelfAdjointEigenSolver<Eigen::Matrix4d> e(normal, Eigen::EigenvaluesOnly);
+    return e.info() == Eigen::Success && e.eigenvalues()(0) > degenerateEigenRatio * e.eigenvalues()(3);
+  };
   bool converged = false;
   Eigen::Matrix4d N;
-  Eigen::SelfAdjointEigenSolver<Eigen::Matrix4d> eigen;
   while (fix.iterations < LeastSquaresFix::maxIterations && !converged) {
     ++fix.iterations;
     p.linearise();
-    N.noalias() = p.H.transpose() * p.H;
-    eigen.compute(N);
-    const Eigen::Vector4d lambda = eigen.eigenvalues();  // ascending
-    if (eigen.info() != Eigen::Success || !(lambda(0) > degenerateEigenRatio * lambda(3))) {
+    N.setZero();
+    Eigen::Vector4d b = Eigen::Vector4d::Zero();
+    for (int i = 0; i < n; ++i) {
+      const Eigen::Vector4d h = p.H.row(i).transpose();
+      N.noalias() += h * h.transpose();
+      b.noalias() += h * p.r(i);
+    }
+    const Eigen::Vector4d dx = N.ldlt().solve(b);
+    if ((fix.iterations == 1 && !fullRank(N)) || !dx.allFinite()) {
       fix.status = LeastSquaresFix::Status::degenerate;
       return fix;
     }
-    // The normal equations H^T H dx = H^T r, solved through the decomposition.
-    const Eigen::Matrix4d& V = eigen.eigenvectors();
-    const Eigen::Vector4d dx = V * ((V.transpose() * (p.H.transpose() * p.r)).cwiseQuotient(lambda));
     p.x = {p.x.x + dx(0), p.x.y + dx(1), p.x.z + dx(2)};
     p.cb += dx(3);
     converged = dx.norm() < double(LeastSquaresFix::stopUpdate);
@@ -97,7 +104,7 @@ LeastSquaresFix leastSquaresFix(std::span<const TVektorR3> satellites,
   // Residuals and PDOP where the fix ended.
   p.linearise();
   N.noalias() = p.H.transpose() * p.H;
-  eigen.compute(N);
+  const Eigen::SelfAdjointEigenSolver<Eigen::Matrix4d> eigen(N);
   const Eigen::Vector4d lambda = eigen.eigenvalues();
   if (eigen.info() != Eigen::Success || !(lambda(0) > degenerateEigenRatio * lambda(3))) {
     fix.status = LeastSquaresFix::Status::degenerate;

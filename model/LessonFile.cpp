@@ -35,6 +35,19 @@ constexpr const char* kDetermining = "Positionsbestimmung";
 // Revision 1.
 constexpr const char* kTimeFactor = "Zeitraffer";
 constexpr const char* kTimePaused = "Zeit angehalten";
+// Revision 2: each source on or off and its σ (m), by these names.
+constexpr const char* kSources[errorSourceCount] = {"Bahn", "Satellitenuhr", "Ionosphaere",
+                                                    "Troposphaere", "Mehrwege", "Empfaenger"};
+constexpr const char* kOffsetOn = "Gemeinsamer Versatz";
+constexpr const char* kOffsetNs = "Gemeinsamer Versatz ns";
+constexpr const char* kFaultyOn = "Fehlerhafter Satellit";
+constexpr const char* kFaultyNumber = "Fehlerhafter Satellit Nummer";
+constexpr const char* kFaultyMetres = "Fehlerhafter Satellit Meter";
+constexpr const char* kErrorSeed = "Fehler Startwert";
+constexpr const char* kErrorDraw = "Fehler Messungen";
+
+std::string sourceOn(int i) { return std::string("Fehler ") + kSources[i]; }
+std::string sourceSigma(int i) { return std::string("Sigma ") + kSources[i]; }
 
 // The bytes every scenario starts with: the format's name as the stream writes it.
 std::vector<std::uint8_t> magic() {
@@ -138,6 +151,22 @@ LessonScenario scenarioOf(TListe& body) {
   // Files of revision 0 knew only the normal run of time.
   if (entries.has(kTimeFactor)) st.timeFactor = entries.get<TInteger>(kTimeFactor).getValue();
   if (entries.has(kTimePaused)) st.timeRunning = !entries.get<TBoolean>(kTimePaused).getValue();
+  // Files before revision 2 knew no errors: every source stays off.
+  ErrorSettings& e = st.errors;
+  for (int i = 0; i < errorSourceCount; ++i) {
+    if (entries.has(sourceOn(i).c_str()))
+      e.sources[std::size_t(i)].on = entries.get<TBoolean>(sourceOn(i).c_str()).getValue();
+    if (entries.has(sourceSigma(i).c_str()))
+      e.sources[std::size_t(i)].sigma = entries.get<TExtended>(sourceSigma(i).c_str()).getValue();
+  }
+  if (entries.has(kOffsetOn)) e.offsetOn = entries.get<TBoolean>(kOffsetOn).getValue();
+  if (entries.has(kOffsetNs)) e.offsetNs = entries.get<TInteger>(kOffsetNs).getValue();
+  if (entries.has(kFaultyOn)) e.faultyOn = entries.get<TBoolean>(kFaultyOn).getValue();
+  if (entries.has(kFaultyNumber)) e.faultySatellite = entries.get<TInteger>(kFaultyNumber).getValue();
+  if (entries.has(kFaultyMetres)) e.faultyMetres = entries.get<TExtended>(kFaultyMetres).getValue();
+  if (entries.has(kErrorSeed))
+    st.errorSeed = static_cast<std::uint64_t>(entries.get<TInt64>(kErrorSeed).getValue());
+  if (entries.has(kErrorDraw)) st.errorDraw = entries.get<TInt64>(kErrorDraw).getValue();
   return s;
 }
 
@@ -202,6 +231,20 @@ std::vector<std::uint8_t> encode(const LessonScenario& scenario) {
   add(kDetermining, std::make_unique<TBoolean>(st.determining));
   add(kTimeFactor, std::make_unique<TInteger>(st.timeFactor));
   add(kTimePaused, std::make_unique<TBoolean>(!st.timeRunning));
+  for (int i = 0; i < errorSourceCount; ++i) {
+    const ErrorSettings::Source& source = st.errors.sources[std::size_t(i)];
+    body.append(std::make_unique<TString>(sourceOn(i)));
+    body.append(std::make_unique<TBoolean>(source.on));
+    body.append(std::make_unique<TString>(sourceSigma(i)));
+    body.append(extended(source.sigma));
+  }
+  add(kOffsetOn, std::make_unique<TBoolean>(st.errors.offsetOn));
+  add(kOffsetNs, std::make_unique<TInteger>(st.errors.offsetNs));
+  add(kFaultyOn, std::make_unique<TBoolean>(st.errors.faultyOn));
+  add(kFaultyNumber, std::make_unique<TInteger>(st.errors.faultySatellite));
+  add(kFaultyMetres, extended(st.errors.faultyMetres));
+  add(kErrorSeed, std::make_unique<TInt64>(static_cast<std::int64_t>(st.errorSeed)));
+  add(kErrorDraw, std::make_unique<TInt64>(st.errorDraw));
 
   std::vector<std::uint8_t> payload;
   {

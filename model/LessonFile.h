@@ -30,8 +30,9 @@ namespace lessonfile {
 
 constexpr std::string_view formatName = "Ortivo-Szenario";
 constexpr std::int32_t formatVersion = 1;
-// Revision 1 adds the run of time (time-lapse factor, paused).
-constexpr std::int32_t formatRevision = 1;
+// Revision 1 adds the run of time (time-lapse factor, paused), revision 2 the
+// measurement errors (the sources, their σ, the seed they are drawn from).
+constexpr std::int32_t formatRevision = 2;
 // A scenario takes a few hundred bytes; whatever is far larger is no scenario.
 constexpr std::size_t maxFileSize = 1 << 20;
 constexpr std::string_view fileSuffix = ".ortivo";

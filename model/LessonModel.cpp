@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <limits>
 
+#include "model/DilutionOfPrecision.h"
 #include "platform/numformat.h"
 #include "platform/random.h"
 
@@ -16,7 +18,14 @@ const char* const kXMessage =
 
 }  // namespace
 
-LessonModel::LessonModel() : receiver_(std::make_unique<TEmpfaenger>()) { setTimeSource({}); }
+LessonModel::LessonModel()
+    : receiver_(std::make_unique<TEmpfaenger>()),
+      // Each lesson its own errors; the program's random numbers are left alone, so
+      // that a seeded lesson places its receivers as it always did.
+      errorSeed_(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()) ^
+                 std::uint64_t(reinterpret_cast<std::uintptr_t>(this))) {
+  setTimeSource({});
+}
 
 
 template <class F>
@@ -72,6 +81,13 @@ void LessonModel::advanceTime() {
   }
 }
 
+std::optional<std::string> LessonModel::setErrorSettings(const ErrorSettings& settings) {
+  if (auto message = checkErrorSettings(settings)) return message;
+  errors_ = settings;
+  changed();
+  return std::nullopt;
+}
+
 void LessonModel::setTimeFactor(int factor) {
   if (!LessonClock::isFactor(factor) || factor == clock_.factor()) return;
   clock_.setFactor(factor, now());
@@ -117,6 +133,41 @@ TVektorR3 LessonModel::nextReceiverPosition(Extended d) {
   return converter_.moveOnMeridian(converter_.geoToCartesian(g), horizontal);
 }
 
+namespace {
+
+// Keeps each window the fix tries in the record; the fix writes its mismatches into a
+// buffer reserved before it begins and never allocates.
+class RecordWindows : public WindowRecorder {
+ public:
+  explicit RecordWindows(DeterminationRecord& record) : record_(record) {}
+  FixTrace begin(std::int32_t start) override {
+    WindowRecord& w = record_.windows.emplace_back();
+    w.start = start;
+    w.mismatches.resize(LessonModel::traceLimit);
+    FixTrace trace;
+    trace.mismatches = w.mismatches.data();
+    trace.capacity = LessonModel::traceLimit;
+    return trace;
+  }
+  void end(std::int32_t, const FixTrace& trace) override {
+    WindowRecord& w = record_.windows.back();
+    w.mismatches.resize(trace.recorded);
+    w.outcome = trace.outcome;
+    w.iterations = trace.iterations;
+  }
+
+ private:
+  DeterminationRecord& record_;
+};
+
+}  // namespace
+
+MeasurementSetup LessonModel::measurementSetup(DrawMode mode, std::uint64_t draw) const {
+  MeasurementSetup setup{&constellation_, truePosition_, {}, errors_, errorSeed_, draw, mode};
+  for (int k = 1; k <= satelliteCount; ++k) setup.defective[k] = defective_[k];
+  return setup;
+}
+
 DeterminationRecord LessonModel::determinationTick() {
   notify([](LessonObserver& o) { o.determinationStarting(); });
   DeterminationRecord record;
@@ -128,52 +179,46 @@ DeterminationRecord LessonModel::determinationTick() {
     constellation_.satellites[k].working = !defective_[k];
   }
   receiver_ = std::make_unique<TEmpfaenger>();
-  TUhr& clock = receiver_->clock;
-  clock.receiveSignals(truePosition_, constellation_);
-
-  const TEuklidGeoR3 geo{false};
-  record.signals.reserve(clock.signals.count());
-  for (const TListenElement& e : clock.signals.elements<TListenElement>()) {
-    // The clock kept only the fictive run time; the true one follows from the distance
-    // exactly as the clock measured it.
-    const Extended d = geo.distance(e.position, truePosition_);
-    const auto runTime = static_cast<std::int32_t>(std::nearbyint(d / TUhr::signalSpeed));
-    record.signals.push_back({e.number, runTime, e.runTime, e.position});
+  record.windows.reserve(satelliteCount);
+  RecordWindows recorder(record);
+  // Every source off: the clock measures and the spheres converge exactly as they
+  // always did; least squares is worked out beside them.
+  const Measurement m = measure(measurementSetup(DrawMode::lesson, std::uint64_t(errorDraws_++)),
+                                *receiver_, &recorder);
+  record.offsetNs = m.offsetNs;
+  record.uere = errors_.uere();
+  record.signals.reserve(std::size_t(m.signalCount));
+  for (int i = 0; i < m.signalCount; ++i) {
+    const MeasuredSignal& s = m.signals[std::size_t(i)];
+    record.signals.push_back({s.number, s.trueRunTime, s.fictiveRunTime, s.position, s.runTime,
+                              s.elevation, s.errors,
+                              m.leastSquares.valid() ? m.leastSquares.residuals[std::size_t(i)]
+                                                     : std::numeric_limits<Extended>::quiet_NaN()});
   }
+  record.leastSquares = m.leastSquares;
+  record.leastSquaresReason = leastSquaresReason(m.leastSquares);
+  if (m.leastSquares.valid())
+    record.leastSquaresDistance = TEuklidGeoR3::distance(truePosition_, m.leastSquares.position);
 
-  const int n = receiver_->signalCount();
-  if (n < 4) {
+  if (m.signalCount < 4) {
     record.result = DeterminationResult::tooFewSignals;
     record.message = "Es müssen mindestens 4 Satelliten empfangen werden";
     determining_ = false;
+  } else if (m.fourSpheres.found) {
+    record.result = DeterminationResult::found;
+    record.position = m.fourSpheres.position;
+    record.geo = converter_.cartesianToGeo(record.position);
+    record.distance = TEuklidGeoR3::distance(truePosition_, record.position);
+    record.speed = computedSpeed();
+    record.clock = m.fourSpheres.clock;
+    std::array<TVektorR3, 4> four;
+    for (std::size_t j = 0; j < 4; ++j)
+      four[j] = record.signals[std::size_t(m.fourSpheres.window) + j].position;
+    record.pdop = dilutionOfPrecision(truePosition_, four).pdop;
   } else {
-    record.windows.reserve(n - 3);
-    TVektorR3 P{};
-    for (clock.windowStart = 0; clock.windowStart <= n - 4;) {
-      WindowRecord& w = record.windows.emplace_back();
-      w.start = clock.windowStart;
-      w.mismatches.resize(traceLimit);  // the fix writes into it and never allocates
-      FixTrace trace;
-      trace.mismatches = w.mismatches.data();
-      trace.capacity = traceLimit;
-      receiver_->determinePosition(clock.windowStart, P, trace);
-      w.mismatches.resize(trace.recorded);
-      w.outcome = trace.outcome;
-      w.iterations = trace.iterations;
-      ++clock.windowStart;
-      if (!receiver_->failed) break;
-    }
-    if (!receiver_->failed) {
-      record.result = DeterminationResult::found;
-      record.position = P;
-      record.geo = converter_.cartesianToGeo(P);
-      record.distance = TEuklidGeoR3::distance(truePosition_, P);
-      record.speed = computedSpeed();
-    } else {
-      record.result = DeterminationResult::allWindowsFailed;
-      record.message = optionsMessage();
-      determining_ = false;
-    }
+    record.result = DeterminationResult::allWindowsFailed;
+    record.message = optionsMessage();
+    determining_ = false;
   }
   history_.add(record);
   notify([&record](LessonObserver& o) { o.determined(record); });
@@ -395,6 +440,9 @@ LessonState LessonModel::state() const {
   s.determining = determining_;
   s.timeFactor = clock_.factor();
   s.timeRunning = satellitesRunning_;
+  s.errors = errors_;
+  s.errorSeed = errorSeed_;
+  s.errorDraw = errorDraws_;
   return s;
 }
 
@@ -431,6 +479,8 @@ std::optional<std::string> LessonModel::checkState(const LessonState& s) {
   if (s.step < 0 || s.step > maxStep) return std::string("Unzulässiger Simulationsschritt");
   if (s.defective[0]) return std::string("Unzulässige Satellitennummer");
   if (!LessonClock::isFactor(s.timeFactor)) return std::string("Unzulässiger Zeitraffer");
+  if (auto message = checkErrorSettings(s.errors)) return message;
+  if (s.errorDraw < 0 || s.errorDraw > maxStep) return std::string("Unzulässige Zahl der Messungen");
   return std::nullopt;
 }
 
@@ -460,6 +510,9 @@ std::optional<std::string> LessonModel::restore(const LessonState& s) {
   determining_ = s.determining;
   satellitesRunning_ = s.timeRunning;
   clock_.setFactor(s.timeFactor, now());
+  errors_ = s.errors;
+  errorSeed_ = s.errorSeed;
+  errorDraws_ = s.errorDraw;
   receiver_ = std::make_unique<TEmpfaenger>();
   history_.clear();
   notify([](LessonObserver& o) { o.satellitesMoved(); });

@@ -22,6 +22,7 @@
 #include "model/DeterminationRecord.h"
 #include "model/GpsUnit.h"
 #include "model/LessonClock.h"
+#include "model/Measurement.h"
 #include "model/satellitUnit.h"
 
 // The texts of the entry grids as typed.
@@ -48,6 +49,9 @@ struct LessonState {
   bool determining = false;      // needs a true position
   int timeFactor = 1;            // one of LessonClock::factors
   bool timeRunning = true;       // false while the time is paused
+  ErrorSettings errors{};        // every source off unless a file says otherwise
+  std::uint64_t errorSeed = 0;   // the errors a class sees come from it
+  std::int64_t errorDraw = 0;    // determinations drawn so far, 0..maxStep
 };
 
 // What a view of the lesson hears about; every call comes after the change.
@@ -137,6 +141,17 @@ class LessonModel {
   std::optional<std::string> startDetermination(const CartesianEntry& entry);
   void stopDetermination();
 
+  // --- measurement errors -----------------------------------------------------------
+  const ErrorSettings& errorSettings() const { return errors_; }
+  // Takes settings only whole; returns the German message of settings it refuses.
+  std::optional<std::string> setErrorSettings(const ErrorSettings& settings);
+  std::uint64_t errorSeed() const { return errorSeed_; }
+  void setErrorSeed(std::uint64_t seed) { errorSeed_ = seed; }
+  // What a measurement of the receiver at this instant needs, its errors drawn as
+  // `mode` says with draw index `draw`. It points at the lesson's constellation: a
+  // measurement on another thread takes a copy of it first.
+  MeasurementSetup measurementSetup(DrawMode mode, std::uint64_t draw) const;
+
   // A random true position: whole degrees 1..180 and 1..90 with random minutes,
   // a height of 0..10999 m.
   static TGeoPosition erzeugePosition();
@@ -207,6 +222,9 @@ class LessonModel {
   bool satellitesRunning_ = true;
   std::int64_t step_ = 0;
   std::int64_t determinations_ = 0;
+  ErrorSettings errors_;
+  std::uint64_t errorSeed_ = 0;
+  std::int64_t errorDraws_ = 0;
   LessonClock clock_;
   TimeSource timeSource_;
   DeterminationHistory history_;

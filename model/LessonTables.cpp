@@ -62,7 +62,15 @@ platform::CsvRow historyHeader() {
           "verwendete Satelliten",
           "versuchte Vierergruppen",
           "Iterationen",
-          "defekte Satelliten"};
+          "defekte Satelliten",
+          "Uhrabweichung Kugeln (µs)",
+          "Uhrabweichung Kugeln (m)",
+          "x Ausgleichsrechnung (km)",
+          "y Ausgleichsrechnung (km)",
+          "z Ausgleichsrechnung (km)",
+          "Entfernung Ausgleichsrechnung (km)",
+          "Uhrabweichung Ausgleichsrechnung (µs)",
+          "Uhrabweichung Ausgleichsrechnung (m)"};
 }
 
 platform::CsvRow historyRow(const HistoryEntry& e) {
@@ -92,6 +100,20 @@ platform::CsvRow historyRow(const HistoryEntry& e) {
   for (int k = 1; k <= LessonModel::satelliteCount; ++k)
     if (e.defective & (1u << k)) defective.push_back(k);
   row.push_back(numbers(defective));
+  // The clock offset in µs and as signal travel in m.
+  const auto clock = [&row](Extended ns) {
+    row.push_back(csvNumber(ns / 1000, 6));
+    row.push_back(csvNumber(ns * TUhr::signalSpeed * 1000, 3));
+  };
+  if (e.found()) clock(e.clockNs); else row.resize(row.size() + 2);
+  if (e.leastSquaresValid) {
+    for (const Extended v : {e.leastSquaresPosition.x, e.leastSquaresPosition.y,
+                             e.leastSquaresPosition.z, e.leastSquaresDistanceKm})
+      row.push_back(csvNumber(v, 6));
+    clock(e.leastSquaresClockNs);
+  } else {
+    row.resize(row.size() + 6);
+  }
   return row;
 }
 

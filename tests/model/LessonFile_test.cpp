@@ -12,6 +12,7 @@
 
 #include "containers/baseClss.h"
 #include "containers/listClss.h"
+#include "model/ErrorSources.h"
 #include "model/LessonFile.h"
 #include "platform/numformat.h"
 
@@ -195,6 +196,13 @@ TEST(LessonFile, ValuesTheEntryWouldRefuseAreRefused) {
          s = LessonState{};
          s.determining = true;
        }, "Positionsbestimmung ohne gesetzten Standort"},
+      // Error settings a window would refuse, switched on or not.
+      {"σ not a number", [](LessonState& s) { s.errors[ErrorSource::orbit].sigma = NAN; }, "Satellitenbahn"},
+      {"σ infinite", [](LessonState& s) { s.errors[ErrorSource::receiver] = {true, INFINITY}; }, "Empfänger"},
+      {"σ negative", [](LessonState& s) { s.errors[ErrorSource::ionosphere].sigma = -1; }, "Ionosphäre"},
+      {"σ huge", [](LessonState& s) { s.errors[ErrorSource::multipath].sigma = 1e300L; }, "Mehrwege"},
+      {"faulty satellite 25", [](LessonState& s) { s.errors.faultySatellite = 25; }, "Nummer"},
+      {"negative draws", [](LessonState& s) { s.errorDraw = -1; }, "Messungen"},
   };
   for (const Case& c : cases) {
     LessonState bad = good;
@@ -271,6 +279,7 @@ TEST(LessonFile, FixtureOfFormatOneStillOpens) {
   EXPECT_EQ(s.state.step, 37);
   for (int k = 0; k <= LessonModel::satelliteCount; ++k)
     EXPECT_EQ(s.state.defective[k], k == 3 || k == 17) << k;
+  EXPECT_FALSE(s.state.errors.anyOn());  // format 1 knew no errors
   LessonModel lesson;
   ASSERT_FALSE(lesson.restore(s.state));
   const TKoordinatenwandlerR3 converter;
@@ -293,4 +302,30 @@ TEST(LessonFile, ATaskLongerThanTheCapIsRefused) {
   EXPECT_EQ(reasonOf(lessonfile::encode({state, cap + "ä"})),
             "Die Aufgabe ist zu lang: sie hat 10.001 Zeichen, erlaubt sind höchstens 10.000.");
   EXPECT_EQ(lessonfile::characterCount("Größe €"), 7u);
+}
+
+// A class that opens the same file sees the same errors: the settings, the seed and
+// the draws so far travel with the lesson.
+TEST(LessonFile, ErrorsComeBackAndDrawTheSameDelays) {
+  auto source = berlinLesson();
+  ErrorSettings errors;
+  for (auto& s : errors.sources) s.on = true;
+  errors.faultyOn = true;
+  errors.faultySatellite = 7;
+  ASSERT_FALSE(source->setErrorSettings(errors));
+  source->setErrorSeed(0xFEEDFACECAFEBEEFull);
+  source->determinationTick();
+  auto decoded = lessonfile::decode(lessonfile::encode({source->state(), ""}));
+  ASSERT_TRUE(std::holds_alternative<LessonScenario>(decoded)) << std::get<std::string>(decoded);
+  LessonModel a, b;
+  ASSERT_FALSE(a.restore(std::get<LessonScenario>(decoded).state));
+  ASSERT_FALSE(b.restore(source->state()));
+  const DeterminationRecord ra = a.determinationTick(), rb = b.determinationTick();
+  ASSERT_EQ(ra.signals.size(), rb.signals.size());
+  ASSERT_FALSE(ra.signals.empty());
+  for (std::size_t i = 0; i < ra.signals.size(); ++i) {
+    EXPECT_EQ(ra.signals[i].measuredRunTime, rb.signals[i].measuredRunTime);
+    EXPECT_NE(ra.signals[i].errors.total, 0);
+  }
+  EXPECT_EQ(a.errorSettings().faultySatellite, 7);
 }

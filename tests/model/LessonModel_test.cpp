@@ -274,3 +274,25 @@ TEST(Lesson, OptionsMessageFollowsTheTimeAndTheDefects) {
   lesson.setDefective(24, true);
   EXPECT_EQ(lesson.optionsMessage(), head + "Satelliten reparieren, Zeit weiterlaufen lassen.");
 }
+
+// The fourth satellite measures the clock: a common offset on every signal leaves the
+// four spheres where they were, to the last bit, and shows in both clock offsets.
+TEST(Lesson, ACommonOffsetMovesOnlyTheClock) {
+  const auto lesson = lessonAt(20, 31);
+  const DeterminationRecord plain = lesson->determinationTick();
+  ASSERT_TRUE(plain.found() && plain.leastSquares.valid()) << plain.leastSquaresReason;
+  ErrorSettings offset;
+  offset.offsetOn = true;
+  ASSERT_FALSE(lesson->setErrorSettings(offset));
+  const DeterminationRecord shifted = lesson->determinationTick();
+  EXPECT_EQ(shifted.position, plain.position);
+  EXPECT_EQ(shifted.clock.ns - plain.clock.ns, 1000);
+  EXPECT_LT(TEuklidGeoR3::distance(shifted.leastSquares.position, plain.leastSquares.position), 1e-6L);
+  EXPECT_NEAR(double(shifted.leastSquares.clockOffsetNs() - plain.leastSquares.clockOffsetNs()), 1000, 0.1);
+  EXPECT_EQ(shifted.offsetNs, 1000);
+
+  ErrorSettings bad = offset;
+  bad.offsetNs = 4000;
+  EXPECT_TRUE(lesson->setErrorSettings(bad));
+  EXPECT_EQ(lesson->errorSettings().offsetNs, 1000);  // refused whole
+}
