@@ -14,12 +14,19 @@ fail() { echo "$*"; bad=1; }
 tags() { tr '\n\r\t' '   ' <"$1" | grep -oE '<[^>]+>'; }
 # attr ATTRIBUTE: the values of that attribute in the tags on stdin (none is no failure).
 attr() { { grep -oiE "[[:space:]]$1=\"[^\"]*\"" || true; } | sed -E 's/^[^"]*"//; s/"$//'; }
-anchors() {
-  local t
-  t=$(tags "$1")
-  { attr id <<<"$t"; { grep -iE '^<a[[:space:]]' <<<"$t" || true; } | attr name; } | sort -u
-}
-pictures() { tags "$1" | { grep -iE '^<img[[:space:]]' || true; } | attr src | sort -u; }
+# From a page's tags:
+anchors() { { attr id <<<"$1"; { grep -iE '^<a[[:space:]]' <<<"$1" || true; } | attr name; } | sort -u; }
+pictures() { { grep -iE '^<img[[:space:]]' <<<"$1" || true; } | attr src | sort -u; }
+links() { attr href <<<"$1" | { grep -vE '^[A-Za-z][A-Za-z0-9+.-]*:' || true; }; }
+
+# The tags and anchors of every English page, looked up by each link to it.
+declare -A en_tags en_anchors
+for page in "$en"/*.html; do
+  [ -f "$page" ] || continue
+  name=$(basename "$page")
+  en_tags[$name]=$(tags "$page")
+  en_anchors[$name]=$(anchors "${en_tags[$name]}")
+done
 
 # reaches FROM TARGET: TARGET, as written in en/FROM, names a file in en/ and an anchor in it.
 reaches() {
@@ -33,34 +40,35 @@ reaches() {
   esac
   if [ ! -f "$en/$file" ]; then
     fail "en/$from: link $target reaches no page"
-  elif [ -n "$anchor" ] && ! anchors "$en/$file" | grep -xF -- "$anchor" >/dev/null; then
+  elif [ -n "$anchor" ] && [[ $'\n'${en_anchors[$file]-}$'\n' != *$'\n'"$anchor"$'\n'* ]]; then
     fail "en/$from: link $target reaches no anchor"
   fi
 }
 
 for german in "$help"/*.html; do
   name=$(basename "$german")
-  twin=$en/$name
-  if [ ! -f "$twin" ]; then
+  if [ -z "${en_tags[$name]+set}" ]; then
     fail "$name: no English twin en/$name"
     continue
   fi
-  if [ "$(anchors "$german")" != "$(anchors "$twin")" ]; then
+  twin=${en_tags[$name]}
+  own=$(tags "$german")
+  if [ "$(anchors "$own")" != "${en_anchors[$name]}" ]; then
     fail "en/$name: anchors differ from the German page's:" \
-      "$(diff <(anchors "$german") <(anchors "$twin") | grep '^[<>]' | tr '\n' ' ')"
+      "$(diff <(anchors "$own") <(echo "${en_anchors[$name]}") | grep '^[<>]' | tr '\n' ' ')"
   fi
-  if [ "$(pictures "$german")" != "$(pictures "$twin")" ]; then
-    fail "en/$name: pictures differ from the German page's"
-  fi
+  pics=$(pictures "$twin")
+  [ "$(pictures "$own")" = "$pics" ] || fail "en/$name: pictures differ from the German page's"
   while read -r src; do
+    [ -n "$src" ] || continue
     case $src in
       */* | ..*) fail "en/$name: picture $src lies outside en/" ;;
       *) [ -f "$en/$src" ] || fail "en/$name: picture $src is missing in en/" ;;
     esac
-  done < <(pictures "$twin")
+  done <<<"$pics"
   while read -r target; do
-    reaches "$name" "$target"
-  done < <(tags "$twin" | attr href | grep -vE '^[A-Za-z][A-Za-z0-9+.-]*:')
+    [ -z "$target" ] || reaches "$name" "$target"
+  done < <(links "$twin")
 done
 
 # The table of contents and the index of the English help.
