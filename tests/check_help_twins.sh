@@ -10,22 +10,28 @@ en=$help/en
 bad=0
 fail() { echo "$*"; bad=1; }
 
-# The tags of a page, one a line (a tag may span lines).
-tags() { tr '\n\r\t' '   ' <"$1" | grep -oE '<[^>]+>'; }
-# attr ATTRIBUTE: the values of that attribute in the tags on stdin (none is no failure).
-attr() { { grep -oiE "[[:space:]]$1=\"[^\"]*\"" || true; } | sed -E 's/^[^"]*"//; s/"$//'; }
-# From a page's tags:
-anchors() { { attr id <<<"$1"; { grep -iE '^<a[[:space:]]' <<<"$1" || true; } | attr name; } | sort -u; }
-pictures() { { grep -iE '^<img[[:space:]]' <<<"$1" || true; } | attr src | sort -u; }
-links() { attr href <<<"$1" | { grep -vE '^[A-Za-z][A-Za-z0-9+.-]*:' || true; }; }
+# A page's anchors, pictures and links as sorted "kind value" lines, one pass per page
+# (a tag may span lines).
+records() {
+  tr '\n\r\t' '   ' <"$1" | grep -oE '<[^>]+>' | sed -nE '
+    h; s/^<[^>]*[[:space:]]id="([^"]*)".*/anchor \1/Ip
+    g; s/^<a[[:space:]]([^>]*[[:space:]])?name="([^"]*)".*/anchor \2/Ip
+    g; s/^<img[[:space:]]([^>]*[[:space:]])?src="([^"]*)".*/picture \2/Ip
+    g; s/^<[^>]*[[:space:]]href="([^"]*)".*/link \1/Ip' | sort -u
+}
+# kind KIND RECORDS: the values of one kind, one a line.
+kind() {
+  local k v out=
+  while read -r k v; do [ "$k" = "$1" ] && out+=$v$'\n'; done <<<"$2"
+  printf '%s' "$out"
+}
 
-# The tags and anchors of every English page, looked up by each link to it.
-declare -A en_tags en_anchors
+declare -A en_records en_anchors
 for page in "$en"/*.html; do
   [ -f "$page" ] || continue
-  name=$(basename "$page")
-  en_tags[$name]=$(tags "$page")
-  en_anchors[$name]=$(anchors "${en_tags[$name]}")
+  name=${page##*/}
+  en_records[$name]=$(records "$page")
+  en_anchors[$name]=$(kind anchor "${en_records[$name]}")
 done
 
 # reaches FROM TARGET: TARGET, as written in en/FROM, names a file in en/ and an anchor in it.
@@ -46,36 +52,37 @@ reaches() {
 }
 
 for german in "$help"/*.html; do
-  name=$(basename "$german")
-  if [ -z "${en_tags[$name]+set}" ]; then
+  name=${german##*/}
+  if [ -z "${en_records[$name]+set}" ]; then
     fail "$name: no English twin en/$name"
     continue
   fi
-  twin=${en_tags[$name]}
-  own=$(tags "$german")
-  if [ "$(anchors "$own")" != "${en_anchors[$name]}" ]; then
+  twin=${en_records[$name]}
+  own=$(records "$german")
+  if [ "$(kind anchor "$own")" != "${en_anchors[$name]}" ]; then
     fail "en/$name: anchors differ from the German page's:" \
-      "$(diff <(anchors "$own") <(echo "${en_anchors[$name]}") | grep '^[<>]' | tr '\n' ' ')"
+      "$(diff <(kind anchor "$own") <(echo "${en_anchors[$name]}") | grep '^[<>]' | tr '\n' ' ')"
   fi
-  pics=$(pictures "$twin")
-  [ "$(pictures "$own")" = "$pics" ] || fail "en/$name: pictures differ from the German page's"
+  pictures=$(kind picture "$twin")
+  [ "$(kind picture "$own")" = "$pictures" ] || fail "en/$name: pictures differ from the German page's"
   while read -r src; do
-    [ -n "$src" ] || continue
     case $src in
+      '') ;;
       */* | ..*) fail "en/$name: picture $src lies outside en/" ;;
       *) [ -f "$en/$src" ] || fail "en/$name: picture $src is missing in en/" ;;
     esac
-  done <<<"$pics"
+  done <<<"$pictures"
   while read -r target; do
-    [ -z "$target" ] || reaches "$name" "$target"
-  done < <(links "$twin")
+    # None, or an address with a scheme (mailto:, https:) that leaves the help on purpose.
+    [ -z "$target" ] || [[ $target =~ ^[A-Za-z][A-Za-z0-9+.-]*: ]] || reaches "$name" "$target"
+  done <<<"$(kind link "$twin")"
 done
 
 # The table of contents and the index of the English help.
 for sitemap in "$en"/*.hhc "$en"/*.hhk; do
   [ -f "$sitemap" ] || continue
   while read -r target; do
-    reaches "$(basename "$sitemap")" "$target"
+    reaches "${sitemap##*/}" "$target"
   done < <(grep -oE 'name="Local" value="[^"]*"' "$sitemap" | sed -E 's/.*value="//; s/"$//')
 done
 
