@@ -1,7 +1,9 @@
-# Writes the Qt help project (QHP) for the built-in help window from the CHM project's
-# table of contents (GPS.hhc), index (GPS.hhk) and file list (GPS.hhp), so that both
-# helps always carry the same pages.
-#   cmake -DHELP_DIR=<help folder> -DOUTPUT=<file.qhp> -P MakeQhp.cmake
+# Writes the Qt help project (QHP) for the built-in help window from a CHM project: its
+# file list and the table of contents and index it names, so that both helps always carry
+# the same pages. The German help is GPS.hhp; each language has its own project, namespace
+# and virtual folder, so that the program can tell the help files apart.
+#   cmake -DHHP=<help folder>/GPS.hhp -DOUTPUT=<file.qhp>
+#         [-DNAMESPACE=de.ortivo.hilfe] [-DVIRTUAL_FOLDER=hilfe] -P MakeQhp.cmake
 
 function(xml_escape text out)
   string(REPLACE "&" "&amp;" text "${text}")
@@ -38,27 +40,46 @@ function(sitemap_entries file out)
   set(${out} "${entries}" PARENT_SCOPE)
 endfunction()
 
-sitemap_entries("${HELP_DIR}/GPS.hhc" toc)
-sitemap_entries("${HELP_DIR}/GPS.hhk" keywords)
-if(NOT toc)
-  message(FATAL_ERROR "no table of contents in ${HELP_DIR}/GPS.hhc")
+if(NOT HHP)
+  message(FATAL_ERROR "HHP (the CHM project file) is not set")
 endif()
+if(NOT NAMESPACE)
+  set(NAMESPACE de.ortivo.hilfe)
+endif()
+if(NOT VIRTUAL_FOLDER)
+  set(VIRTUAL_FOLDER hilfe)
+endif()
+get_filename_component(help_dir "${HHP}" DIRECTORY)
 
-file(STRINGS "${HELP_DIR}/GPS.hhp" hhp)
+# The project's file list and the names of its contents and index files.
+file(STRINGS "${HHP}" hhp)
 set(files)
-set(in_files FALSE)
+set(contents_file)
+set(index_file)
+set(section)
 foreach(line IN LISTS hhp)
-  if(line STREQUAL "[FILES]")
-    set(in_files TRUE)
-  elseif(line MATCHES "^\\[")
-    set(in_files FALSE)
-  elseif(in_files AND NOT line STREQUAL "")
+  if(line MATCHES "^\\[(.*)\\]$")
+    set(section "${CMAKE_MATCH_1}")
+  elseif(section STREQUAL "OPTIONS" AND line MATCHES "^Contents file=(.+)$")
+    set(contents_file "${CMAKE_MATCH_1}")
+  elseif(section STREQUAL "OPTIONS" AND line MATCHES "^Index file=(.+)$")
+    set(index_file "${CMAKE_MATCH_1}")
+  elseif(section STREQUAL "FILES" AND NOT line STREQUAL "")
     list(APPEND files "${line}")
   endif()
 endforeach()
+if(NOT contents_file OR NOT index_file)
+  message(FATAL_ERROR "${HHP} names no contents file or no index file")
+endif()
+
+sitemap_entries("${help_dir}/${contents_file}" toc)
+sitemap_entries("${help_dir}/${index_file}" keywords)
+if(NOT toc)
+  message(FATAL_ERROR "no table of contents in ${help_dir}/${contents_file}")
+endif()
 
 set(xml "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<QtHelpProject version=\"1.0\">\n")
-string(APPEND xml "  <namespace>de.ortivo.hilfe</namespace>\n  <virtualFolder>hilfe</virtualFolder>\n")
+string(APPEND xml "  <namespace>${NAMESPACE}</namespace>\n  <virtualFolder>${VIRTUAL_FOLDER}</virtualFolder>\n")
 string(APPEND xml "  <filterSection>\n    <toc>\n")
 foreach(entry IN LISTS toc)
   string(REPLACE "|" ";" parts "${entry}")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs Ortivo into a temporary prefix and checks what lands there: program, start
-# script, help, menu entry, the MIME type of scenario files and the icons; then builds
-# the Debian package and checks its contents and dependencies. Usage: check_install.sh <build dir> <source dir>
+# script, German and English help, menu entry, the AppStream metadata, the MIME type of
+# scenario files and the icons; then builds the Debian package and checks its contents and
+# dependencies. Usage: check_install.sh <build dir> <source dir>
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
@@ -39,9 +40,13 @@ sizes="16 22 24 32 48 64 128 256"
 check "build: program at the top of the build directory" test -x "$build/ortivo"
 check "build: GPS.chm beside the program" is_chm "$build/GPS.chm"
 is_sqlite() { [ -f "$1" ] && [ "$(head -c 15 "$1")" = "SQLite format 3" ]; }
-for file in ortivo.qch ortivo.qhc; do
+for file in ortivo.qch ortivo.qhc ortivo_en.qch ortivo_en.qhc; do
   check "build: built-in help $file beside the program" is_sqlite "$build/$file"
 done
+# Each language's help under its own namespace, each collection registering its own file.
+check "build: ortivo.qch is the German help" grep -qa 'de\.ortivo\.hilfe' "$build/ortivo.qch"
+check "build: ortivo_en.qch is the English help" grep -qa 'de\.ortivo\.help' "$build/ortivo_en.qch"
+check "build: ortivo_en.qhc registers ortivo_en.qch" grep -qa 'ortivo_en\.qch' "$build/ortivo_en.qhc"
 
 # --- the help pages: every page compiled, listed and linked correctly ---------------
 help="$source/help"
@@ -80,11 +85,16 @@ check "install: program in lib/ortivo" test -x "$prefix/lib/ortivo/ortivo"
 check "install: program is an ELF executable" \
   test "$(head -c 4 "$prefix/lib/ortivo/ortivo" | od -An -c | tr -d ' ')" = '177ELF'
 check "install: help in share/ortivo" is_chm "$prefix/share/ortivo/GPS.chm"
-for file in ortivo.qch ortivo.qhc; do
+for file in ortivo.qch ortivo.qhc ortivo_en.qch ortivo_en.qhc; do
   check "install: built-in help $file in share/ortivo" is_sqlite "$prefix/share/ortivo/$file"
 done
 check "install: help pages in share/doc" test -f "$prefix/share/doc/ortivo/html/index.html"
 check "install: help style sheet in share/doc" test -f "$prefix/share/doc/ortivo/html/style.css"
+# The English pages with their own pictures and a real copy of the style sheet.
+for file in index.html info.html style.css hauptfenster.png; do
+  check "install: English help $file in share/doc/ortivo/html/en" \
+    test -f "$prefix/share/doc/ortivo/html/en/$file" -a ! -L "$prefix/share/doc/ortivo/html/en/$file"
+done
 desktop="$prefix/share/applications/ortivo.desktop"
 check "install: desktop entry" test -f "$desktop"
 check "install: scalable icon" \
@@ -110,6 +120,56 @@ check "desktop: categories" grep -qx 'Categories=Education;Science;' "$desktop"
 check "desktop: runs the start script with the file opened" grep -qx 'Exec=ortivo %f' "$desktop"
 check "desktop: themed icon" grep -qx 'Icon=ortivo' "$desktop"
 check "desktop: opens scenario files" grep -qx 'MimeType=application/x-ortivo-scenario;' "$desktop"
+
+# --- the AppStream metadata --------------------------------------------------------------
+# The validator is the reader that matters; without it nothing is checked, so its absence
+# fails. Errors and warnings fail it; its hints (I:) fail here too, as they name things a
+# software centre wants, such as a missing content rating.
+metainfo="$prefix/share/metainfo/org.example.ortivo.metainfo.xml"
+check "install: AppStream metadata in share/metainfo" test -f "$metainfo"
+if ! command -v appstreamcli >/dev/null; then
+  check "appstreamcli (Debian package appstream) is installed" false
+elif [ -f "$metainfo" ]; then
+  if ! appstreamcli validate --no-net --explain "$metainfo" >"$work/appstream.log" 2>&1 ||
+     grep -q '^I:' "$work/appstream.log"; then
+    cat "$work/appstream.log" >&2
+    check "appstreamcli validate --no-net passes without a remark" false
+  fi
+  # The whole installed tree: the launchable must name an installed, valid desktop entry.
+  if ! appstreamcli validate-tree --no-net "$prefix/.." >"$work/appstream-tree.log" 2>&1 ||
+     grep -q '^I:' "$work/appstream-tree.log"; then
+    cat "$work/appstream-tree.log" >&2
+    check "appstreamcli validate-tree --no-net passes without a remark" false
+  fi
+fi
+xpath() { xmllint --xpath "$1" "$metainfo" 2>/dev/null; }
+if [ -f "$metainfo" ]; then
+  check "metainfo: id reverses the maker's domain" test "$(xpath 'string(/component/id)')" = org.example.ortivo
+  check "metainfo: launches the menu entry" \
+    test "$(xpath 'string(/component/launchable[@type="desktop-id"])')" = ortivo.desktop
+  for field in name summary description/p; do
+    check "metainfo: $field in English" test -n "$(xpath "string(/component/$field[not(@xml:lang)])")"
+    check "metainfo: $field in German" test -n "$(xpath "string(/component/$field[@xml:lang='de'])")"
+  done
+  check "metainfo: a content rating" test "$(xpath 'count(/component/content_rating[@type="oars-1.1"])')" = 1
+  # Screenshots are the pictures of docs/ as published on the web page: same name, same size.
+  shots=$(xpath '/component/screenshots/screenshot/image' | sed -E 's#</image>#&\n#g')
+  check "metainfo: screenshots" test "$(grep -c '<image' <<<"$shots")" -ge 1
+  while read -r image; do
+    [ -n "$image" ] || continue
+    url=$(sed -E 's#.*>(https://[^<]*)</image>.*#\1#' <<<"$image")
+    w=$(sed -nE 's#.*width="([0-9]+)".*#\1#p' <<<"$image")
+    h=$(sed -nE 's#.*height="([0-9]+)".*#\1#p' <<<"$image")
+    picture="$source/docs/$(basename "$url")"
+    check "metainfo: screenshot $url is a picture of docs/" test -f "$picture"
+    if [ -f "$picture" ]; then
+      dims=$(od -An -tu1 -j16 -N8 "$picture" | tr -s ' \n' ' ')
+      read -r w1 w2 w3 w4 h1 h2 h3 h4 <<<"$dims"
+      check "metainfo: screenshot $url is ${w}x${h} like docs/" \
+        test "$(((w1 << 24) + (w2 << 16) + (w3 << 8) + w4))x$(((h1 << 24) + (h2 << 16) + (h3 << 8) + h4))" = "${w}x${h}"
+    fi
+  done <<<"$shots"
+fi
 
 # --- the MIME type of scenario files ---------------------------------------------------
 mime="$prefix/share/mime/packages/ortivo.xml"
@@ -175,7 +235,10 @@ if cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/c
                 ./usr/share/icons/hicolor/48x48/apps/ortivo.png \
                 ./usr/share/mime/packages/ortivo.xml \
                 ./usr/share/icons/hicolor/scalable/mimetypes/application-x-ortivo-scenario.svg \
-                ./usr/share/doc/ortivo/html/index.html; do
+                ./usr/share/doc/ortivo/html/index.html \
+                ./usr/share/ortivo/ortivo_en.qch ./usr/share/ortivo/ortivo_en.qhc \
+                ./usr/share/doc/ortivo/html/en/index.html \
+                ./usr/share/metainfo/org.example.ortivo.metainfo.xml; do
       check "package: contains $file" grep -qx "$file" "$work/contents"
     done
     check "package: version 2.1" test "$(dpkg-deb -f "$deb" Version)" = "2.1"
@@ -185,6 +248,10 @@ if cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/c
     check "package: dependency on the SVG plug-in ($depends)" grep -q 'libqt6svg6' <<<"$depends"
     check "package: dependency on the SQLite plug-in of the help ($depends)" \
       grep -q 'libqt6sql6-sqlite' <<<"$depends"
+    check "package: dependency on Qt's translations ($depends)" \
+      grep -q 'qt6-translations-l10n' <<<"$depends"
+    check "package: the AppStream release is the package's version" \
+      test "$(xpath 'string(/component/releases/release[1]/@version)')" = "$(dpkg-deb -f "$deb" Version)"
   fi
 else
   cat "$work/cpack.log" >&2
