@@ -277,4 +277,34 @@ QIcon history() {
   });
 }
 
+// Three ranges of which one is drawn out of true: the error sources.
+QIcon errors() {
+  return paintIcon([](QPainter& p) {
+    p.setPen(pen(kDark, 1.5));
+    for (const qreal y : {8.0, 16.0, 24.0}) p.drawLine(QPointF(4, y), QPointF(y == 16 ? 22 : 26, y));
+    p.setPen(pen(kRed, 2.5));
+    QPainterPath wave;
+    wave.moveTo(4, 16);
+    wave.cubicTo(10, 9, 14, 23, 20, 16);
+    wave.cubicTo(23, 12, 26, 14, 29, 16);
+    p.drawPath(wave);
+  });
+}
+
+// A cloud of points around a cross, inside a circle: the scatter.
+QIcon scatter() {
+  return paintIcon([](QPainter& p) {
+    p.setPen(pen(QColor(120, 120, 120), 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(16, 16), 13, 13);
+    p.drawLine(QPointF(16, 9), QPointF(16, 23));
+    p.drawLine(QPointF(9, 16), QPointF(23, 16));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlue);
+    for (const QPointF c : {QPointF(12, 12), QPointF(19, 14), QPointF(14, 20), QPointF(21, 21),
+                            QPointF(10, 18), QPointF(18, 9)})
+      p.drawEllipse(c, 2, 2);
+  });
+}
+
 }  // namespace glyphs

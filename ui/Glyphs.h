@@ -29,4 +29,6 @@ QIcon save();
 QIcon table();
 QIcon sky();
 QIcon history();
+QIcon errors();
+QIcon scatter();
 }  // namespace glyphs

@@ -12,6 +12,8 @@ class TForm3DDemo;
 class TAboutBox;
 class SkyWindow;
 class HistoryWindow;
+class ErrorSourcesWindow;
+class ScatterWindow;
 class LessonFiles;
 
 class Program {
@@ -28,6 +30,8 @@ class Program {
   TAboutBox& aboutBox();
   SkyWindow& sky();
   HistoryWindow& history();
+  ErrorSourcesWindow& errorSources();
+  ScatterWindow& scatter();
   LessonFiles& files();
 
  private:

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "model/LessonModel.h"
+#include "ui/ErrorSourcesWindow.h"
 #include "ui/Glyphs.h"
 #include "ui/HelpWindow.h"
 #include "ui/HistoryWindow.h"
@@ -11,6 +12,7 @@
 #include "ui/Program.h"
 #include "ui/QtPlatform.h"
 #include "ui/QtShell.h"
+#include "ui/ScatterWindow.h"
 #include "ui/SkyWindow.h"
 #include "ui/UnitAbout.h"
 #include "ui/WidgetHelpers.h"
@@ -26,6 +28,8 @@ struct Program::Parts {
   TAboutBox aboutBox;
   SkyWindow sky{lesson};
   HistoryWindow history{lesson};
+  ErrorSourcesWindow errorSources{lesson};
+  ScatterWindow scatter{lesson};
   LessonFiles files{lesson, mainWindow};
 };
 
@@ -59,6 +63,12 @@ Program::Program() : parts_(std::make_unique<Parts>()) {
   addView(&p.history, "SpeedButtonVerlauf",
           "Verlauf: Abstand, Iterationen und Fenster aller Positionsbestimmungen (Strg+L)",
           glyphs::history(), "Ctrl+L");
+  addView(&p.errorSources, "SpeedButtonFehlerquellen",
+          "Fehlerquellen: Messfehler der Entfernungen ein- und ausschalten (Strg+F)",
+          glyphs::errors(), "Ctrl+F");
+  addView(&p.scatter, "SpeedButtonStreubild",
+          "Streubild: wie weit die berechneten Standorte streuen, und warum (Strg+B)",
+          glyphs::scatter(), "Ctrl+B");
 }
 
 Program::~Program() = default;
@@ -70,6 +80,8 @@ TForm3DDemo& Program::demo3D() { return parts_->demo3D; }
 TAboutBox& Program::aboutBox() { return parts_->aboutBox; }
 SkyWindow& Program::sky() { return parts_->sky; }
 HistoryWindow& Program::history() { return parts_->history; }
+ErrorSourcesWindow& Program::errorSources() { return parts_->errorSources; }
+ScatterWindow& Program::scatter() { return parts_->scatter; }
 LessonFiles& Program::files() { return parts_->files; }
 
 // Tests build the program without its start.

@@ -1,0 +1,20 @@
+#pragma once
+
+// The way the views make their charts (Qt Charts): one look for every chart.
+
+#include <QString>
+
+QT_BEGIN_NAMESPACE
+class QAbstractAxis;
+class QAbstractSeries;
+class QChart;
+class QChartView;
+class QValueAxis;
+QT_END_NAMESPACE
+class QWidget;
+
+// A chart without animation or legend, its numbers in the locale's form.
+QChartView* makeChartView(QWidget* parent, const char* name, const QString& title);
+// An axis of whole numbers at the bottom, ticks on round numbers.
+QValueAxis* numberAxis(QChart* chart, const QString& title);
+void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y);
