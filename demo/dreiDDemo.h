@@ -47,6 +47,10 @@ class T3DDemo {
   // corrects the radii once more. The clock's signals and the four spheres must
   // have been loaded; with fewer than four signals only the base picture is drawn.
   void drawAlgorithmStep(int s);
+  // The frame last drawn once more, as it looks from the present rotation: nothing
+  // moves and no radius is corrected. `s` is 0 for a free-running frame, else the
+  // step of the walk-through it showed. For a picture turned by hand.
+  void drawStill(int s);
 
   TVektorR3 eye{0, -50, 0};
   // About x, y and z, in radians.
@@ -84,6 +88,8 @@ class T3DDemo {
   // The receiver's candidate from spheres 1 to 3; false when they do not meet.
   bool candidate(TVektorR3& point);
   bool spheresLoaded() const { return receiver.signalCount() >= 4; }
+
+  bool still_ = false;  // drawing a still frame: the satellites and the radii stay
 };
 
 // The 3D window's script: the scene, the two rotations, pausing and the
