@@ -77,6 +77,16 @@ EMSCRIPTEN_KEEPALIVE const char* ortivo_view(const char* which) {
   if (w == "sky") return reply(session->skyView());
   if (w == "demo2d") return reply(session->demo2DView());
   if (w == "demo3d") return reply(session->demo3DView());
+  // "task:N": whether a task of N characters fits a file, and the refusal if not.
+  if (w.rfind("task:", 0) == 0) {
+    const auto n = static_cast<std::size_t>(std::strtoull(w.c_str() + 5, nullptr, 10));
+    web::Json json;
+    json.beginObject()
+        .field("fits", n <= lessonfile::maxDescriptionLength)
+        .field("refusal", lessonfile::descriptionTooLong(n))
+        .endObject();
+    return reply(json.str());
+  }
   return reply(session->fullView());
 }
 
