@@ -259,6 +259,9 @@ std::string WebSession::action(std::string_view name, const std::vector<std::str
   };
   if (name == "tick") {
     lesson_.advanceTime();
+  } else if (name == "determine") {
+    // One determination at once, outside the clock: for the benchmark.
+    if (lesson_.hasTruePosition()) lesson_.determinationTick();
   } else if (name == "cartToGeo") {
     if (accepted(lesson_.cartToGeo(cartesianEntry(f))))
       putTruePosition(false, true, lesson_.trueGeo());

@@ -13,7 +13,7 @@
 //   satellites                      the satellite table
 //   demo2d start|ok|timer|close     demo3d show|ok|algorithmus|timer|turn DX DY ...
 //   picture 2d|3d                   the drawing calls now on the picture
-//   write PATH TASK                 saves the lesson as a file
+//   write PATH TASK                 saves the lesson as a file (\n in TASK: a line break)
 //   read PATH                       opens a file: the message, or the lesson it holds
 #include <cstdint>
 #include <fstream>
@@ -225,7 +225,13 @@ int main() {
     } else if (c == "picture") {
       writePicture(json, at(f, 1) == "3d" ? d->picture3D : d->picture2D);
     } else if (c == "write") {
-      const auto bytes = lessonfile::encode({d->lesson.state(), at(f, 2)});
+      std::string task;
+      for (std::size_t i = 0; i < at(f, 2).size(); ++i) {
+        const bool lineBreak = at(f, 2).compare(i, 2, "\\n") == 0;
+        task += lineBreak ? '\n' : at(f, 2)[i];
+        i += lineBreak;
+      }
+      const auto bytes = lessonfile::encode({d->lesson.state(), task});
       std::ofstream(at(f, 1), std::ios::binary)
           .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
       json.field("hex", hexOf(bytes));

@@ -329,7 +329,7 @@ class App {
     byId("MemoDemo").textContent = v.memo.join("\n");
     this.image2D.replay(this.core.picture(PictureKind.demo2D));
     window.clearInterval(this.demo2DTimer);
-    if (v.timerEnabled) this.demo2DTimer = window.setInterval(() => this.demo2D("demo2d.timer"), DEMO2D_INTERVAL);
+    if (v.timerEnabled && !this.core.manual) this.demo2DTimer = window.setInterval(() => this.demo2D("demo2d.timer"), DEMO2D_INTERVAL);
   }
 
   demo3D(name: string, ...fields: (string | number)[]): void {
@@ -353,7 +353,7 @@ class App {
     ["eyeX", "eyeY", "eyeZ"].forEach((id, i) => { byId(id).textContent = v.eye[i] ?? ""; });
     this.image3D.replay(this.core.picture(PictureKind.demo3D));
     const running = this.demo3DTimer !== 0;
-    if (v.timerActive && !running) {
+    if (v.timerActive && !running && !this.core.manual) {
       this.demo3DTimer = window.setInterval(() => {
         if (this.panel === "Panel3D") this.demo3D("demo3d.timer");
       }, DEMO3D_INTERVAL);
@@ -402,5 +402,7 @@ class App {
     if (!file) return;
     const data = file.size > MAX_FILE_SIZE ? null : new Uint8Array(await file.arrayBuffer());
     this.apply(this.core.open(file.name, data, file.size));
+    const root = document.documentElement;
+    root.dataset.opened = String(Number(root.dataset.opened ?? 0) + 1);
   }
 }

@@ -7,6 +7,7 @@ async function main(): Promise<void> {
   if (params.get("clock") === "manual") core.useManualClock();
   const app = new App(core);
   app.start(params.get("seed") ?? "");
+  performance.mark("ortivo-table-shown");
   byId("Laden").hidden = true;
   document.documentElement.dataset.ready = "true";
   (window as unknown as { ortivoTest: object }).ortivoTest = {
