@@ -46,6 +46,9 @@ void writeGeo(Json& json, const TGeoPosition& g, int decimals) {
 void writeRecord(Json& json, const DeterminationRecord& record) {
   json.beginObject();
   json.field("number", record.number).field("found", record.found());
+  std::int64_t iterations = 0;
+  for (const WindowRecord& w : record.windows) iterations += w.iterations;
+  json.field("windows", static_cast<int>(record.windows.size())).field("iterations", iterations);
   std::string received = std::to_string(record.signals.size()) + ": ";
   for (const SignalRecord& e : record.signals) received += std::to_string(e.number) + ", ";
   json.field("received", received);

@@ -332,8 +332,9 @@ class App {
     if (v.timerEnabled && !this.core.manual) this.demo2DTimer = window.setInterval(() => this.demo2D("demo2d.timer"), DEMO2D_INTERVAL);
   }
 
+  // An action of the 3D window, then what it shows; no name: only the showing.
   demo3D(name: string, ...fields: (string | number)[]): void {
-    this.core.action(name, ...fields);
+    if (name) this.core.action(name, ...fields);
     interface View {
       timerActive: boolean; buttons: Record<string, { text: string; enabled: boolean }>;
       aequatorDegrees: string; nordpolDegrees: string; memo: string[]; eye: string[];

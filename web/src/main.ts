@@ -20,6 +20,8 @@ async function main(): Promise<void> {
     picture: (kind: number) => Array.from(core.picture(kind).words),
     pictureTexts: (kind: number) => core.picture(kind).texts,
     action: (name: string, ...fields: string[]) => app.act(name, ...fields),
+    // The core alone, nothing shown (for the benchmark).
+    coreAction: (name: string) => core.action(name),
     demo3D: (name: string, ...fields: string[]) => app.demo3D(name, ...fields),
     demo2D: (name: string) => app.demo2D(name),
     save: (task: string) => Array.from(app.save(task) ?? []),
