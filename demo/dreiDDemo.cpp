@@ -40,6 +40,7 @@ void T3DDemo::drawScene() {
 }
 
 void T3DDemo::drawAlgorithmStep(int s) {
+  if (!still_) drawnSpheres_ = receiver.spheres;
   found = false;
   clearImage();
   drawEarth();
@@ -72,10 +73,13 @@ void T3DDemo::drawStill(int s) {
   const bool wasFound = found;
   const Extended distance = distanceToFourth;
   still_ = true;
-  if (s == 0)
+  if (s == 0) {
     drawScene();
-  else
+  } else {
+    std::swap(receiver.spheres, drawnSpheres_);
     drawAlgorithmStep(s);
+    std::swap(receiver.spheres, drawnSpheres_);
+  }
   still_ = false;
   found = wasFound;
   distanceToFourth = distance;

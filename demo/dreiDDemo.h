@@ -90,6 +90,8 @@ class T3DDemo {
   bool spheresLoaded() const { return receiver.signalCount() >= 4; }
 
   bool still_ = false;  // drawing a still frame: the satellites and the radii stay
+  // The spheres as the last walk-through frame drew them, before it corrected them.
+  std::array<TKugelR3, 5> drawnSpheres_{};
 };
 
 // The 3D window's script: the scene, the two rotations, pausing and the
