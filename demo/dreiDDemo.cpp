@@ -40,6 +40,7 @@ void T3DDemo::drawScene() {
 }
 
 void T3DDemo::drawAlgorithmStep(int s) {
+  if (!still_) drawnSpheres_ = receiver.spheres;
   found = false;
   clearImage();
   drawEarth();
@@ -55,7 +56,7 @@ void T3DDemo::drawAlgorithmStep(int s) {
     } else if (j == 5) {
       drawReceiverSphere(4);
       TVektorR3 p{};
-      if (!candidate(p)) continue;  // no candidate, nothing to correct
+      if (still_ || !candidate(p)) continue;  // no candidate, nothing to correct
       const TKugelR3& fourth = receiver.spheres[4];
       distanceToFourth = fourth.radius - geometry.distance(p, fourth.center);
       if (std::fabs(distanceToFourth) > 1.0L)
@@ -66,6 +67,22 @@ void T3DDemo::drawAlgorithmStep(int s) {
       break;
     }
   }
+}
+
+void T3DDemo::drawStill(int s) {
+  const bool wasFound = found;
+  const Extended distance = distanceToFourth;
+  still_ = true;
+  if (s == 0) {
+    drawScene();
+  } else {
+    std::swap(receiver.spheres, drawnSpheres_);
+    drawAlgorithmStep(s);
+    std::swap(receiver.spheres, drawnSpheres_);
+  }
+  still_ = false;
+  found = wasFound;
+  distanceToFourth = distance;
 }
 
 // --- shapes ------------------------------------------------------------------
@@ -86,7 +103,7 @@ void T3DDemo::drawReceiver() {
 }
 
 void T3DDemo::updateSatellites(bool keep) {
-  if (!keep) constellation.moveSatellites();
+  if (!keep && !still_) constellation.moveSatellites();
   for (int i = 1; i <= TSatellitenSchar::satelliteCount; ++i)
     satelliteSpheres[i] = {geometry.multiply(constellation.satellites[i].position, scale), 1.0L};
 }

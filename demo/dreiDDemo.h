@@ -48,6 +48,10 @@ class T3DDemo {
   // corrects the radii once more. The clock's signals and the four spheres must
   // have been loaded; with fewer than four signals only the base picture is drawn.
   void drawAlgorithmStep(int s);
+  // The frame last drawn once more, as it looks from the present rotation: nothing
+  // moves and no radius is corrected. `s` is 0 for a free-running frame, else the
+  // step of the walk-through it showed. For a picture turned by hand.
+  void drawStill(int s);
 
   TVektorR3 eye{0, -50, 0};
   // About x, y and z, in radians.
@@ -85,6 +89,10 @@ class T3DDemo {
   // The receiver's candidate from spheres 1 to 3; false when they do not meet.
   bool candidate(TVektorR3& point);
   bool spheresLoaded() const { return receiver.signalCount() >= 4; }
+
+  bool still_ = false;  // drawing a still frame: the satellites and the radii stay
+  // The spheres as the last walk-through frame drew them, before it corrected them.
+  std::array<TKugelR3, 5> drawnSpheres_{};
 };
 
 // The 3D window's script: the scene, the two rotations, pausing and the

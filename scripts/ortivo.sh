@@ -42,6 +42,43 @@ core_stage() {
   $runner "$dir/bench/portable/fix_cost${exe_suffix:-}"
 }
 
+# The browser edition: the core compiled by emscripten, the page's TypeScript by tsc
+# (npm's, pinned in web/package-lock.json), put together into build-web/ortivo.html.
+web_build() {
+  install_packages "$here/scripts/debian-packages-web.txt"
+  # Debian's npm, unless the node at hand brought its own.
+  command -v npm >/dev/null || install_packages <(echo npm)
+  export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+  web="${ORTIVO_WEB_BUILD_DIR:-$here/build-web}"
+  cmake -S "$here" -B "$web" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORTIVO_BUILD_WEB=ON \
+    -DORTIVO_BUILD_UI=OFF -DORTIVO_BUILD_TESTS=OFF -DORTIVO_BUILD_BENCH=OFF \
+    -DEigen3_DIR=/usr/share/eigen3/cmake \
+    -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake >/dev/null
+  cmake --build "$web" --target ortivo_core -- -j"$(nproc)"
+  (cd "$here/web" && npm ci --no-audit --no-fund --loglevel=error >/dev/null &&
+    npx tsc -p tsconfig.json --outFile "$web/web/app.js")
+  node "$here/web/tools/assemble.mjs" "$here/web/page" "$web/web/ortivo_core.js" \
+    "$web/web/ortivo_core.wasm" "$web/web/app.js" "$web/ortivo.html"
+}
+
+# The native program that gives the desktop's results to the browser's tests: from
+# the test command's build, or from a core-only one when there is none.
+web_reference() {
+  if [ ! -f "$build/CMakeCache.txt" ]; then
+    build="$here/build-core"
+    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DORTIVO_BUILD_UI=OFF -DORTIVO_BUILD_BENCH=OFF >/dev/null
+  fi
+  cmake --build "$build" --target web_reference -- -j"$(nproc)"
+}
+
+# The page's end-to-end tests in Debian's headless Chromium against the native program.
+web_test() {
+  web_reference
+  ORTIVO_PAGE="$web/ortivo.html" ORTIVO_REFERENCE="$build/web/web_reference" \
+    node --test "$here"/web/tests/*.test.mjs
+}
+
 case "$mode" in
   run)
     install_packages
@@ -58,6 +95,22 @@ case "$mode" in
     install_packages
     build
     ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+    # The browser edition and its tests belong to the program's tests.
+    web_build
+    web_test
+    ;;
+  web)
+    # The browser edition: build-web/ortivo.html, one file that needs no server.
+    web_build
+    ;;
+  web-test)
+    web_build
+    web_test
+    ;;
+  web-bench)
+    # Its figures in Chromium on this machine (a script, not a test).
+    web_build
+    ORTIVO_PAGE="$web/ortivo.html" node "$here/web/tools/bench.mjs"
     ;;
   sanitize)
     # The whole ctest once more, built with AddressSanitizer and UBSan: any report
@@ -115,7 +168,7 @@ case "$mode" in
       -DCMAKE_CROSSCOMPILING_EMULATOR="$(IFS=';'; echo "${node[*]}")"
     ;;
   *)
-    echo "usage: $0 run|test|sanitize|fuzz|arm64|libcxx|wasm" >&2
+    echo "usage: $0 run|test|sanitize|fuzz|arm64|libcxx|wasm|web|web-test|web-bench" >&2
     exit 2
     ;;
 esac

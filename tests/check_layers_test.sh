@@ -24,4 +24,8 @@ expect clean paint/a.h '#include <QImage>'
 expect clean paint/a.h '#include "platform/Canvas.h"'
 expect clean ui/a.h '#include "paint/QtCanvas.h"'
 expect clean model/a.h '#include "geometry/vektorR3clss.h"'
+expect refused web/binding/a.cpp '#include <QString>'
+expect refused web/binding/a.cpp '#include "paint/QtCanvas.h"'
+expect refused views/a.h '#include "web/binding/WebSession.h"'
+expect clean web/reference/a.cpp '#include "demo/dreiDDemo.h"'
 exit "$fail"

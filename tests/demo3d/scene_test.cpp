@@ -240,6 +240,37 @@ TEST(T3DDemo, StepSixAddsTheFourthSphereAndCorrectsTheRadiiOnce) {
   EXPECT_NE(s.demo.receiver.spheres[1].radius, before[1].radius - d / 2);
 }
 
+// A frame drawn again for a turn by hand: the same picture as the frame before it,
+// and neither the satellites nor the radii nor the outcome move on.
+TEST(T3DDemo, StillFramesRepeatTheLastFrameAndChangeNothing) {
+  for (const int step : {0, 6}) {
+    Scene s;
+    if (step > 0) s.loadFourSpheres();
+    if (step == 0)
+      s.demo.drawScene();
+    else
+      s.demo.drawAlgorithmStep(step);
+    const auto frame = s.canvas.entries();
+    const auto satellite = s.demo.constellation.satellites[1].position;
+    const auto radii = s.demo.receiver.spheres;
+    const bool found = s.demo.found;
+    const long double distance = s.demo.distanceToFourth;
+    s.canvas.clear();
+    s.demo.drawStill(step);
+    EXPECT_EQ(s.canvas.entries().size(), frame.size()) << step;
+    EXPECT_TRUE(std::equal(frame.begin(), frame.end(), s.canvas.entries().begin(),
+                           [](const auto& a, const auto& b) {
+                             return a.op == b.op && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 &&
+                                    a.y2 == b.y2 && a.penColor == b.penColor;
+                           }))
+        << step;
+    EXPECT_EQ(s.demo.constellation.satellites[1].position, satellite) << step;
+    EXPECT_EQ(s.demo.receiver.spheres, radii) << step;
+    EXPECT_EQ(s.demo.found, found);
+    EXPECT_EQ(s.demo.distanceToFourth, distance);
+  }
+}
+
 TEST(T3DDemo, CandidateWithinOneKilometreOfTheFourthSphereIsFound) {
   Scene s;
   s.loadFourSpheres();
