@@ -212,10 +212,12 @@ void installHelpKey(QWidget* window, const QString& page) {
   auto* key = new QShortcut(QKeySequence::HelpContents, window);
   key->setObjectName(QStringLiteral("HelpKey"));
   key->setContext(Qt::WindowShortcut);
-  QObject::connect(key, &QShortcut::activated, window, [page] {
-    // Without the built-in help the desktop's GPS.chm is the help there is.
-    if (!HelpWindow::showPage(page)) platform::openHelpFile(platform::helpFileName);
-  });
+  QObject::connect(key, &QShortcut::activated, window, [page] { openHelpPage(page); });
+}
+
+void openHelpPage(const QString& page) {
+  // Without the built-in help the desktop's GPS.chm is the help there is.
+  if (!HelpWindow::showPage(page)) platform::openHelpFile(platform::helpFileName);
 }
 
 void installBuiltInHelp() {

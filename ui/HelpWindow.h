@@ -60,5 +60,7 @@ class HelpWindow : public QWidget {
 
 // F1 in `window` (and its children) opens the help at `page`, e.g. "demo3d.html".
 void installHelpKey(QWidget* window, const QString& page);
+// The page of the built-in help, or GPS.chm where there is none.
+void openHelpPage(const QString& page);
 // Lets platform::openHelpFile fall back to the built-in help; called once from main().
 void installBuiltInHelp();

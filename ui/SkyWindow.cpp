@@ -57,7 +57,9 @@ SkyWindow::SkyWindow(LessonModel& lesson, QWidget* parent) : QWidget(parent), le
       "<b>PDOP</b>: für den Ort im Raum. "
       "<b>HDOP</b>: für die Lage auf der Karte (Nord–Süd, Ost–West). "
       "<b>VDOP</b>: für die Höhe. "
-      "<b>TDOP</b>: für die Uhrabweichung des Empfängers.");
+      "<b>TDOP</b>: für die Uhrabweichung des Empfängers. Wie das Messfehler vervielfacht: "
+      "<a href='fehlerquellen.html'>Fehlerquellen und Ausgleichsrechnung</a>.");
+  connect(LabelDOPBedeutung, &QLabel::linkActivated, this, [](const QString& page) { openHelpPage(page); });
   LabelDOPBedeutung->setGeometry(8, kPlotSize + 58, kPlotSize, 120);
   LabelDOPBedeutung->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
