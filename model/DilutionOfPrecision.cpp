@@ -49,3 +49,16 @@ DilutionOfPrecision dilutionOfPrecision(TVektorR3 receiver, std::span<const TVek
   dop.gdop = std::sqrt(Q.trace());
   return dop;
 }
+
+double positionDop(TVektorR3 receiver, std::span<const TVektorR3> satellites) {
+  // The PDOP does not depend on the frame: the earth-centred axes do as well.
+  Eigen::Matrix4d N = Eigen::Matrix4d::Zero();
+  for (const TVektorR3& satellite : satellites) {
+    const TVektorR3 d = TEuklidGeoR3::differenceR3(satellite, receiver);
+    const Extended length = std::sqrt(TEuklidGeoR3::dotProduct(d, d));
+    const Eigen::Vector4d h(double(d.x / length), double(d.y / length), double(d.z / length), 1);
+    N.noalias() += h * h.transpose();
+  }
+  const Eigen::Matrix4d Q = N.ldlt().solve(Eigen::Matrix4d::Identity());
+  return std::sqrt(Q(0, 0) + Q(1, 1) + Q(2, 2));
+}

@@ -30,3 +30,6 @@ struct DilutionOfPrecision {
 
 // Satellites beyond maxSatellites are ignored; the constellation has 24.
 DilutionOfPrecision dilutionOfPrecision(TVektorR3 receiver, std::span<const TVektorR3> satellites);
+// The PDOP alone, through the normal equations, for satellites that have just given a
+// fix (so four or more, of full rank): every determination asks for it.
+double positionDop(TVektorR3 receiver, std::span<const TVektorR3> satellites);

@@ -70,48 +70,44 @@ LeastSquaresFix leastSquaresFix(std::span<const TVektorR3> satellites,
   if (length > 0) p.x = G::multiply(mean, 6371 / length);
 
   // Each step solves the normal equations H^T H dx = H^T r, built row by row; the rank
-  // is judged where the fix starts and where it ends.
-  const auto fullRank = [](const Eigen::Matrix4d& normal) {
-    const Eigen::SelfAdjointEigenSolver<Eigen::Matrix4d> e(normal, Eigen::EigenvaluesOnly);
-    return e.info() == Eigen::Success && e.eigenvalues()(0) > degenerateEigenRatio * e.eigenvalues()(3);
-  };
-  bool converged = false;
-  Eigen::Matrix4d N;
-  while (fix.iterations < LeastSquaresFix::maxIterations && !converged) {
-    ++fix.iterations;
-    p.linearise();
-    N.setZero();
-    Eigen::Vector4d b = Eigen::Vector4d::Zero();
+  // is judged once, where the fix ends (a rank-deficient start does not converge).
+  const auto normal = [&p, n](Eigen::Vector4d* b) {
+    Eigen::Matrix4d N = Eigen::Matrix4d::Zero();
     for (int i = 0; i < n; ++i) {
       const Eigen::Vector4d h = p.H.row(i).transpose();
       N.noalias() += h * h.transpose();
-      b.noalias() += h * p.r(i);
+      if (b) b->noalias() += h * p.r(i);
     }
-    const Eigen::Vector4d dx = N.ldlt().solve(b);
-    if ((fix.iterations == 1 && !fullRank(N)) || !dx.allFinite()) {
-      fix.status = LeastSquaresFix::Status::degenerate;
-      return fix;
-    }
+    return N;
+  };
+  const auto fullRank = [](const Eigen::Matrix4d& N) {
+    const Eigen::SelfAdjointEigenSolver<Eigen::Matrix4d> e(N, Eigen::EigenvaluesOnly);
+    return e.info() == Eigen::Success && e.eigenvalues()(0) > degenerateEigenRatio * e.eigenvalues()(3);
+  };
+  bool converged = false;
+  while (fix.iterations < LeastSquaresFix::maxIterations && !converged) {
+    ++fix.iterations;
+    p.linearise();
+    Eigen::Vector4d b = Eigen::Vector4d::Zero();
+    const Eigen::Vector4d dx = normal(&b).llt().solve(b);
+    if (!dx.allFinite()) break;
     p.x = {p.x.x + dx(0), p.x.y + dx(1), p.x.z + dx(2)};
     p.cb += dx(3);
     converged = dx.norm() < double(LeastSquaresFix::stopUpdate);
+  }
+
+  // Residuals and PDOP where the fix ended.
+  p.linearise();
+  const Eigen::Matrix4d N = normal(nullptr);
+  if (!fullRank(N)) {
+    fix.status = LeastSquaresFix::Status::degenerate;
+    return fix;
   }
   if (!converged) {
     fix.status = LeastSquaresFix::Status::notConverged;
     return fix;
   }
-
-  // Residuals and PDOP where the fix ended.
-  p.linearise();
-  N.noalias() = p.H.transpose() * p.H;
-  const Eigen::SelfAdjointEigenSolver<Eigen::Matrix4d> eigen(N);
-  const Eigen::Vector4d lambda = eigen.eigenvalues();
-  if (eigen.info() != Eigen::Success || !(lambda(0) > degenerateEigenRatio * lambda(3))) {
-    fix.status = LeastSquaresFix::Status::degenerate;
-    return fix;
-  }
-  const Eigen::Matrix4d& V = eigen.eigenvectors();
-  const Eigen::Matrix4d Q = V * lambda.cwiseInverse().asDiagonal() * V.transpose();
+  const Eigen::Matrix4d Q = N.llt().solve(Eigen::Matrix4d::Identity());
   fix.pdop = std::sqrt(Q(0, 0) + Q(1, 1) + Q(2, 2));
   for (int i = 0; i < n; ++i) {
     const TVektorR3 d = G::differenceR3(satellites[i], p.x);

@@ -214,7 +214,7 @@ DeterminationRecord LessonModel::determinationTick() {
     std::array<TVektorR3, 4> four;
     for (std::size_t j = 0; j < 4; ++j)
       four[j] = record.signals[std::size_t(m.fourSpheres.window) + j].position;
-    record.pdop = dilutionOfPrecision(truePosition_, four).pdop;
+    record.pdop = positionDop(truePosition_, four);
   } else {
     record.result = DeterminationResult::allWindowsFailed;
     record.message = optionsMessage();

@@ -71,7 +71,7 @@ ScatterMeasurement scatterOf(const Measurement& measured, TVektorR3 truePosition
     std::array<TVektorR3, 4> used;
     for (std::size_t j = 0; j < 4; ++j) used[j] = measured.signals[std::size_t(four.window) + j].position;
     m.fixes[0] = fixAt(truePosition, four.position, four.clock.ns,
-                       dilutionOfPrecision(truePosition, used).pdop);
+                       positionDop(truePosition, used));
   }
   const LeastSquaresFix& ls = measured.leastSquares;
   if (ls.valid()) m.fixes[1] = fixAt(truePosition, ls.position, ls.clockOffsetNs(), ls.pdop);

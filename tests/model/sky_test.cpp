@@ -159,3 +159,18 @@ TEST(DilutionOfPrecision, SaysWhenItCanNotBeComputed) {
     EXPECT_EQ(d.satellites, int(t.satellites.size())) << t.name;
   }
 }
+
+// The quick PDOP of a fix's satellites is the decomposition's.
+TEST(Dop, ThePositionDopOfAFixIsTheDecompositionsPdop) {
+  TSatellitenSchar sky;
+  for (int s = 0; s < 17; ++s) sky.moveSatellites();
+  const TVektorR3 receiver{3980.1L, 1016.2L, 4831.7L};
+  std::vector<TVektorR3> heard;
+  for (int k = 1; k <= 24; ++k)
+    if (skyDirection(receiver, sky.satellites[k].position).elevation > 0)
+      heard.push_back(sky.satellites[k].position);
+  for (std::size_t n = 4; n <= heard.size(); ++n) {
+    const std::span<const TVektorR3> used(heard.data(), n);
+    EXPECT_NEAR(positionDop(receiver, used), dilutionOfPrecision(receiver, used).pdop, 1e-9) << n;
+  }
+}
