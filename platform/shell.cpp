@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/messages.h"
+#include "platform/texts.h"
 
 namespace platform {
 namespace {
@@ -46,8 +47,9 @@ void openHelpFile(const std::string& fileName) {
   // A desktop without a program for the file would otherwise do nothing at all.
   if (helpViewer() && helpViewer()("")) return;
   showMessage(MessageKind::Information,
-              "Die Hilfedatei " + fileName +
-                  (present ? " konnte nicht geöffnet werden" : " ist nicht vorhanden"));
+              fillText(present ? ORTIVO_TEXT("core", "Die Hilfedatei %1 konnte nicht geöffnet werden")
+                               : ORTIVO_TEXT("core", "Die Hilfedatei %1 ist nicht vorhanden"),
+                       {fileName}));
 }
 
 }  // namespace platform
