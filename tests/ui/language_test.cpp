@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -428,4 +430,146 @@ TEST(Languages, FollowTheDesktopWithoutAChoice) {
   EXPECT_EQ(program.mainWindow().StringGridBewegung->cell(1, 1).contains(english ? '.' : ','), true);
   QDialogButtonBox box(QDialogButtonBox::Cancel);
   EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().remove('&'), english ? "Cancel" : "Abbrechen");
+}
+
+namespace {
+
+// The settings of a test in folders of its own, the user's and the system-wide ones;
+// they stay until the end, where later tests' settings go too.
+struct SettingsFolders {
+  SettingsFolders() {
+    static const QTemporaryDir root;
+    static int count = 0;
+    dir = root.filePath(QString::number(++count));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir + "/user");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, dir + "/system");
+  }
+  ~SettingsFolders() { setLanguage(Language::german); }
+  QString userFile() const { return dir + "/user/Ortivo/Ortivo.conf"; }
+  QString systemFile() const { return dir + "/system/Ortivo/Ortivo.conf"; }
+  QString dir;
+};
+
+void write(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).path());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+}  // namespace
+
+// The language, the windows' places and the open views come back at the next start;
+// "Einstellungen zurücksetzen" returns to the defaults, a school's among them.
+TEST(Settings, KeptForTheNextStartUntilReset) {
+  SettingsFolders folders;
+  write(folders.systemFile(), "[Fenster]\nFormHimmel\\offen=true\n");
+  {
+    Program program;
+    program.mainWindow().findChild<QAction*>("ActionEnglish")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(program.mainWindow().BitBtnErzeugen->text(), "Generate");
+    program.history().show();
+    program.history().move(123, 45);
+    program.saveWindows();
+  }
+  setLanguage(startLanguage());
+  {
+    Program program;
+    program.restoreWindows();
+    EXPECT_EQ(currentLanguage(), Language::english);
+    EXPECT_TRUE(program.history().isVisible());
+    EXPECT_EQ(program.history().pos(), QPoint(123, 45));
+    EXPECT_TRUE(program.sky().isVisible());  // the school's default
+    EXPECT_FALSE(program.scatter().isVisible());
+    program.mainWindow().findChild<QAction*>("ActionEinstellungenZuruecksetzen")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(currentLanguage(), desktopLanguage());
+    EXPECT_EQ(program.mainWindow().BitBtnErzeugen->text(),
+              desktopLanguage() == Language::german ? "Erzeugen" : "Generate");
+    program.mainWindow().SpeedButtonBeenden->click();  // the end keeps nothing now
+  }
+  QSettings user("Ortivo", "Ortivo");
+  user.setFallbacksEnabled(false);
+  EXPECT_TRUE(user.allKeys().isEmpty());
+  EXPECT_TRUE(QSettings("Ortivo", "Ortivo").value("Fenster/FormHimmel/offen").toBool());
+}
+
+// A settings file that is no settings file, or holds nonsense, is left aside.
+TEST(Settings, ADamagedFileIsIgnored) {
+  SettingsFolders folders;
+  const QByteArray damaged[] = {
+      QByteArray("\x00\xff[Fenster\n\x01=\"\\", 14) + QByteArray(4096, '\xfe'),
+      "Sprache=klingonisch\n[Fenster]\nFormVerlauf\\offen=vielleicht\n"
+      "FormVerlauf\\Geometrie=@ByteArray(\\x1\\x2\\x3)\n"};
+  for (const QByteArray& bytes : damaged) {
+    write(folders.userFile(), bytes);
+    EXPECT_EQ(startLanguage(), desktopLanguage());
+    Program program;
+    const QPoint placed = program.history().pos();
+    program.restoreWindows();
+    EXPECT_FALSE(program.history().isVisible());
+    EXPECT_EQ(program.history().pos(), placed);
+  }
+}
+
+// The task dialog from the keyboard: Tab leaves the text for the buttons, Escape
+// cancels; the task shown on opening closes on Return.
+TEST(Keyboard, TheTaskDialogsAnswerTabEscapeAndReturn) {
+  SettingsFolders folders;
+  LessonModel lesson;
+  TFormMain form{lesson};
+  LessonFiles files(lesson, form);
+  QString focusAfterTab;
+  bool fileDialogFollowed = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    QApplication::setActiveWindow(dialog);
+    auto* memo = dialog->findChild<QPlainTextEdit*>("MemoAufgabe");
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_Tab);
+    QWidget* focus = QApplication::focusWidget();
+    focusAfterTab = focus ? focus->metaObject()->className() : "";
+    QTimer::singleShot(0, [&] {
+      fileDialogFollowed = QApplication::activeModalWidget() != nullptr;
+      if (fileDialogFollowed) QApplication::activeModalWidget()->close();
+    });
+    QTest::keyClick(focus ? focus : dialog, Qt::Key_Escape);
+    if (QApplication::activeModalWidget() == dialog) dialog->close();  // should Escape fail
+  });
+  files.saveScenarioDialog();
+  EXPECT_EQ(focusAfterTab, "QPushButton");
+  EXPECT_FALSE(fileDialogFollowed);
+
+  const QTemporaryDir dir;
+  ASSERT_TRUE(files.saveScenario(dir.filePath("a.ortivo"), "Eine Zeile"));
+  ASSERT_TRUE(files.openScenario(dir.filePath("a.ortivo")));
+  auto* task = form.findChild<QDialog*>("DialogAufgabe");
+  ASSERT_NE(task, nullptr);
+  QApplication::setActiveWindow(task);
+  QTest::keyClick(task->findChild<QPlainTextEdit*>("MemoAufgabe"), Qt::Key_Return);
+  EXPECT_FALSE(task->isVisible());
+}
+
+// Tab and Space alone: a position generated and its determination started.
+TEST(Keyboard, ADeterminationIsSetUpAndRunFromTheKeyboardAlone) {
+  Program program;
+  TFormMain& form = program.mainWindow();
+  form.show();
+  QApplication::setActiveWindow(&form);
+  const auto tabTo = [](QWidget* target) {
+    for (int i = 0; i < 200 && QApplication::focusWidget() != target; ++i) {
+      QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
+                                                  : QApplication::activeWindow(),
+                      Qt::Key_Tab);
+    }
+    return QApplication::focusWidget() == target;
+  };
+  ASSERT_TRUE(tabTo(form.BitBtnErzeugen));
+  QTest::keyClick(form.BitBtnErzeugen, Qt::Key_Space);
+  ASSERT_TRUE(program.lesson().hasTruePosition());
+  ASSERT_TRUE(tabTo(form.BitBtnBerechne));
+  QTest::keyClick(form.BitBtnBerechne, Qt::Key_Space);
+  EXPECT_TRUE(program.lesson().determining());
+  EXPECT_TRUE(program.lesson().determinationTick().found());
 }
