@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>Abstand zur 4. Kugel (m)</source>
-        <translation>Distance from the 4th sphere (m)</translation>
+        <translation>Distance to sphere 4 (m)</translation>
     </message>
     <message>
         <source>Toleranz 1 cm</source>

@@ -123,9 +123,10 @@ void TFormMain::buildLayout() {
   BitBtnGeoToCart = makeButton(g, "BitBtnGeoToCart", {}, QRect(578, 44, 120, 30), glyphs::convert());
   BitBtnErzeugen = makeButton(g, "BitBtnErzeugen", {}, QRect(448, 80, 120, 30), glyphs::generate());
   LabelExakterStandortGeo = makeLabelAt(g, "LabelExakterStandortGeo", {}, 10, 106);
-  // The minutes column is wider than the computed grid's: ten decimals must show in full.
+  // The minutes column is wider than the computed grid's: ten decimals must show in full;
+  // the first and the degrees column take "Longitude" and "Degrees" too.
   StringGridExakterStandortGeo = StringGrid::make(g, "StringGridExakterStandortGeo", 4, 3, 1, 1,
-                                                  {60, 34, 58, 112}, true, {10, 126}, 3);
+                                                  {76, 24, 66, 108}, true, {10, 126}, 3);
   LabeledEditExakteHoehe = makeLabeledEdit(g, "LabeledEditExakteHoehe", 290, 106, 130);
   LabelTatsaechlicheGeschwindigkeit =
       makeLabelAt(g, "LabelTatsaechlicheGeschwindigkeit", {}, 448, 126);
@@ -163,7 +164,7 @@ void TFormMain::buildLayout() {
   LabelInfo = makeLabelAt(g, "LabelInfo", {}, 372, 60, 290, 36);
   LabelBerechneterStandortGeo = makeLabelAt(g, "LabelBerechneterStandortGeo", {}, 10, 104);
   StringGridBerechneterStandortGeo = StringGrid::make(
-      g, "StringGridBerechneterStandortGeo", 4, 3, 1, 1, {60, 34, 58, 85}, false, {10, 124}, 3);
+      g, "StringGridBerechneterStandortGeo", 4, 3, 1, 1, {76, 24, 66, 81}, false, {10, 124}, 3);
   LabeledEditBerechneteHoehe =
       makeLabeledEdit(g, "LabeledEditBerechneteHoehe", 268, 104, 120, 130);
   LabeledEditBerechneteHoehe->setReadOnly(true);
