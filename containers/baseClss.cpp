@@ -98,7 +98,8 @@ std::unique_ptr<TBase> readElement(TReader& reader) {
   // Such a class would end the program in loadValue: a stream must not be able to do that.
   if (!info->loadable)
     throw EReadError(platform::fillText(
-        ORTIVO_TEXT("core", "Die Klasse %1 kann nicht aus einem Elementstrom gelesen werden"), {name}));
+        ORTIVO_TEXT("core", "Die Klasse %1 kann nicht aus einem Elementstrom gelesen werden"),
+        {name}));
   std::unique_ptr<TBase> element = info->create();
   element->loadValue(reader);
   return element;

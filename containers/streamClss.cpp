@@ -270,15 +270,16 @@ std::int64_t TReader::integerOfTag(std::uint8_t t) {
       return static_cast<std::int64_t>(v);
     }
     default:
-      throw EReadError(platform::fillText(ORTIVO_TEXT("core", "Ungültiger Werttyp im Elementstrom (Tag %1)"), {std::to_string(t)}));
+      throw EReadError(platform::fillText(
+          ORTIVO_TEXT("core", "Ungültiger Werttyp im Elementstrom (Tag %1)"), {std::to_string(t)}));
   }
 }
 
 std::int32_t TReader::ReadInteger() {
   const std::uint8_t t = tag();
   if (t == streamtags::Int64)
-    throw EReadError(
-        platform::fillText(ORTIVO_TEXT("core", "Ungültiger Werttyp im Elementstrom (Tag %1)"), {"19"}));
+    throw EReadError(platform::fillText(
+        ORTIVO_TEXT("core", "Ungültiger Werttyp im Elementstrom (Tag %1)"), {"19"}));
   return static_cast<std::int32_t>(integerOfTag(t));
 }
 
@@ -289,7 +290,8 @@ std::string TReader::ReadString() {
     const std::uint8_t* p = take(4);
     const std::uint32_t n = std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) |
                             (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24);
-    if (n > kMaxLength) throw EReadError(ORTIVO_TEXT("core", "Ungültige Zeichenkettenlänge im Elementstrom"));
+    if (n > kMaxLength)
+      throw EReadError(ORTIVO_TEXT("core", "Ungültige Zeichenkettenlänge im Elementstrom"));
     return n;
   };
   const std::uint8_t t = tag();
@@ -311,7 +313,8 @@ std::string TReader::ReadString() {
     }
     case streamtags::WString: {
       const std::size_t units = length32();
-      if (units > remaining() / 2) throw EReadError(ORTIVO_TEXT("core", "Elementstrom endet vorzeitig"));
+      if (units > remaining() / 2)
+        throw EReadError(ORTIVO_TEXT("core", "Elementstrom endet vorzeitig"));
       const std::uint8_t* p = take(units * 2);
       std::string out;
       out.reserve(units);
@@ -349,7 +352,8 @@ char TReader::ReadChar() {
 bool TReader::ReadBoolean() {
   const std::uint8_t t = tag();
   if (t != streamtags::True && t != streamtags::False)
-    throw EReadError(platform::fillText(ORTIVO_TEXT("core", "Ungültiger Werttyp im Elementstrom (Tag %1)"), {std::to_string(t)}));
+    throw EReadError(platform::fillText(
+        ORTIVO_TEXT("core", "Ungültiger Werttyp im Elementstrom (Tag %1)"), {std::to_string(t)}));
   return t == streamtags::True;
 }
 
@@ -444,7 +448,8 @@ T decode(const std::uint8_t* in) {
   const int shift = quantum - scale;
   auto checked = [sign](std::uint64_t bits, int at) {
     if (63 - std::countl_zero(bits) + at >= L::max_exponent)
-      throw EReadError(ORTIVO_TEXT("core", "Gleitkommazahl im Elementstrom außerhalb des Wertebereichs"));
+      throw EReadError(
+          ORTIVO_TEXT("core", "Gleitkommazahl im Elementstrom außerhalb des Wertebereichs"));
     return sign * std::ldexp(static_cast<T>(bits), at);  // exact: bits fit T at `at`
   };
   if (shift <= 0) return checked(significand, scale);

@@ -94,15 +94,17 @@ namespace {
 
 constexpr const char* kOkPrompt = ORTIVO_TEXT("core", "Zur weiteren Demonstation OK drücken");
 
-constexpr const char* kIntroduction[] = {ORTIVO_TEXT("core", "GPS-Satelliten (rot) umkreisen die Erde (grün)."), "",
-                                         kOkPrompt};
+constexpr const char* kIntroduction[] = {
+    ORTIVO_TEXT("core", "GPS-Satelliten (rot) umkreisen die Erde (grün)."), "", kOkPrompt};
 constexpr const char* kReceiver[] = {
     ORTIVO_TEXT("core", "Ein GPS-Empfänger (gelb) wird (an zufälliger Stelle) positioniert.")};
 constexpr const char* kSignals[] = {
     ORTIVO_TEXT("core", "Die Signale der 3 nächsten Satelliten (durchgehend gezeichnet)"),
     ORTIVO_TEXT("core", "werden registriert. In den Signalen ist die Satellitenposition"),
     ORTIVO_TEXT("core", "gespeichert. Außerdem misst der Empfänger die Laufzeitunterschiede"),
-    ORTIVO_TEXT("core", "der 3 Signale. (Im Raum werden 4 Signale benötigt.)"), "", kOkPrompt};
+    ORTIVO_TEXT("core", "der 3 Signale. (Im Raum werden 4 Signale benötigt.)"),
+    "",
+    kOkPrompt};
 constexpr const char* kFirstIntersection[] = {
     ORTIVO_TEXT("core", "Der GPS-Empfänger nimmt für das zuerst empfangene Signal eine"),
     ORTIVO_TEXT("core", "fiktive Laufzeit an und berechnet für die beiden anderen Signale"),
@@ -118,21 +120,26 @@ constexpr const char* kFirstIntersection[] = {
     ORTIVO_TEXT("core", "sein, was aber wegen der fiktiven Radien in der Regel nicht"),
     ORTIVO_TEXT("core", "der Fall ist.")};
 constexpr const char* kRepeatedIntersection[] = {
-    ORTIVO_TEXT("core", "Die Kreise mit den vergrößerten bzw. verkleinerten Radien werden"), ORTIVO_TEXT("core", "zum Schnitt gebracht")};
+    ORTIVO_TEXT("core", "Die Kreise mit den vergrößerten bzw. verkleinerten Radien werden"),
+    ORTIVO_TEXT("core", "zum Schnitt gebracht")};
 constexpr const char* kCheck[] = {
     ORTIVO_TEXT("core", "Es wird nun geprüft, ob der berechnete Standort der korrekte"),
     ORTIVO_TEXT("core", "Standort ist. Dazu wird untersucht, ob dieser Standort auf"),
-    ORTIVO_TEXT("core", "dem dritten Kreis liegt. (Im Raum wird die Prüfung mit einer"), ORTIVO_TEXT("core", "4. Kugel vorgenommen.)")};
+    ORTIVO_TEXT("core", "dem dritten Kreis liegt. (Im Raum wird die Prüfung mit einer"),
+    ORTIVO_TEXT("core", "4. Kugel vorgenommen.)")};
 constexpr const char* kResultCorrect[] = {
-    ORTIVO_TEXT("core", "Der berechnete Standort ist korrekt, da er auf dem dritten"), ORTIVO_TEXT("core", "Kreis liegt.")};
+    ORTIVO_TEXT("core", "Der berechnete Standort ist korrekt, da er auf dem dritten"),
+    ORTIVO_TEXT("core", "Kreis liegt.")};
 constexpr const char* kResultTooSmall[] = {
     ORTIVO_TEXT("core", "Der berechnete Standort ist nicht korrekt, da er außerhalb des"),
     ORTIVO_TEXT("core", "dritten Kreises liegt. Die fiktiven Radien waren zu klein gewählt."),
-    ORTIVO_TEXT("core", "Die Radien werden vergrößert und die Berechnungsschritte"), ORTIVO_TEXT("core", "erneut durchgeführt.")};
+    ORTIVO_TEXT("core", "Die Radien werden vergrößert und die Berechnungsschritte"),
+    ORTIVO_TEXT("core", "erneut durchgeführt.")};
 constexpr const char* kResultTooLarge[] = {
     ORTIVO_TEXT("core", "Der berechnete Standort ist nicht korrekt, da er innerhalb des"),
     ORTIVO_TEXT("core", "dritten Kreises liegt. Die fiktiven Radien waren zu groß gewählt."),
-    ORTIVO_TEXT("core", "Die Radien werden verkleinert und die Berechnungsschritte"), ORTIVO_TEXT("core", "erneut durchgeführt.")};
+    ORTIVO_TEXT("core", "Die Radien werden verkleinert und die Berechnungsschritte"),
+    ORTIVO_TEXT("core", "erneut durchgeführt.")};
 
 constexpr const char* kFailure = ORTIVO_TEXT("core", "Satellitenstörung - biite Demo schließen");
 constexpr const char* kReceivedSignals =

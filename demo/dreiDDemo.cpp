@@ -381,23 +381,32 @@ void TDemo3DAblauf::showStep() {
   if (algorithmStep <= 4) {
     memo.push_back(ORTIVO_TEXT("core", "3 Kugeln werden zum Schnitt gebracht."));
   } else if (algorithmStep == 5) {
-    memo.push_back(ORTIVO_TEXT("core", "Einer der beiden Schnittpunkte kommt als möglicher Standort in Betracht."));
+    memo.push_back(ORTIVO_TEXT(
+        "core", "Einer der beiden Schnittpunkte kommt als möglicher Standort in Betracht."));
   } else {
     const Extended d = demo->distanceToFourth;
-    memo.push_back(ORTIVO_TEXT("core", "Abstand des mögklichen Standorts zur Oberfläche der 4.Kugel:"));
-    memo.push_back(platform::fillText(ORTIVO_TEXT("core", "%1 Meter."),
-                                      {std::to_string(static_cast<long long>(std::rint(std::fabs(d) * 1000)))}));
+    memo.push_back(
+        ORTIVO_TEXT("core", "Abstand des mögklichen Standorts zur Oberfläche der 4.Kugel:"));
+    memo.push_back(platform::fillText(
+        ORTIVO_TEXT("core", "%1 Meter."),
+        {std::to_string(static_cast<long long>(std::rint(std::fabs(d) * 1000)))}));
     if (demo->found) {
-      memo.push_back(ORTIVO_TEXT("core", "Dieser mögliche Standort liegt in der Nähe der 4.Kugel."));
-      memo.push_back(ORTIVO_TEXT("core", "Der Standort wurde gefunden und das Verfahren wird beendet"));
+      memo.push_back(
+          ORTIVO_TEXT("core", "Dieser mögliche Standort liegt in der Nähe der 4.Kugel."));
+      memo.push_back(
+          ORTIVO_TEXT("core", "Der Standort wurde gefunden und das Verfahren wird beendet"));
     } else {
       if (!aequatorRunning && !nordpolRunning) algorithmStep = 1;
       if (d >= 0) {
-        memo.push_back(ORTIVO_TEXT("core", "Dieser mögliche Standort liegt innerhalb der 4.Kugel."));
-        memo.push_back(ORTIVO_TEXT("core", "Daher werden die Kugelradien verkleinert und das Verfahren wiederholt."));
+        memo.push_back(
+            ORTIVO_TEXT("core", "Dieser mögliche Standort liegt innerhalb der 4.Kugel."));
+        memo.push_back(ORTIVO_TEXT(
+            "core", "Daher werden die Kugelradien verkleinert und das Verfahren wiederholt."));
       } else {
-        memo.push_back(ORTIVO_TEXT("core", "Dieser mögliche Standort liegt außerhalb der 4.Kugel."));
-        memo.push_back(ORTIVO_TEXT("core", "Daher werden die Kugelradien vergrößert und das Verfahren wiederholt."));
+        memo.push_back(
+            ORTIVO_TEXT("core", "Dieser mögliche Standort liegt außerhalb der 4.Kugel."));
+        memo.push_back(ORTIVO_TEXT(
+            "core", "Daher werden die Kugelradien vergrößert und das Verfahren wiederholt."));
       }
     }
   }

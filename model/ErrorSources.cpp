@@ -22,8 +22,8 @@ constexpr const char* kSigmaMessages[errorSourceCount] = {
     ORTIVO_TEXT("core", "Das σ des Empfängerrauschens muss eine Zahl von 0 bis 1000 m sein"),
 };
 constexpr const char* kNames[errorSourceCount] = {
-    ORTIVO_TEXT("core", "Satellitenbahn"), ORTIVO_TEXT("core", "Satellitenuhr"),
-    ORTIVO_TEXT("core", "Ionosphäre"),     ORTIVO_TEXT("core", "Troposphäre"),
+    ORTIVO_TEXT("core", "Satellitenbahn"),  ORTIVO_TEXT("core", "Satellitenuhr"),
+    ORTIVO_TEXT("core", "Ionosphäre"),      ORTIVO_TEXT("core", "Troposphäre"),
     ORTIVO_TEXT("core", "Mehrwegeempfang"), ORTIVO_TEXT("core", "Empfängerrauschen"),
 };
 

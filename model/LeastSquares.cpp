@@ -131,18 +131,22 @@ std::string leastSquaresReason(const LeastSquaresFix& fix) {
     case LeastSquaresFix::Status::tooFewSatellites:
       return platform::fillText(
           fix.satellites == 1
-              ? ORTIVO_TEXT("core", "nur %1 Satellit – für Standort und Uhrabweichung braucht die "
-                                    "Ausgleichsrechnung mindestens 4")
-              : ORTIVO_TEXT("core", "nur %1 Satelliten – für Standort und Uhrabweichung braucht die "
-                                    "Ausgleichsrechnung mindestens 4"),
+              ? ORTIVO_TEXT("core",
+                            "nur %1 Satellit – für Standort und Uhrabweichung braucht die "
+                            "Ausgleichsrechnung mindestens 4")
+              : ORTIVO_TEXT("core",
+                            "nur %1 Satelliten – für Standort und Uhrabweichung braucht die "
+                            "Ausgleichsrechnung mindestens 4"),
           {std::to_string(fix.satellites)});
     case LeastSquaresFix::Status::degenerate:
-      return ORTIVO_TEXT("core", "die Geometrie ist entartet: Die Satelliten stehen (nahezu) auf "
-                                 "einem Kreis um den Empfänger oder mit ihm in einer Ebene, so "
-                                 "legen sie den Standort nicht fest");
+      return ORTIVO_TEXT("core",
+                         "die Geometrie ist entartet: Die Satelliten stehen (nahezu) auf "
+                         "einem Kreis um den Empfänger oder mit ihm in einer Ebene, so "
+                         "legen sie den Standort nicht fest");
     case LeastSquaresFix::Status::notConverged:
       return platform::fillText(
-          ORTIVO_TEXT("core", "die Ausgleichsrechnung kommt nach %1 Schritten nicht auf 1 mm zur Ruhe"),
+          ORTIVO_TEXT("core",
+                      "die Ausgleichsrechnung kommt nach %1 Schritten nicht auf 1 mm zur Ruhe"),
           {std::to_string(LeastSquaresFix::maxIterations)});
   }
   return {};

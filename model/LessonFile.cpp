@@ -69,8 +69,8 @@ std::string damaged(const std::string& what) {
 }
 
 [[noreturn]] void wrongForm(const char* name) {
-  throw Refused{damaged(
-      platform::fillText(ORTIVO_TEXT("core", "der Eintrag „%1“ hat nicht die erwartete Form"), {name}))};
+  throw Refused{damaged(platform::fillText(
+      ORTIVO_TEXT("core", "der Eintrag „%1“ hat nicht die erwartete Form"), {name}))};
 }
 
 // An element of exactly the class T, or the refusal for the entry `name`.
@@ -85,7 +85,8 @@ T& expect(TBase* element, const char* name) {
 class Entries {
  public:
   explicit Entries(TListe& body) {
-    if (body.count() % 2 != 0) throw Refused{damaged(ORTIVO_TEXT("core", "ein Eintrag ist unvollständig"))};
+    if (body.count() % 2 != 0)
+      throw Refused{damaged(ORTIVO_TEXT("core", "ein Eintrag ist unvollständig"))};
     body.toFirst();
     while (!body.atEnd()) {
       auto* key = dynamic_cast<TString*>(body.getElem());
@@ -106,7 +107,8 @@ class Entries {
   T& get(const char* name) const {
     const auto it = values_.find(name);
     if (it == values_.end())
-      throw Refused{damaged(platform::fillText(ORTIVO_TEXT("core", "der Eintrag „%1“ fehlt"), {name}))};
+      throw Refused{
+          damaged(platform::fillText(ORTIVO_TEXT("core", "der Eintrag „%1“ fehlt"), {name}))};
     return expect<T>(it->second, name);
   }
 
@@ -290,9 +292,10 @@ std::variant<LessonScenario, std::string> decode(const std::uint8_t* data, std::
   }
   // The head keeps its form in every version; what follows it may change.
   if (head.version > formatVersion)
-    return platform::fillText(ORTIVO_TEXT("core", "Sie wurde mit einer neueren Ortivo-Version "
-                                                  "gespeichert (Dateiformat %1, dieses Programm "
-                                                  "liest bis Format %2)."),
+    return platform::fillText(ORTIVO_TEXT("core",
+                                          "Sie wurde mit einer neueren Ortivo-Version "
+                                          "gespeichert (Dateiformat %1, dieses Programm "
+                                          "liest bis Format %2)."),
                               {std::to_string(head.version), std::to_string(formatVersion)});
   if (head.version < 1 || head.length < 0 || head.crc < 0 || head.crc > 0xFFFFFFFFll)
     return std::string(ORTIVO_TEXT("core", "Ihr Kopf ist beschädigt."));
@@ -314,10 +317,10 @@ std::variant<LessonScenario, std::string> decode(const std::uint8_t* data, std::
     TListe body;
     TReader bodyReader(payload, length);
     body.load(bodyReader);
-    if (!bodyReader.EndOfStream()) return damaged(ORTIVO_TEXT("core", "ihr Inhalt endet vor dem Dateiende"));
+    if (!bodyReader.EndOfStream())
+      return damaged(ORTIVO_TEXT("core", "ihr Inhalt endet vor dem Dateiende"));
     LessonScenario scenario = scenarioOf(body);
-    if (auto message = LessonModel::checkState(scenario.state))
-      return invalidValues(*message);
+    if (auto message = LessonModel::checkState(scenario.state)) return invalidValues(*message);
     return scenario;
   } catch (const Refused& r) {
     return r.reason;
@@ -336,7 +339,8 @@ std::size_t characterCount(std::string_view utf8) {
 
 std::string descriptionTooLong(std::size_t length) {
   return platform::fillText(
-      ORTIVO_TEXT("core", "Die Aufgabe ist zu lang: sie hat %1 Zeichen, erlaubt sind höchstens %2."),
+      ORTIVO_TEXT("core",
+                  "Die Aufgabe ist zu lang: sie hat %1 Zeichen, erlaubt sind höchstens %2."),
       {platform::groupedInteger(length), platform::groupedInteger(maxDescriptionLength)});
 }
 

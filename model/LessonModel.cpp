@@ -262,16 +262,20 @@ LessonModel::Checked<TGeoPosition> LessonModel::checkGeographic(const Geographic
     return std::string(ORTIVO_TEXT("core", "Bei der Breite kann nur N oder S stehen"));
   g.northSouth = entry.northSouth[0];
   const auto longitudeDegrees = platform::parseInteger(entry.longitudeDegrees);
-  if (!longitudeDegrees) return std::string(ORTIVO_TEXT("core", "Unzulässiges Zeichen beim Längengrad"));
+  if (!longitudeDegrees)
+    return std::string(ORTIVO_TEXT("core", "Unzulässiges Zeichen beim Längengrad"));
   g.longitude.degrees = *longitudeDegrees;
   const auto latitudeDegrees = platform::parseInteger(entry.latitudeDegrees);
-  if (!latitudeDegrees) return std::string(ORTIVO_TEXT("core", "Unzulässiges Zeichen beim Breitengrad"));
+  if (!latitudeDegrees)
+    return std::string(ORTIVO_TEXT("core", "Unzulässiges Zeichen beim Breitengrad"));
   g.latitude.degrees = *latitudeDegrees;
   const auto longitudeMinutes = platform::parseDecimal(entry.longitudeMinutes);
-  if (!longitudeMinutes) return std::string(ORTIVO_TEXT("core", "Unzulässiges Zeichen bei den Längenminuten"));
+  if (!longitudeMinutes)
+    return std::string(ORTIVO_TEXT("core", "Unzulässiges Zeichen bei den Längenminuten"));
   g.longitude.minutes = *longitudeMinutes;
   const auto latitudeMinutes = platform::parseDecimal(entry.latitudeMinutes);
-  if (!latitudeMinutes) return std::string(ORTIVO_TEXT("core", "Unzulässiges Zeichen bei den Breitennminuten"));
+  if (!latitudeMinutes)
+    return std::string(ORTIVO_TEXT("core", "Unzulässiges Zeichen bei den Breitennminuten"));
   g.latitude.minutes = *latitudeMinutes;
   const auto height = platform::parseDecimal(entry.height);
   if (!height) return std::string(ORTIVO_TEXT("core", "Unzulässiges Zeichen bei der Höhenangabe"));
@@ -365,7 +369,8 @@ TGeoPosition LessonModel::erzeugePosition() {
 
 std::optional<std::string> LessonModel::startTravel(const CartesianEntry& entry) {
   if (speed_ == 0)
-    return refuse(ORTIVO_TEXT("core", "Für eine Bewegung muss eine Geschwindigkeit>0 eingegeben werden"));
+    return refuse(
+        ORTIVO_TEXT("core", "Für eine Bewegung muss eine Geschwindigkeit>0 eingegeben werden"));
   if (auto message = readCartesian(entry)) return message;
   travelling_ = true;
   previousPosition_ = truePosition_;
@@ -411,11 +416,14 @@ bool LessonModel::anyDefective() const {
 }
 
 std::string LessonModel::optionsMessage() const {
-  std::string options = satellitesRunning_ ? ORTIVO_TEXT("core", "neue Satellitenkonstellation abwarten")
-                                           : ORTIVO_TEXT("core", "Zeit weiterlaufen lassen");
-  if (anyDefective()) options = platform::fillText(ORTIVO_TEXT("core", "Satelliten reparieren, %1"), {options});
-  return platform::fillText(ORTIVO_TEXT("core", "Position kann z.Zt. nicht bestimmt werden. Sie haben "
-                                                "folgende Optionen: %1."),
+  std::string options = satellitesRunning_
+                            ? ORTIVO_TEXT("core", "neue Satellitenkonstellation abwarten")
+                            : ORTIVO_TEXT("core", "Zeit weiterlaufen lassen");
+  if (anyDefective())
+    options = platform::fillText(ORTIVO_TEXT("core", "Satelliten reparieren, %1"), {options});
+  return platform::fillText(ORTIVO_TEXT("core",
+                                        "Position kann z.Zt. nicht bestimmt werden. Sie haben "
+                                        "folgende Optionen: %1."),
                             {options});
 }
 
@@ -470,17 +478,23 @@ std::optional<std::string> LessonModel::checkState(const LessonState& s) {
       (!letter(s.trueGeo.eastWest, 'O', 'W') || !letter(s.trueGeo.northSouth, 'N', 'S') ||
        !isValidGeographic(s.trueGeo)))
     return std::string(ORTIVO_TEXT("core", "Unzulässiger Standort"));
-  if (s.speed < 0 || s.speed > maxSpeed) return std::string(ORTIVO_TEXT("core", "Unzulässige Geschwindigkeit"));
+  if (s.speed < 0 || s.speed > maxSpeed)
+    return std::string(ORTIVO_TEXT("core", "Unzulässige Geschwindigkeit"));
   if (s.travelling && s.speed == 0)
-    return std::string(ORTIVO_TEXT("core", "Für eine Bewegung muss eine Geschwindigkeit>0 eingegeben werden"));
-  if (s.travelling && !s.hasTruePosition) return std::string(ORTIVO_TEXT("core", "Bewegung ohne gesetzten Standort"));
+    return std::string(
+        ORTIVO_TEXT("core", "Für eine Bewegung muss eine Geschwindigkeit>0 eingegeben werden"));
+  if (s.travelling && !s.hasTruePosition)
+    return std::string(ORTIVO_TEXT("core", "Bewegung ohne gesetzten Standort"));
   if (s.determining && !s.hasTruePosition)
     return std::string(ORTIVO_TEXT("core", "Positionsbestimmung ohne gesetzten Standort"));
-  if (s.step < 0 || s.step > maxStep) return std::string(ORTIVO_TEXT("core", "Unzulässiger Simulationsschritt"));
+  if (s.step < 0 || s.step > maxStep)
+    return std::string(ORTIVO_TEXT("core", "Unzulässiger Simulationsschritt"));
   if (s.defective[0]) return std::string(ORTIVO_TEXT("core", "Unzulässige Satellitennummer"));
-  if (!LessonClock::isFactor(s.timeFactor)) return std::string(ORTIVO_TEXT("core", "Unzulässiger Zeitraffer"));
+  if (!LessonClock::isFactor(s.timeFactor))
+    return std::string(ORTIVO_TEXT("core", "Unzulässiger Zeitraffer"));
   if (auto message = checkErrorSettings(s.errors)) return message;
-  if (s.errorDraw < 0 || s.errorDraw > maxStep) return std::string(ORTIVO_TEXT("core", "Unzulässige Zahl der Messungen"));
+  if (s.errorDraw < 0 || s.errorDraw > maxStep)
+    return std::string(ORTIVO_TEXT("core", "Unzulässige Zahl der Messungen"));
   return std::nullopt;
 }
 

@@ -7,7 +7,6 @@ namespace lessontables {
 
 namespace {
 
-
 std::string numbers(const std::vector<int>& values) {
   std::string out;
   for (const int v : values) {
@@ -41,8 +40,8 @@ std::vector<platform::CsvRow> satelliteRows(const LessonModel& lesson,
   std::vector<platform::CsvRow> rows;
   for (int k = 1; k <= LessonModel::satelliteCount; ++k) {
     const TVektorR3& p = lesson.constellation().satellites[static_cast<std::size_t>(k)].position;
-    rows.push_back({std::to_string(k), number(p.x), number(p.y), number(p.z),
-                    lesson.defective(k) ? yes : no});
+    rows.push_back(
+        {std::to_string(k), number(p.x), number(p.y), number(p.z), lesson.defective(k) ? yes : no});
   }
   return rows;
 }
@@ -90,9 +89,11 @@ platform::CsvRow historyRow(const HistoryEntry& e, const platform::TableLanguage
   const auto csvNumber = [&language](Extended v, int decimals) {
     return platform::csvNumber(v, decimals, language);
   };
-  platform::CsvRow row{std::to_string(e.number), std::to_string(e.step),
+  platform::CsvRow row{std::to_string(e.number),
+                       std::to_string(e.step),
                        language.word(resultName(e.result)),
-                       csvNumber(e.truePosition.x, 6), csvNumber(e.truePosition.y, 6),
+                       csvNumber(e.truePosition.x, 6),
+                       csvNumber(e.truePosition.y, 6),
                        csvNumber(e.truePosition.z, 6)};
   if (e.found()) {
     for (const Extended v :

@@ -25,7 +25,8 @@ std::string satelliteCsv(const LessonModel& lesson, const platform::TableLanguag
 // true and the computed position, the distance and speed, the satellites heard and
 // used. Rows are formatted when the table is written, never kept.
 platform::CsvRow historyHeader(const platform::TableLanguage& language = {});
-platform::CsvRow historyRow(const HistoryEntry& entry, const platform::TableLanguage& language = {});
+platform::CsvRow historyRow(const HistoryEntry& entry,
+                            const platform::TableLanguage& language = {});
 std::string historyCsv(const DeterminationHistory& history,
                        const platform::TableLanguage& language = {});
 

@@ -12,7 +12,8 @@ namespace platform {
 namespace {
 
 std::string readFailure(int error) {
-  if (error == EACCES || error == EPERM) return ORTIVO_TEXT("core", "Der Zugriff wurde verweigert.");
+  if (error == EACCES || error == EPERM)
+    return ORTIVO_TEXT("core", "Der Zugriff wurde verweigert.");
   return ORTIVO_TEXT("core", "Sie kann nicht gelesen werden.");
 }
 
@@ -29,7 +30,8 @@ std::variant<std::vector<std::uint8_t>, std::string> readFileBytes(const std::st
   if (ec) return readFailure(ec.value());
   if (fs::is_directory(status)) return std::string(ORTIVO_TEXT("core", "Sie ist ein Ordner."));
   // A pipe or a device might never end.
-  if (!fs::is_regular_file(status)) return std::string(ORTIVO_TEXT("core", "Sie ist keine gewöhnliche Datei."));
+  if (!fs::is_regular_file(status))
+    return std::string(ORTIVO_TEXT("core", "Sie ist keine gewöhnliche Datei."));
 
   errno = 0;
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(nativePath.c_str(), "rb"),

@@ -46,10 +46,11 @@ void openHelpFile(const std::string& fileName) {
   if (present && shellOpen(fileName)) return;
   // A desktop without a program for the file would otherwise do nothing at all.
   if (helpViewer() && helpViewer()("")) return;
-  showMessage(MessageKind::Information,
-              fillText(present ? ORTIVO_TEXT("core", "Die Hilfedatei %1 konnte nicht geöffnet werden")
-                               : ORTIVO_TEXT("core", "Die Hilfedatei %1 ist nicht vorhanden"),
-                       {fileName}));
+  showMessage(
+      MessageKind::Information,
+      fillText(present ? ORTIVO_TEXT("core", "Die Hilfedatei %1 konnte nicht geöffnet werden")
+                       : ORTIVO_TEXT("core", "Die Hilfedatei %1 ist nicht vorhanden"),
+               {fileName}));
 }
 
 }  // namespace platform

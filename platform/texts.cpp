@@ -21,7 +21,8 @@ void remember(const char* pattern) {
   Templates& t = templates();
   const std::lock_guard lock(t.mutex);
   // Few templates, filled a handful of times a second at most.
-  if (std::find(t.list.begin(), t.list.end(), pattern) == t.list.end()) t.list.emplace_back(pattern);
+  if (std::find(t.list.begin(), t.list.end(), pattern) == t.list.end())
+    t.list.emplace_back(pattern);
 }
 
 }  // namespace

@@ -90,8 +90,9 @@ void ErrorSourcesWindow::retranslate() {
     CheckBoxQuelle[i]->setText(coreText(errorSourceName(ErrorSource(i))));
   CheckBoxVersatz->setText(tr("Gemeinsamer Versatz (ns)"));
   CheckBoxFehlerhaft->setText(tr("Fehlerhafter Satellit (Nummer, Zuschlag in m)"));
-  note_->setText(tr("Die σ gelten für einen Satelliten im Mittel über den Himmel: tief stehende "
-                    "haben größere Fehler, hoch stehende kleinere. Mehr dazu mit F1."));
+  note_->setText(
+      tr("Die σ gelten für einen Satelliten im Mittel über den Himmel: tief stehende "
+         "haben größere Fehler, hoch stehende kleinere. Mehr dazu mit F1."));
   // The numbers in the form of the language.
   showSettings(lesson_.errorSettings());
 }

@@ -139,7 +139,8 @@ QString fileErrorReason(const QFileDevice& file) {
       return ExportFiles::tr("Der Zugriff wurde verweigert.");
     case QFileDevice::WriteError:
     case QFileDevice::ResizeError:
-      return ExportFiles::tr("Beim Schreiben trat ein Fehler auf; vielleicht ist der Datenträger voll (%1).")
+      return ExportFiles::tr(
+                 "Beim Schreiben trat ein Fehler auf; vielleicht ist der Datenträger voll (%1).")
           .arg(file.errorString());
     case QFileDevice::OpenError:
       return ExportFiles::tr("Sie kann dort nicht angelegt werden (%1).").arg(file.errorString());
@@ -174,7 +175,8 @@ QString writeFileSafely(const QString& path, const QByteArray& bytes) {
 QString writePicture(const QString& path, const PictureSource& source) {
   const bool svg = QFileInfo(path).suffix().compare("svg", Qt::CaseInsensitive) == 0;
   const QByteArray bytes = svg ? svgOf(source) : pngOf(source);
-  if (bytes.isEmpty()) return refusal(path, ExportFiles::tr("Das Bild kann nicht umgewandelt werden."));
+  if (bytes.isEmpty())
+    return refusal(path, ExportFiles::tr("Das Bild kann nicht umgewandelt werden."));
   const QString reason = writeFileSafely(path, bytes);
   return reason.isEmpty() ? reason : refusal(path, reason);
 }
@@ -186,10 +188,10 @@ QString writeTable(const QString& path, const std::string& csv) {
 }
 
 void savePictureDialog(QWidget* parent, const PictureSource& source, const QString& baseName) {
-  const QString path =
-      askFileName(parent, ExportFiles::tr("Bild speichern"), "Export/Bilder", baseName,
-                  {ExportFiles::tr("PNG-Bild (*.png)"), ExportFiles::tr("SVG-Vektorgrafik (*.svg)")},
-                  {"png", "svg"});
+  const QString path = askFileName(
+      parent, ExportFiles::tr("Bild speichern"), "Export/Bilder", baseName,
+      {ExportFiles::tr("PNG-Bild (*.png)"), ExportFiles::tr("SVG-Vektorgrafik (*.svg)")},
+      {"png", "svg"});
   if (path.isEmpty()) return;
   const QString message = writePicture(path, source);
   if (!message.isEmpty()) showFailure(message);
@@ -197,8 +199,9 @@ void savePictureDialog(QWidget* parent, const PictureSource& source, const QStri
 
 void saveTableDialog(QWidget* parent, const std::function<std::string()>& csv,
                      const QString& baseName) {
-  const QString path = askFileName(parent, ExportFiles::tr("Tabelle exportieren"), "Export/Tabellen",
-                                   baseName, {ExportFiles::tr("CSV-Tabelle (*.csv)")}, {"csv"});
+  const QString path =
+      askFileName(parent, ExportFiles::tr("Tabelle exportieren"), "Export/Tabellen", baseName,
+                  {ExportFiles::tr("CSV-Tabelle (*.csv)")}, {"csv"});
   if (path.isEmpty()) return;
   const QString message = writeTable(path, csv());
   if (!message.isEmpty()) showFailure(message);

@@ -234,7 +234,8 @@ void HelpWindow::retranslate() {
   setWindowTitle(tr("Ortivo - Hilfe"));
   const std::pair<const char*, QString> actions[] = {
       {"HelpBack", tr("Zurück")}, {"HelpForward", tr("Vorwärts")}, {"HelpHome", tr("Startseite")}};
-  for (const auto& [name, text] : actions) findChild<QAction*>(QString::fromLatin1(name))->setText(text);
+  for (const auto& [name, text] : actions)
+    findChild<QAction*>(QString::fromLatin1(name))->setText(text);
   tabs_->setTabText(0, tr("Inhalt"));
   tabs_->setTabText(1, tr("Index"));
   tabs_->setTabText(2, tr("Suche"));

@@ -109,7 +109,6 @@ QLogValueAxis* logAxis(QChart* chart) {
   return axis;
 }
 
-
 void fitLog(QLogValueAxis* axis, const std::vector<views::ChartPoint>& points, double floor,
             double ceiling) {
   const views::Decades d = views::decadesOf(points, floor, ceiling);
@@ -137,8 +136,9 @@ HistoryWindow::HistoryWindow(LessonModel& lesson, QWidget* parent)
   lesson_.addObserver(this);
   // Pictures for worksheets from the context menus, the help page on F1.
   for (QChartView* chart : {ChartAbstand, ChartIterationen, ChartFenster, ChartKonvergenz})
-    addSavePictureAction(chart, [chart] { return pictureOf(static_cast<QWidget*>(chart)); },
-                         [this] { return tr("Verlauf"); });
+    addSavePictureAction(
+        chart, [chart] { return pictureOf(static_cast<QWidget*>(chart)); },
+        [this] { return tr("Verlauf"); });
   installHelpKey(this, "verlauf.html");
   retranslate();
 }
@@ -151,7 +151,8 @@ void HistoryWindow::changeEvent(QEvent* event) {
 void HistoryWindow::retranslate() {
   setWindowTitle(tr("Verlauf"));
   ChartAbstand->chart()->setTitle(tr("Abstand berechneter – tatsächlicher Standort in Metern"));
-  ChartIterationen->chart()->setTitle(tr("Iterationen je Positionsbestimmung (alle Fenster zusammen)"));
+  ChartIterationen->chart()->setTitle(
+      tr("Iterationen je Positionsbestimmung (alle Fenster zusammen)"));
   ChartFenster->chart()->setTitle(
       tr("Welches Fenster aus 4 Satelliten konvergierte, woran die anderen scheiterten"));
   ChartKonvergenz->chart()->setTitle(tr("Konvergenz der letzten Positionsbestimmung"));

@@ -43,7 +43,7 @@ QLocale localeOf(Language language) {
   // An English desktop keeps its own English (American dates, say); another gets British.
   const QLocale system = QLocale::system();
   return system.language() == QLocale::English ? system
-                                                : QLocale(QLocale::English, QLocale::UnitedKingdom);
+                                               : QLocale(QLocale::English, QLocale::UnitedKingdom);
 }
 
 // A template of the core as a pattern that matches its filled texts: the placeholders
@@ -79,8 +79,9 @@ const std::vector<FilledPattern>& filledPatterns() {
     patterns.push_back(std::move(p));
   }
   known = templates.size();
-  std::stable_sort(patterns.begin(), patterns.end(),
-                   [](const FilledPattern& a, const FilledPattern& b) { return a.literal > b.literal; });
+  std::stable_sort(
+      patterns.begin(), patterns.end(),
+      [](const FilledPattern& a, const FilledPattern& b) { return a.literal > b.literal; });
   return patterns;
 }
 

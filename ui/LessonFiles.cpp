@@ -54,16 +54,18 @@ LessonFiles::LessonFiles(LessonModel& lesson, QWidget& window)
   ButtonSzenarioOeffnen->setMenu(recentMenu_);
   ButtonSzenarioOeffnen->setPopupMode(QToolButton::MenuButtonPopup);
   ButtonSzenarioSpeichern = makeToolButton(nullptr, "ButtonSzenarioSpeichern", {}, glyphs::save());
-  ButtonTabelleExportieren = makeToolButton(nullptr, "ButtonTabelleExportieren", {}, glyphs::table());
+  ButtonTabelleExportieren =
+      makeToolButton(nullptr, "ButtonTabelleExportieren", {}, glyphs::table());
   auto* tables = new QMenu(&window);
   QAction* satellites = tables->addAction({}, this, [this] {
-    saveTableDialog(&window_, [this] { return lessontables::satelliteCsv(lesson_, tableLanguage()); },
-                    tr("Satellitenpositionen"));
+    saveTableDialog(
+        &window_, [this] { return lessontables::satelliteCsv(lesson_, tableLanguage()); },
+        tr("Satellitenpositionen"));
   });
   QAction* history = tables->addAction({}, this, [this] {
-    saveTableDialog(&window_,
-                    [this] { return lessontables::historyCsv(lesson_.history(), tableLanguage()); },
-                    tr("Positionsbestimmungen"));
+    saveTableDialog(
+        &window_, [this] { return lessontables::historyCsv(lesson_.history(), tableLanguage()); },
+        tr("Positionsbestimmungen"));
   });
   // The buttons go to the window's tool bar, whose language changes are theirs too.
   onLanguageChange(&window, [this, satellites, history] {
@@ -117,8 +119,9 @@ bool LessonFiles::openScenarioFile(const QByteArray& nativePath) {
   const QString path = QFile::decodeName(nativePath);
   // Only a name that survives the way through text can be offered again.
   const bool nameIsText = QFile::encodeName(path) == nativePath;
-  auto bytes = platform::readFileBytes(nativePath.toStdString(), lessonfile::maxFileSize,
-                                       tr("Sie ist zu groß für ein Ortivo-Szenario.").toStdString());
+  auto bytes =
+      platform::readFileBytes(nativePath.toStdString(), lessonfile::maxFileSize,
+                              tr("Sie ist zu groß für ein Ortivo-Szenario.").toStdString());
   std::string reason;
   if (const auto* r = std::get_if<std::string>(&bytes)) {
     reason = *r;
@@ -165,8 +168,8 @@ void LessonFiles::showDescription(const QString& fileName) {
 }
 
 bool LessonFiles::askDescription(QString& text) {
-  const TextDialog box = makeTextDialog(&window_, "DialogAufgabeEingeben", tr("Szenario speichern"),
-                                        text, true);
+  const TextDialog box =
+      makeTextDialog(&window_, "DialogAufgabeEingeben", tr("Szenario speichern"), text, true);
   const std::unique_ptr<QDialog> owner(box.dialog);
   auto* label = new QLabel(tr("Aufgabe (wird beim Öffnen des Szenarios angezeigt):"), box.dialog);
   label->setBuddy(box.text);
@@ -198,9 +201,9 @@ void LessonFiles::saveScenarioDialog() {
   QString text = QString::fromStdString(description_);
   if (!askDescription(text)) return;
   const QStringList recent = recentFiles();
-  const QString suggested = recent.isEmpty()
-                                ? QDir(lastDirectory(kScenarioDirectoryKey)).filePath(tr("Szenario.ortivo"))
-                                : recent.front();
+  const QString suggested =
+      recent.isEmpty() ? QDir(lastDirectory(kScenarioDirectoryKey)).filePath(tr("Szenario.ortivo"))
+                       : recent.front();
   QString path =
       QFileDialog::getSaveFileName(&window_, tr("Szenario speichern"), suggested, scenarioFilter());
   if (path.isEmpty()) return;
@@ -242,7 +245,8 @@ QString LessonFiles::scenarioFilter() const { return tr("Ortivo-Szenario (*.orti
 void LessonFiles::fillRecentMenu() {
   recentMenu_->clear();
   const QStringList recent = recentFiles();
-  if (recent.isEmpty()) recentMenu_->addAction(tr("Noch kein Szenario geöffnet"))->setEnabled(false);
+  if (recent.isEmpty())
+    recentMenu_->addAction(tr("Noch kein Szenario geöffnet"))->setEnabled(false);
   for (const QString& path : recent) {
     // "&" would mark a shortcut letter in a menu.
     QAction* action = recentMenu_->addAction(QFileInfo(path).fileName().replace("&", "&&"), this,

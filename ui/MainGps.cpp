@@ -62,7 +62,9 @@ QLabel* captionOf(QLineEdit* edit) {
   return edit->parentWidget()->findChild<QLabel*>(edit->objectName() + "Label");
 }
 
-void placeBelowCaption(QLineEdit* edit) { edit->move(edit->x(), captionOf(edit)->geometry().bottom() + 3); }
+void placeBelowCaption(QLineEdit* edit) {
+  edit->move(edit->x(), captionOf(edit)->geometry().bottom() + 3);
+}
 
 QToolButton* addSpeedButton(QToolBar* bar, const char* name, const QString& hint,
                             const QIcon& icon) {
@@ -119,8 +121,10 @@ void TFormMain::buildLayout() {
   LabelExakterStandortCart = makeLabelAt(g, "LabelExakterStandortCart", {}, 10, 24);
   StringGridExakterStandortCart = StringGrid::make(g, "StringGridExakterStandortCart", 3, 2, 0, 1,
                                                    {140, 140, 140}, true, {10, 44}, 2);
-  BitBtnCartToGeo = makeButton(g, "BitBtnCartToGeo", {}, QRect(448, 44, 120, 30), glyphs::convert());
-  BitBtnGeoToCart = makeButton(g, "BitBtnGeoToCart", {}, QRect(578, 44, 120, 30), glyphs::convert());
+  BitBtnCartToGeo =
+      makeButton(g, "BitBtnCartToGeo", {}, QRect(448, 44, 120, 30), glyphs::convert());
+  BitBtnGeoToCart =
+      makeButton(g, "BitBtnGeoToCart", {}, QRect(578, 44, 120, 30), glyphs::convert());
   BitBtnErzeugen = makeButton(g, "BitBtnErzeugen", {}, QRect(448, 80, 120, 30), glyphs::generate());
   LabelExakterStandortGeo = makeLabelAt(g, "LabelExakterStandortGeo", {}, 10, 106);
   // The minutes column is wider than the computed grid's: ten decimals must show in full;
@@ -163,10 +167,9 @@ void TFormMain::buildLayout() {
   BitBtnBerechne = makeButton(g, "BitBtnBerechne", {}, QRect(372, 22, 262, 32), glyphs::ok());
   LabelInfo = makeLabelAt(g, "LabelInfo", {}, 372, 60, 290, 36);
   LabelBerechneterStandortGeo = makeLabelAt(g, "LabelBerechneterStandortGeo", {}, 10, 104);
-  StringGridBerechneterStandortGeo = StringGrid::make(
-      g, "StringGridBerechneterStandortGeo", 4, 3, 1, 1, {76, 24, 66, 81}, false, {10, 124}, 3);
-  LabeledEditBerechneteHoehe =
-      makeLabeledEdit(g, "LabeledEditBerechneteHoehe", 268, 104, 120, 130);
+  StringGridBerechneterStandortGeo = StringGrid::make(g, "StringGridBerechneterStandortGeo", 4, 3,
+                                                      1, 1, {76, 24, 66, 81}, false, {10, 124}, 3);
+  LabeledEditBerechneteHoehe = makeLabeledEdit(g, "LabeledEditBerechneteHoehe", 268, 104, 120, 130);
   LabeledEditBerechneteHoehe->setReadOnly(true);
   LabeledEditBerechneteGeschwindigkeit =
       makeLabeledEdit(g, "LabeledEditBerechneteGeschwindigkeit", 410, 104, 120);
@@ -181,8 +184,8 @@ void TFormMain::buildLayout() {
       makeLabeledEdit(g, "LabeledEditAnzEmpfangeneSatelliten", 10, 206, 652);
   LabeledEditAnzEmpfangeneSatelliten->setReadOnly(true);
   // Two lines, whatever the language.
-  LabelSatelliten = makeLabelAt(g, "LabelSatelliten", {}, 10, 258, 652,
-                                2 * fontMetrics().lineSpacing() + 2);
+  LabelSatelliten =
+      makeLabelAt(g, "LabelSatelliten", {}, 10, 258, 652, 2 * fontMetrics().lineSpacing() + 2);
   StringGridSatelliten = StringGrid::make(g, "StringGridSatelliten", 7, 5, 0, 1,
                                           {74, 100, 100, 100, 90, 90, 90}, true,
                                           {10, LabelSatelliten->geometry().bottom() + 4}, 5);
@@ -244,8 +247,9 @@ void TFormMain::buildLayout() {
   exportTable_ = new QAction(StringGridBewegung);
   exportTable_->setObjectName("ActionTabelleExportieren");
   connect(exportTable_, &QAction::triggered, this, [this] {
-    saveTableDialog(this, [this] { return lessontables::satelliteCsv(lesson_, tableLanguage()); },
-                    tr("Satellitenpositionen"));
+    saveTableDialog(
+        this, [this] { return lessontables::satelliteCsv(lesson_, tableLanguage()); },
+        tr("Satellitenpositionen"));
   });
   StringGridBewegung->addAction(exportTable_);
   StringGridBewegung->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -396,7 +400,8 @@ void TFormMain::retranslate() {
 void TFormMain::rewriteEntries() {
   const bool english = currentLanguage() == Language::english;
   const QChar from = english ? ',' : '.', to = english ? '.' : ',';
-  static const QRegularExpression number(QStringLiteral("^[-+]?[0-9]*[.,]?[0-9]*([eE][-+]?[0-9]+)?$"));
+  static const QRegularExpression number(
+      QStringLiteral("^[-+]?[0-9]*[.,]?[0-9]*([eE][-+]?[0-9]+)?$"));
   const auto rewrite = [&](const QString& text) {
     if (text.size() == 1 && QStringLiteral("OoEe").contains(text))
       return shownHemisphere(QString(text).replace('E', 'O').replace('e', 'o'));
@@ -488,8 +493,12 @@ CartesianEntry TFormMain::cartesianEntry() const {
 
 GeographicEntry TFormMain::geographicEntry() const {
   const StringGrid* g = StringGridExakterStandortGeo;
-  return {enteredHemisphere(g->cell(1, 1)), g->cell(2, 1).toStdString(), g->cell(3, 1).toStdString(),
-          enteredHemisphere(g->cell(1, 2)), g->cell(2, 2).toStdString(), g->cell(3, 2).toStdString(),
+  return {enteredHemisphere(g->cell(1, 1)),
+          g->cell(2, 1).toStdString(),
+          g->cell(3, 1).toStdString(),
+          enteredHemisphere(g->cell(1, 2)),
+          g->cell(2, 2).toStdString(),
+          g->cell(3, 2).toStdString(),
           LabeledEditExakteHoehe->text().toStdString()};
 }
 

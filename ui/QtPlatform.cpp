@@ -17,10 +17,9 @@ void installQtPlatform() {
   // The core's messages are German; those of the windows are already translated.
   platform::setMessageHandler([](platform::MessageKind kind, const std::string& text) {
     QWidget* owner = QApplication::activeWindow();
-    QMessageBox box(kind == platform::MessageKind::Error ? QMessageBox::Critical
-                                                         : QMessageBox::Information,
-                    QApplication::applicationDisplayName(), coreText(text),
-                    QMessageBox::Ok, owner);
+    QMessageBox box(
+        kind == platform::MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information,
+        QApplication::applicationDisplayName(), coreText(text), QMessageBox::Ok, owner);
     // Messages quote file names and entries: never lay them out as HTML.
     box.setTextFormat(Qt::PlainText);
     box.exec();

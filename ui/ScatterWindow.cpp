@@ -33,18 +33,19 @@ namespace {
 using views::Method;
 
 const QColor kColours[views::methodCount] = {QColor(30, 90, 170), QColor(224, 110, 0)};
-const char* const kRows[] = {QT_TRANSLATE_NOOP("ScatterWindow", "Messungen"),
-                             QT_TRANSLATE_NOOP("ScatterWindow", "mittlere Abweichung Ost (m)"),
-                             QT_TRANSLATE_NOOP("ScatterWindow", "mittlere Abweichung Nord (m)"),
-                             QT_TRANSLATE_NOOP("ScatterWindow", "mittlere Abweichung oben (m)"),
-                             QT_TRANSLATE_NOOP("ScatterWindow", "σ Ost (m)"),
-                             QT_TRANSLATE_NOOP("ScatterWindow", "σ Nord (m)"),
-                             QT_TRANSLATE_NOOP("ScatterWindow", "σ oben (m)"),
-                             QT_TRANSLATE_NOOP("ScatterWindow", "RMS waagerecht (m)"),
-                             QT_TRANSLATE_NOOP("ScatterWindow", "RMS im Raum (m)"),
-                             QT_TRANSLATE_NOOP("ScatterWindow", "erwartet: PDOP × UERE (m)"),
-                             QT_TRANSLATE_NOOP("ScatterWindow", "Kreis mit 50 % der Standorte (m)"),
-                             QT_TRANSLATE_NOOP("ScatterWindow", "Kreis mit 95 % der Standorte (m)")};
+const char* const kRows[] = {
+    QT_TRANSLATE_NOOP("ScatterWindow", "Messungen"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "mittlere Abweichung Ost (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "mittlere Abweichung Nord (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "mittlere Abweichung oben (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "σ Ost (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "σ Nord (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "σ oben (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "RMS waagerecht (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "RMS im Raum (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "erwartet: PDOP × UERE (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "Kreis mit 50 % der Standorte (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "Kreis mit 95 % der Standorte (m)")};
 constexpr int kRowCount = int(std::size(kRows));
 // The scatter's plot area comes out square at this size: a circle looks round.
 constexpr int kScatterWidth = 560, kScatterHeight = 608;
@@ -78,7 +79,8 @@ ScatterWindow::ScatterWindow(LessonModel& lesson, QWidget* parent)
   StringGridStatistik->setObjectName("StringGridStatistik");
   StringGridStatistik->setEditableCells(false);
   StringGridStatistik->setColumnWidths({250, 130, 150});
-  StringGridStatistik->setFixedSize(250 + 130 + 150 + 4, StringGridStatistik->heightForRows(kRowCount + 1));
+  StringGridStatistik->setFixedSize(250 + 130 + 150 + 4,
+                                    StringGridStatistik->heightForRows(kRowCount + 1));
   LabelUhr = new QLabel(this);
   LabelUhr->setObjectName("LabelUhr");
   LabelUhr->setWordWrap(true);
@@ -93,12 +95,12 @@ ScatterWindow::ScatterWindow(LessonModel& lesson, QWidget* parent)
   ButtonTabelleExportieren->setPopupMode(QToolButton::InstantPopup);
   auto* tables = new QMenu(this);
   fixesTable_ = tables->addAction({}, this, [this] {
-    saveTableDialog(this, [this] { return data_.fixesCsv(tableLanguage()); },
-                    tr("Streubild-Standorte"));
+    saveTableDialog(
+        this, [this] { return data_.fixesCsv(tableLanguage()); }, tr("Streubild-Standorte"));
   });
   signalsTable_ = tables->addAction({}, this, [this] {
-    saveTableDialog(this, [this] { return data_.signalsCsv(tableLanguage()); },
-                    tr("Streubild-Signale"));
+    saveTableDialog(
+        this, [this] { return data_.signalsCsv(tableLanguage()); }, tr("Streubild-Signale"));
   });
   ButtonTabelleExportieren->setMenu(tables);
 
@@ -123,8 +125,9 @@ ScatterWindow::ScatterWindow(LessonModel& lesson, QWidget* parent)
   connect(BitBtnZuruecksetzen, &QPushButton::clicked, this, &ScatterWindow::BitBtnZuruecksetzenClick);
   connect(poll_, &QTimer::timeout, this, &ScatterWindow::collect);
   for (QChartView* chart : {ChartStreuung, ChartResiduen})
-    addSavePictureAction(chart, [chart] { return pictureOf(static_cast<QWidget*>(chart)); },
-                         [this] { return tr("Streubild"); });
+    addSavePictureAction(
+        chart, [chart] { return pictureOf(static_cast<QWidget*>(chart)); },
+        [this] { return tr("Streubild"); });
   installHelpKey(this, "fehlerquellen.html");
   redraw_ = new DeferredRedraw(this, 0, [this] { refresh(); });
   lesson_.addObserver(this);
@@ -142,16 +145,18 @@ void ScatterWindow::retranslate() {
   StringGridStatistik->setCell(2, 0, coreText(views::methodName(Method::leastSquares)));
   for (int r = 0; r < kRowCount; ++r) StringGridStatistik->setCell(0, r + 1, tr(kRows[r]));
   BitBtnTausend->setText(tr("1000 Messungen jetzt"));
-  BitBtnTausend->setToolTip(tr("Die Messung 1000-mal an diesem Ort zu diesem Zeitpunkt "
-                               "wiederholen, jeder Fehler jedes Mal neu gezogen"));
+  BitBtnTausend->setToolTip(
+      tr("Die Messung 1000-mal an diesem Ort zu diesem Zeitpunkt "
+         "wiederholen, jeder Fehler jedes Mal neu gezogen"));
   BitBtnZuruecksetzen->setText(tr("Zurücksetzen"));
   ButtonTabelleExportieren->setText(tr("Tabelle exportieren…"));
   ButtonTabelleExportieren->setToolTip(tr("Tabelle exportieren…"));
   fixesTable_->setText(tr("Standorte der Messungen…"));
   signalsTable_->setText(tr("Signale der Messungen…"));
   QChart* chart = ChartStreuung->chart();
-  chart->setTitle(tr("Berechnete Standorte um den tatsächlichen (Ost, Nord); Kreise mit 50 % "
-                     "(durchgezogen) und 95 % (gestrichelt) der Standorte"));
+  chart->setTitle(
+      tr("Berechnete Standorte um den tatsächlichen (Ost, Nord); Kreise mit 50 % "
+         "(durchgezogen) und 95 % (gestrichelt) der Standorte"));
   east_->setTitleText(tr("Ost (m)"));
   north_->setTitleText(tr("Nord (m)"));
   for (int k = 0; k < views::methodCount; ++k) {
@@ -316,8 +321,9 @@ void ScatterWindow::refreshResiduals() {
     return m.fixes[1].valid;
   });
   if (latest == all.rend()) {
-    LabelUhr->setText(tr("Noch keine Messung: Starten Sie im Hauptfenster die Positionsbestimmung "
-                         "oder wiederholen Sie die Messung hier 1000-mal."));
+    LabelUhr->setText(
+        tr("Noch keine Messung: Starten Sie im Hauptfenster die Positionsbestimmung "
+           "oder wiederholen Sie die Messung hier 1000-mal."));
     metres_->setRange(-1, 1);
     return;
   }
@@ -339,10 +345,11 @@ void ScatterWindow::refreshResiduals() {
   for (int k = 0; k < views::methodCount; ++k) {
     const views::ScatterFix& f = latest->fixes[std::size_t(k)];
     const QString method = coreText(views::methodName(Method(k)));
-    offsets << (f.valid ? tr("%1 %2 µs (%3 m)")
-                              .arg(method, formatNumber(f.clockNs / 1000, 6, 12),
-                                   formatNumber(f.clockNs * double(TUhr::signalSpeed) * 1000, 3, 12))
-                        : method + " –");
+    offsets << (f.valid
+                    ? tr("%1 %2 µs (%3 m)")
+                          .arg(method, formatNumber(f.clockNs / 1000, 6, 12),
+                               formatNumber(f.clockNs * double(TUhr::signalSpeed) * 1000, 3, 12))
+                    : method + " –");
   }
   LabelUhr->setText(tr("Messung Nr. %1 – Uhrabweichung des Empfängers: %2.")
                         .arg(latest->number)

@@ -68,8 +68,9 @@ SkyWindow::SkyWindow(LessonModel& lesson, QWidget* parent) : QWidget(parent), le
   redraw_ = new DeferredRedraw(this, 0, [this] { refresh(); });
   lesson_.addObserver(this);
   // Pictures for worksheets from the context menu, the help page on F1.
-  addSavePictureAction(ImageHimmel, [this] { return pictureOf(ImageHimmel); },
-                       [this] { return tr("Himmelsansicht"); });
+  addSavePictureAction(
+      ImageHimmel, [this] { return pictureOf(ImageHimmel); },
+      [this] { return tr("Himmelsansicht"); });
   installHelpKey(this, "himmelsansicht.html");
   retranslate();
 }
@@ -81,8 +82,9 @@ void SkyWindow::changeEvent(QEvent* event) {
 
 void SkyWindow::retranslate() {
   setWindowTitle(tr("Himmelsansicht"));
-  ImageHimmel->setToolTip(tr("Der Himmel über dem Empfänger: Norden oben, Osten rechts, der Zenit "
-                             "in der Mitte, der Horizont auf dem äußeren Ring"));
+  ImageHimmel->setToolTip(
+      tr("Der Himmel über dem Empfänger: Norden oben, Osten rechts, der Zenit "
+         "in der Mitte, der Horizont auf dem äußeren Ring"));
   LabelLegende->setText(
       tr("<span style='color:#143c96'>●</span> <b>fett:</b> die 4 Satelliten, mit denen die "
          "letzte Positionsbestimmung gelang &nbsp; <span style='color:#143c96'>○</span> empfangen "
@@ -186,10 +188,11 @@ void SkyWindow::refresh() {
 
   QString hint;
   if (!hasReceiver) {
-    hint = tr("Noch kein Standort des Empfängers: Erzeugen Sie ihn im Hauptfenster oder geben Sie "
-              "ihn dort ein.");
+    hint =
+        tr("Noch kein Standort des Empfängers: Erzeugen Sie ihn im Hauptfenster oder geben Sie "
+           "ihn dort ein.");
   } else {
-    const QString used = !hasFix_ ? tr("noch keine Positionsbestimmung an diesem Standort")
+    const QString used = !hasFix_     ? tr("noch keine Positionsbestimmung an diesem Standort")
                          : !fixFound_ ? tr("die letzte Positionsbestimmung fand keinen Standort")
                                       : coreText(views::dopReason(fixDop_));
     hint = tr("<b>4 verwendete:</b> %1.<br><b>Alle empfangenen:</b> %2.")

@@ -68,8 +68,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
                           QRect(205, 104, 184, 26));
   Comments = makeLabel(Panel1, "Comments", {}, QRect(12, 140, 377, 50), true,
                        Qt::AlignLeft | Qt::AlignTop);
-  Label1 = makeLabel(Panel1, "Label1", {}, QRect(12, 194, 377, 72), true,
-                     Qt::AlignLeft | Qt::AlignTop);
+  Label1 =
+      makeLabel(Panel1, "Label1", {}, QRect(12, 194, 377, 72), true, Qt::AlignLeft | Qt::AlignTop);
   BitBtnSchliessen = makeButton(this, "BitBtnSchliessen", {}, QRect(309, 293, 100, 28));
   BitBtnSchliessen->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
   // Return closes it as Escape does: there is nothing else to confirm.
@@ -90,16 +90,18 @@ void TAboutBox::changeEvent(QEvent* event) {
 void TAboutBox::retranslate() {
   setWindowTitle(tr("Info"));
   Version->setText(tr("Version %1").arg(QStringLiteral(ORTIVO_VERSION)));
-  Copyright->setText(
-      tr("© 2026 Ortivo-Team. Ein Lernprogramm dazu, wie ein GPS-Empfänger seinen Standort findet."));
+  Copyright->setText(tr(
+      "© 2026 Ortivo-Team. Ein Lernprogramm dazu, wie ein GPS-Empfänger seinen Standort findet."));
   ButtonWebseite->setToolTip(tr("Die Webseite des Ortivo-Teams öffnen"));
   ButtonMail->setToolTip(tr("Dem Ortivo-Team eine E-Mail schreiben"));
-  Comments->setText(tr("Nutzungsbedingungen: Ortivo darf in Schule, Studium und zu Hause "
-                       "kostenlos genutzt, kopiert und unverändert weitergegeben werden. "
-                       "Ein Verkauf ist nicht gestattet."));
-  Label1->setText(tr("Haftungsausschluss: Ortivo wird ohne jede Gewährleistung bereitgestellt. "
-                     "Die Simulation vereinfacht die Wirklichkeit und taugt nicht zur "
-                     "Navigation. Für Schäden aus der Nutzung wird nicht gehaftet."));
+  Comments->setText(
+      tr("Nutzungsbedingungen: Ortivo darf in Schule, Studium und zu Hause "
+         "kostenlos genutzt, kopiert und unverändert weitergegeben werden. "
+         "Ein Verkauf ist nicht gestattet."));
+  Label1->setText(
+      tr("Haftungsausschluss: Ortivo wird ohne jede Gewährleistung bereitgestellt. "
+         "Die Simulation vereinfacht die Wirklichkeit und taugt nicht zur "
+         "Navigation. Für Schäden aus der Nutzung wird nicht gehaftet."));
   BitBtnSchliessen->setText(tr("&Schließen"));
 }
 

@@ -74,7 +74,8 @@ void Program::Parts::addSettingsButton() {
     action->setObjectName(QStringLiteral("Action") + QLatin1String(name));
     action->setCheckable(true);
     languages->addAction(action);
-    QObject::connect(action, &QAction::triggered, button, [lang = language] { chooseLanguage(lang); });
+    QObject::connect(action, &QAction::triggered, button,
+                     [lang = language] { chooseLanguage(lang); });
   }
   menu->addSeparator();
   QAction* reset = menu->addAction(QString());
@@ -113,29 +114,33 @@ Program::Program() : parts_(std::make_unique<Parts>()) {
   main.addToolButton(TFormMain::ToolPlace::files, p.files.ButtonSzenarioSpeichern, QKeySequence::Save);
   main.addToolButton(TFormMain::ToolPlace::files, p.files.ButtonTabelleExportieren);
 
-  const auto addView = [&main](QWidget* view, const char* name, const char* hint,
-                               const QIcon& icon, const char* keys) {
+  const auto addView = [&main](QWidget* view, const char* name, const char* hint, const QIcon& icon,
+                               const char* keys) {
     QToolButton* button = makeToolButton(&main, name, {}, icon);
     onLanguageChange(button, [button, hint] { button->setToolTip(Program::tr(hint)); });
     QObject::connect(button, &QToolButton::clicked, view, [view] { showInFront(view); });
     main.addToolButton(TFormMain::ToolPlace::views, button, QKeySequence(keys));
   };
   addView(&p.sky, "SpeedButtonHimmel",
-          QT_TRANSLATE_NOOP("Program", "Himmelsansicht: die Satelliten über dem Empfänger und die "
-                                       "Güte ihrer Geometrie (Strg+H)"),
+          QT_TRANSLATE_NOOP("Program",
+                            "Himmelsansicht: die Satelliten über dem Empfänger und die "
+                            "Güte ihrer Geometrie (Strg+H)"),
           glyphs::sky(), "Ctrl+H");
   addView(&p.history, "SpeedButtonVerlauf",
-          QT_TRANSLATE_NOOP("Program", "Verlauf: Abstand, Iterationen und Fenster aller "
-                                       "Positionsbestimmungen (Strg+L)"),
+          QT_TRANSLATE_NOOP("Program",
+                            "Verlauf: Abstand, Iterationen und Fenster aller "
+                            "Positionsbestimmungen (Strg+L)"),
           glyphs::history(), "Ctrl+L");
-  addView(&p.errorSources, "SpeedButtonFehlerquellen",
-          QT_TRANSLATE_NOOP("Program",
-                            "Fehlerquellen: Messfehler der Entfernungen ein- und ausschalten (Strg+F)"),
-          glyphs::errors(), "Ctrl+F");
-  addView(&p.scatter, "SpeedButtonStreubild",
-          QT_TRANSLATE_NOOP("Program",
-                            "Streubild: wie weit die berechneten Standorte streuen, und warum (Strg+B)"),
-          glyphs::scatter(), "Ctrl+B");
+  addView(
+      &p.errorSources, "SpeedButtonFehlerquellen",
+      QT_TRANSLATE_NOOP("Program",
+                        "Fehlerquellen: Messfehler der Entfernungen ein- und ausschalten (Strg+F)"),
+      glyphs::errors(), "Ctrl+F");
+  addView(
+      &p.scatter, "SpeedButtonStreubild",
+      QT_TRANSLATE_NOOP(
+          "Program", "Streubild: wie weit die berechneten Standorte streuen, und warum (Strg+B)"),
+      glyphs::scatter(), "Ctrl+B");
   p.addSettingsButton();
   // The places of the windows for the next start.
   QObject::connect(&main, &TFormMain::ending, &main, [this] {

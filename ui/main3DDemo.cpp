@@ -104,7 +104,8 @@ void TForm3DDemo::buildLayout() {
                                 glyphs::close(), Qt::ClickFocus);
 
   // Their captions come from the walk-through (sync).
-  BitBtnAnhalten = makeButton(this, "BitBtnAnhalten", {}, QRect(x, 176, w, 30), QIcon(), Qt::ClickFocus);
+  BitBtnAnhalten =
+      makeButton(this, "BitBtnAnhalten", {}, QRect(x, 176, w, 30), QIcon(), Qt::ClickFocus);
   BitBtnAlgorithmus =
       makeButton(this, "BitBtnAlgorithmus", {}, QRect(x, 212, w, 30), QIcon(), Qt::ClickFocus);
   BitBtnAlgorithmusAbbrechen = makeButton(this, "BitBtnAlgorithmusAbbrechen", {},

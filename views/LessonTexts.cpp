@@ -49,15 +49,18 @@ std::string dopReason(const DilutionOfPrecision& dop) {
     case DilutionOfPrecision::Status::tooFewSatellites:
       return platform::fillText(
           dop.satellites == 1
-              ? ORTIVO_TEXT("core", "nur %1 Satellit – für Standort und Uhrabweichung braucht der "
-                                    "Empfänger mindestens 4")
-              : ORTIVO_TEXT("core", "nur %1 Satelliten – für Standort und Uhrabweichung braucht "
-                                    "der Empfänger mindestens 4"),
+              ? ORTIVO_TEXT("core",
+                            "nur %1 Satellit – für Standort und Uhrabweichung braucht der "
+                            "Empfänger mindestens 4")
+              : ORTIVO_TEXT("core",
+                            "nur %1 Satelliten – für Standort und Uhrabweichung braucht "
+                            "der Empfänger mindestens 4"),
           {std::to_string(dop.satellites)});
     case DilutionOfPrecision::Status::degenerate:
-      return ORTIVO_TEXT("core", "die Geometrie ist entartet: Die Satelliten stehen (nahezu) auf "
-                                 "einem Kreis um den Empfänger oder mit ihm in einer Ebene, so "
-                                 "legen sie den Standort nicht fest");
+      return ORTIVO_TEXT("core",
+                         "die Geometrie ist entartet: Die Satelliten stehen (nahezu) auf "
+                         "einem Kreis um den Empfänger oder mit ihm in einer Ebene, so "
+                         "legen sie den Standort nicht fest");
   }
   return {};
 }

@@ -137,18 +137,18 @@ std::string ScatterData::fixesCsv(const platform::TableLanguage& language) const
     for (int k = 0; k < methodCount; ++k) {
       const ScatterFix& f = m.fixes[std::size_t(k)];
       if (!f.valid) continue;
-      rows.push_back({std::to_string(m.number), language.word(methodName(Method(k))), csvNumber(f.east, 4),
-                      csvNumber(f.north, 4), csvNumber(f.up, 4), csvNumber(f.distance, 4),
-                      csvNumber(f.clockNs / 1000, 6),
+      rows.push_back({std::to_string(m.number), language.word(methodName(Method(k))),
+                      csvNumber(f.east, 4), csvNumber(f.north, 4), csvNumber(f.up, 4),
+                      csvNumber(f.distance, 4), csvNumber(f.clockNs / 1000, 6),
                       csvNumber(f.clockNs * double(TUhr::signalSpeed) * 1000, 4),
                       csvNumber(f.pdop, 4)});
     }
   platform::CsvRow header;
-  for (const char* h :
-       {ORTIVO_TEXT("core", "Nr."), ORTIVO_TEXT("core", "Verfahren"), ORTIVO_TEXT("core", "Ost (m)"),
-        ORTIVO_TEXT("core", "Nord (m)"), ORTIVO_TEXT("core", "Oben (m)"),
-        ORTIVO_TEXT("core", "Abstand im Raum (m)"), ORTIVO_TEXT("core", "Uhrabweichung (µs)"),
-        ORTIVO_TEXT("core", "Uhrabweichung (m)"), "PDOP"})
+  for (const char* h : {ORTIVO_TEXT("core", "Nr."), ORTIVO_TEXT("core", "Verfahren"),
+                        ORTIVO_TEXT("core", "Ost (m)"), ORTIVO_TEXT("core", "Nord (m)"),
+                        ORTIVO_TEXT("core", "Oben (m)"), ORTIVO_TEXT("core", "Abstand im Raum (m)"),
+                        ORTIVO_TEXT("core", "Uhrabweichung (µs)"),
+                        ORTIVO_TEXT("core", "Uhrabweichung (m)"), "PDOP"})
     header.push_back(language.word(h));
   return platform::csvText(header, rows);
 }

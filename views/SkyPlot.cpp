@@ -62,7 +62,8 @@ void drawGrid(platform::Canvas& c, const SkyPlotLayout& l, const platform::Trans
                                     ORTIVO_TEXT("core", "S"), ORTIVO_TEXT("core", "W")};
   const int dx[] = {0, gap, 0, -gap}, dy[] = {-gap, 0, gap, 0};
   for (int i = 0; i < 4; ++i)
-    centredText(c, l.centreX + dx[i], l.centreY + dy[i], platform::translated(language, directions[i]));
+    centredText(c, l.centreX + dx[i], l.centreY + dy[i],
+                platform::translated(language, directions[i]));
 }
 
 void drawSatellite(platform::Canvas& c, const SkyPlotLayout& l, const SkySatellite& s) {

@@ -24,13 +24,15 @@ TEST(FillText, PutsEachArgumentInPlaceOfItsNumber) {
     std::initializer_list<std::string_view> args;
     const char* filled;
   } cases[] = {
-      {"Die Datei „%1“ kann nicht geöffnet werden. %2", {"a.ortivo", "Sie ist leer."},
+      {"Die Datei „%1“ kann nicht geöffnet werden. %2",
+       {"a.ortivo", "Sie ist leer."},
        "Die Datei „a.ortivo“ kann nicht geöffnet werden. Sie ist leer."},
       {"%2 vor %1", {"eins", "zwei"}, "zwei vor eins"},
       {"%1 und %3, 100 %", {"x"}, "x und %3, 100 %"},
       {"%0%1%", {"%2"}, "%0%2%"},
   };
-  for (const Case& c : cases) EXPECT_EQ(platform::fillText(c.pattern, c.args), c.filled) << c.pattern;
+  for (const Case& c : cases)
+    EXPECT_EQ(platform::fillText(c.pattern, c.args), c.filled) << c.pattern;
 }
 
 TEST(FillText, RemembersEachTemplateOnce) {

@@ -23,8 +23,10 @@ inline void saveScreenshot(QWidget* window, const char* name) {
     return;
   }
   static const std::pair<const char*, const char*> kHelpNames[] = {
-      {"main-window.png", "hauptfenster.png"}, {"sky-view.png", "himmelsansicht.png"},
-      {"history.png", "verlauf.png"},          {"demo2d.png", "demo2d.png"},
+      {"main-window.png", "hauptfenster.png"},
+      {"sky-view.png", "himmelsansicht.png"},
+      {"history.png", "verlauf.png"},
+      {"demo2d.png", "demo2d.png"},
       {"demo3d-step6.png", "demo3d.png"}};
   for (const auto& [docs, help] : kHelpNames) {
     if (std::strcmp(docs, name) != 0) continue;

@@ -62,7 +62,8 @@ struct InGerman {
 };
 
 void enterGeographic(TFormMain& form, const QStringList& cells) {
-  for (int i = 0; i < 6; ++i) form.StringGridExakterStandortGeo->setCell(1 + i % 3, 1 + i / 3, cells[i]);
+  for (int i = 0; i < 6; ++i)
+    form.StringGridExakterStandortGeo->setCell(1 + i % 3, 1 + i / 3, cells[i]);
   form.LabeledEditExakteHoehe->setText(cells[6]);
 }
 
@@ -78,11 +79,10 @@ void runALesson(Program& program) {
   program.demo3D().showFromMainWindow();
   program.demo3D().BitBtnOkClick();
   program.demo3D().BitBtnAlgorithmusClick();
-  for (QWidget* w : {static_cast<QWidget*>(&program.mainWindow()), static_cast<QWidget*>(&program.sky()),
-                     static_cast<QWidget*>(&program.history()),
-                     static_cast<QWidget*>(&program.errorSources()),
-                     static_cast<QWidget*>(&program.scatter()),
-                     static_cast<QWidget*>(&program.aboutBox())})
+  for (QWidget* w :
+       {static_cast<QWidget*>(&program.mainWindow()), static_cast<QWidget*>(&program.sky()),
+        static_cast<QWidget*>(&program.history()), static_cast<QWidget*>(&program.errorSources()),
+        static_cast<QWidget*>(&program.scatter()), static_cast<QWidget*>(&program.aboutBox())})
     w->show();
   QApplication::processEvents();
 }
@@ -292,8 +292,8 @@ QStringList untranslatedWords(QString text) {
   static const QRegularExpression marked(QStringLiteral("⟦[^⟦⟧]*⟧"));
   while (text.contains(marked)) text.remove(marked);
   static const QRegularExpression word(QStringLiteral("[\\p{L}][\\p{L}.@/-]+"));
-  static const QStringList names = {"Ortivo", "GDOP", "PDOP", "HDOP", "VDOP", "TDOP",
-                                    "Deutsch", "English"};
+  static const QStringList names = {"Ortivo", "GDOP", "PDOP",    "HDOP",
+                                    "VDOP",   "TDOP", "Deutsch", "English"};
   QStringList words;
   for (const QRegularExpressionMatch& m : word.globalMatch(text)) {
     const QString w = m.captured();
@@ -379,11 +379,16 @@ TEST(Languages, EveryShownTextPassesThroughATranslation) {
       if (w->isVisible()) walk.visit(w);
     // The task of a scenario, a message, and the file dialogs.
     LessonFiles& files = program.files();
-    visitModal(walk, [&] { files.saveScenarioDialog(); },
-               {[](QWidget* d) { d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); }});
+    visitModal(walk, [&] { files.saveScenarioDialog(); }, {[](QWidget* d) {
+                 d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+               }});
     visitModal(walk, [&] { files.openScenarioDialog(); });
-    visitModal(walk, [&] { program.mainWindow().findChild<QAction*>("ActionTabelleExportieren")->trigger(); });
-    visitModal(walk, [&] { program.sky().ImageHimmel->findChild<QAction*>("ActionBildSpeichern")->trigger(); });
+    visitModal(walk, [&] {
+      program.mainWindow().findChild<QAction*>("ActionTabelleExportieren")->trigger();
+    });
+    visitModal(walk, [&] {
+      program.sky().ImageHimmel->findChild<QAction*>("ActionBildSpeichern")->trigger();
+    });
     program.mainWindow().StringGridExakterStandortCart->setCell(0, 1, "x");
     visitModal(walk, [&] { program.mainWindow().BitBtnCartToGeo->click(); });
     QCoreApplication::removeTranslator(&pseudo);
@@ -401,14 +406,19 @@ TEST(Languages, EveryShownTextPassesThroughATranslation) {
 TEST(Languages, QtsOwnButtonsSpeakTheLanguageOfTheProgram) {
   InGerman german;
   const auto buttons = [] {
-    QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Open | QDialogButtonBox::Save);
+    QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Open |
+                         QDialogButtonBox::Save);
     QStringList texts;
-    for (const auto which : {QDialogButtonBox::Cancel, QDialogButtonBox::Open, QDialogButtonBox::Save})
+    for (const auto which :
+         {QDialogButtonBox::Cancel, QDialogButtonBox::Open, QDialogButtonBox::Save})
       texts << box.button(which)->text().remove('&');
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    texts << dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->text().remove('&');
+    texts << dialog.findChild<QDialogButtonBox*>()
+                 ->button(QDialogButtonBox::Save)
+                 ->text()
+                 .remove('&');
     return texts;
   };
   EXPECT_EQ(buttons(), QStringList({"Abbrechen", "Öffnen", "Speichern", "Speichern"}));
@@ -427,9 +437,11 @@ TEST(Languages, FollowTheDesktopWithoutAChoice) {
   const bool english = expected == "en";
   EXPECT_EQ(currentLanguage(), english ? Language::english : Language::german);
   EXPECT_EQ(program.mainWindow().BitBtnErzeugen->text(), english ? "Generate" : "Erzeugen");
-  EXPECT_EQ(program.mainWindow().StringGridBewegung->cell(1, 1).contains(english ? '.' : ','), true);
+  EXPECT_EQ(program.mainWindow().StringGridBewegung->cell(1, 1).contains(english ? '.' : ','),
+            true);
   QDialogButtonBox box(QDialogButtonBox::Cancel);
-  EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().remove('&'), english ? "Cancel" : "Abbrechen");
+  EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().remove('&'),
+            english ? "Cancel" : "Abbrechen");
 }
 
 namespace {
@@ -559,9 +571,9 @@ TEST(Keyboard, ADeterminationIsSetUpAndRunFromTheKeyboardAlone) {
   QApplication::setActiveWindow(&form);
   const auto tabTo = [](QWidget* target) {
     for (int i = 0; i < 200 && QApplication::focusWidget() != target; ++i) {
-      QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
-                                                  : QApplication::activeWindow(),
-                      Qt::Key_Tab);
+      QTest::keyClick(
+          QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow(),
+          Qt::Key_Tab);
     }
     return QApplication::focusWidget() == target;
   };
