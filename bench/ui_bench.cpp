@@ -3,8 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <memory>
 
+#include "ui/Language.h"
 #include "ui/MainGps.h"
 #include "ui/Program.h"
 #include "ui/QtPlatform.h"
@@ -16,16 +19,31 @@
 
 namespace {
 
-// The windows main() builds, until the main window is shown.
+// The windows main() builds, until the main window is shown: in German with Qt's German
+// translations loaded, as main() starts it, and in English (argument 1).
 void BM_StartUpToMainWindowShown(benchmark::State& state) {
+  setLanguage(state.range(0) == 1 ? Language::english : Language::german);
   for (auto _ : state) {
     Program program;
     program.mainWindow().show();
     QApplication::processEvents();
     benchmark::DoNotOptimize(&program);
   }
+  setLanguage(Language::german);
 }
-BENCHMARK(BM_StartUpToMainWindowShown)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUpToMainWindowShown)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// What setLanguage loads once at the start: Qt's German texts and the program's English.
+void BM_LoadTranslators(benchmark::State& state) {
+  const QString qt = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  for (auto _ : state) {
+    QTranslator qtbase, help, program;
+    benchmark::DoNotOptimize(qtbase.load(QStringLiteral("qtbase_de"), qt) &&
+                             help.load(QStringLiteral("qt_help_de"), qt) &&
+                             program.load(QStringLiteral(":/i18n/ortivo_en.qm")));
+  }
+}
+BENCHMARK(BM_LoadTranslators)->Unit(benchmark::kMillisecond);
 
 // The same without the teaching views and the lesson files, as this benchmark
 // measured before main() built them all: the figure to compare with older ones.
@@ -114,6 +132,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   installQtPlatform();
+  setLanguage(Language::german);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "platform/messages.h"
+#include "platform/texts.h"
 
 // ---------------------------------------------------------------- TBase
 
@@ -96,7 +97,9 @@ std::unique_ptr<TBase> readElement(TReader& reader) {
   if (!info) throw EClassNotFound("Klasse " + name + " nicht gefunden");
   // Such a class would end the program in loadValue: a stream must not be able to do that.
   if (!info->loadable)
-    throw EReadError("Die Klasse " + name + " kann nicht aus einem Elementstrom gelesen werden");
+    throw EReadError(platform::fillText(
+        ORTIVO_TEXT("core", "Die Klasse %1 kann nicht aus einem Elementstrom gelesen werden"),
+        {name}));
   std::unique_ptr<TBase> element = info->create();
   element->loadValue(reader);
   return element;

@@ -9,6 +9,8 @@
 #include <istream>
 #include <ostream>
 
+#include "platform/texts.h"
+
 namespace {
 
 // 0x80..0x9F of Windows-1252; the five unassigned bytes map to the C1 controls of the
@@ -227,19 +229,19 @@ TReader::TReader(std::istream& in, std::size_t bufferSize) {
     owned_.insert(owned_.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got));
     if (got < chunk.size()) break;
   }
-  if (in.bad()) throw EReadError("Lesefehler im Elementstrom");
+  if (in.bad()) throw EReadError(ORTIVO_TEXT("core", "Lesefehler im Elementstrom"));
   data_ = owned_.data();
   size_ = owned_.size();
 }
 
 TReader::NestingGuard::NestingGuard(TReader& reader, std::size_t limit) : reader_(reader) {
   if (reader_.nesting_ >= limit)
-    throw EReadError("Elementstrom zu tief verschachtelt");
+    throw EReadError(ORTIVO_TEXT("core", "Elementstrom zu tief verschachtelt"));
   ++reader_.nesting_;
 }
 
 const std::uint8_t* TReader::take(std::size_t n) {
-  if (n > remaining()) throw EReadError("Elementstrom endet vorzeitig");
+  if (n > remaining()) throw EReadError(ORTIVO_TEXT("core", "Elementstrom endet vorzeitig"));
   const std::uint8_t* p = data_ + pos_;
   pos_ += n;
   return p;
@@ -268,14 +270,16 @@ std::int64_t TReader::integerOfTag(std::uint8_t t) {
       return static_cast<std::int64_t>(v);
     }
     default:
-      throw EReadError("Ungültiger Werttyp im Elementstrom (Tag " + std::to_string(t) + ")");
+      throw EReadError(platform::fillText(
+          ORTIVO_TEXT("core", "Ungültiger Werttyp im Elementstrom (Tag %1)"), {std::to_string(t)}));
   }
 }
 
 std::int32_t TReader::ReadInteger() {
   const std::uint8_t t = tag();
   if (t == streamtags::Int64)
-    throw EReadError("Ungültiger Werttyp im Elementstrom (Tag 19)");
+    throw EReadError(platform::fillText(
+        ORTIVO_TEXT("core", "Ungültiger Werttyp im Elementstrom (Tag %1)"), {"19"}));
   return static_cast<std::int32_t>(integerOfTag(t));
 }
 
@@ -286,7 +290,8 @@ std::string TReader::ReadString() {
     const std::uint8_t* p = take(4);
     const std::uint32_t n = std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) |
                             (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24);
-    if (n > kMaxLength) throw EReadError("Ungültige Zeichenkettenlänge im Elementstrom");
+    if (n > kMaxLength)
+      throw EReadError(ORTIVO_TEXT("core", "Ungültige Zeichenkettenlänge im Elementstrom"));
     return n;
   };
   const std::uint8_t t = tag();
@@ -308,7 +313,8 @@ std::string TReader::ReadString() {
     }
     case streamtags::WString: {
       const std::size_t units = length32();
-      if (units > remaining() / 2) throw EReadError("Elementstrom endet vorzeitig");
+      if (units > remaining() / 2)
+        throw EReadError(ORTIVO_TEXT("core", "Elementstrom endet vorzeitig"));
       const std::uint8_t* p = take(units * 2);
       std::string out;
       out.reserve(units);
@@ -328,22 +334,26 @@ std::string TReader::ReadString() {
       return out;
     }
     default:
-      throw EReadError("Ungültiger Werttyp im Elementstrom (Tag " + std::to_string(t) +
-                       "), Zeichenkette erwartet");
+      throw EReadError(platform::fillText(
+          ORTIVO_TEXT("core", "Ungültiger Werttyp im Elementstrom (Tag %1), Zeichenkette erwartet"),
+          {std::to_string(t)}));
   }
 }
 
 char TReader::ReadChar() {
   const std::string s = ReadString();
-  if (s.size() != 1) throw EReadError("Zeichen erwartet, Zeichenkette der Länge " +
-                                      std::to_string(s.size()) + " gelesen");
+  if (s.size() != 1)
+    throw EReadError(platform::fillText(
+        ORTIVO_TEXT("core", "Zeichen erwartet, Zeichenkette der Länge %1 gelesen"),
+        {std::to_string(s.size())}));
   return s[0];
 }
 
 bool TReader::ReadBoolean() {
   const std::uint8_t t = tag();
   if (t != streamtags::True && t != streamtags::False)
-    throw EReadError("Ungültiger Werttyp im Elementstrom (Tag " + std::to_string(t) + ")");
+    throw EReadError(platform::fillText(
+        ORTIVO_TEXT("core", "Ungültiger Werttyp im Elementstrom (Tag %1)"), {std::to_string(t)}));
   return t == streamtags::True;
 }
 
@@ -438,7 +448,8 @@ T decode(const std::uint8_t* in) {
   const int shift = quantum - scale;
   auto checked = [sign](std::uint64_t bits, int at) {
     if (63 - std::countl_zero(bits) + at >= L::max_exponent)
-      throw EReadError("Gleitkommazahl im Elementstrom außerhalb des Wertebereichs");
+      throw EReadError(
+          ORTIVO_TEXT("core", "Gleitkommazahl im Elementstrom außerhalb des Wertebereichs"));
     return sign * std::ldexp(static_cast<T>(bits), at);  // exact: bits fit T at `at`
   };
   if (shift <= 0) return checked(significand, scale);

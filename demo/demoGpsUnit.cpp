@@ -6,6 +6,7 @@
 
 #include "platform/messages.h"
 #include "platform/random.h"
+#include "platform/texts.h"
 
 // ---------------------------------------------------------------- receiver
 
@@ -91,49 +92,58 @@ void TDemoEmpfaenger::determinePosition(TVektorR2& point) {
 
 namespace {
 
-constexpr const char* kOkPrompt = "Zur weiteren Demonstation OK drücken";
+constexpr const char* kOkPrompt = ORTIVO_TEXT("core", "Zur weiteren Demonstation OK drücken");
 
-constexpr const char* kIntroduction[] = {"GPS-Satelliten (rot) umkreisen die Erde (grün).", "",
-                                         kOkPrompt};
+constexpr const char* kIntroduction[] = {
+    ORTIVO_TEXT("core", "GPS-Satelliten (rot) umkreisen die Erde (grün)."), "", kOkPrompt};
 constexpr const char* kReceiver[] = {
-    "Ein GPS-Empfänger (gelb) wird (an zufälliger Stelle) positioniert."};
+    ORTIVO_TEXT("core", "Ein GPS-Empfänger (gelb) wird (an zufälliger Stelle) positioniert.")};
 constexpr const char* kSignals[] = {
-    "Die Signale der 3 nächsten Satelliten (durchgehend gezeichnet)",
-    "werden registriert. In den Signalen ist die Satellitenposition",
-    "gespeichert. Außerdem misst der Empfänger die Laufzeitunterschiede",
-    "der 3 Signale. (Im Raum werden 4 Signale benötigt.)", "", kOkPrompt};
+    ORTIVO_TEXT("core", "Die Signale der 3 nächsten Satelliten (durchgehend gezeichnet)"),
+    ORTIVO_TEXT("core", "werden registriert. In den Signalen ist die Satellitenposition"),
+    ORTIVO_TEXT("core", "gespeichert. Außerdem misst der Empfänger die Laufzeitunterschiede"),
+    ORTIVO_TEXT("core", "der 3 Signale. (Im Raum werden 4 Signale benötigt.)"),
+    "",
+    kOkPrompt};
 constexpr const char* kFirstIntersection[] = {
-    "Der GPS-Empfänger nimmt für das zuerst empfangene Signal eine",
-    "fiktive Laufzeit an und berechnet für die beiden anderen Signale",
-    "unter Berücksichtigung der Laufzeitunterschiede ebenfalls fiktive",
-    "Laufzeiten. Der Empfänger muss sich dann auf Kreisen um die",
-    "Satelliten mit den entsprechenden Laufzeitradien befinden.",
-    "(Im Raum befindet sich der Empfänger auf entsprechenden",
-    "Kugeloberflächen.) Zwei Kreise werden nun zum Schnitt gebracht.",
-    "Daraus ergibt sich ein möglicher Standort des Satelliten -",
-    "der 2. Schnittpunkt scheidet aus Plausibilitätsgründen aus.",
-    "(Im Raum werden drei Kugeln zum Schnitt gebracht.)",
-    "Dieser Schnittpunkt könnte theoretisch der korrekte Standort",
-    "sein, was aber wegen der fiktiven Radien in der Regel nicht",
-    "der Fall ist."};
+    ORTIVO_TEXT("core", "Der GPS-Empfänger nimmt für das zuerst empfangene Signal eine"),
+    ORTIVO_TEXT("core", "fiktive Laufzeit an und berechnet für die beiden anderen Signale"),
+    ORTIVO_TEXT("core", "unter Berücksichtigung der Laufzeitunterschiede ebenfalls fiktive"),
+    ORTIVO_TEXT("core", "Laufzeiten. Der Empfänger muss sich dann auf Kreisen um die"),
+    ORTIVO_TEXT("core", "Satelliten mit den entsprechenden Laufzeitradien befinden."),
+    ORTIVO_TEXT("core", "(Im Raum befindet sich der Empfänger auf entsprechenden"),
+    ORTIVO_TEXT("core", "Kugeloberflächen.) Zwei Kreise werden nun zum Schnitt gebracht."),
+    ORTIVO_TEXT("core", "Daraus ergibt sich ein möglicher Standort des Satelliten -"),
+    ORTIVO_TEXT("core", "der 2. Schnittpunkt scheidet aus Plausibilitätsgründen aus."),
+    ORTIVO_TEXT("core", "(Im Raum werden drei Kugeln zum Schnitt gebracht.)"),
+    ORTIVO_TEXT("core", "Dieser Schnittpunkt könnte theoretisch der korrekte Standort"),
+    ORTIVO_TEXT("core", "sein, was aber wegen der fiktiven Radien in der Regel nicht"),
+    ORTIVO_TEXT("core", "der Fall ist.")};
 constexpr const char* kRepeatedIntersection[] = {
-    "Die Kreise mit den vergrößerten bzw. verkleinerten Radien werden", "zum Schnitt gebracht"};
+    ORTIVO_TEXT("core", "Die Kreise mit den vergrößerten bzw. verkleinerten Radien werden"),
+    ORTIVO_TEXT("core", "zum Schnitt gebracht")};
 constexpr const char* kCheck[] = {
-    "Es wird nun geprüft, ob der berechnete Standort der korrekte",
-    "Standort ist. Dazu wird untersucht, ob dieser Standort auf",
-    "dem dritten Kreis liegt. (Im Raum wird die Prüfung mit einer", "4. Kugel vorgenommen.)"};
+    ORTIVO_TEXT("core", "Es wird nun geprüft, ob der berechnete Standort der korrekte"),
+    ORTIVO_TEXT("core", "Standort ist. Dazu wird untersucht, ob dieser Standort auf"),
+    ORTIVO_TEXT("core", "dem dritten Kreis liegt. (Im Raum wird die Prüfung mit einer"),
+    ORTIVO_TEXT("core", "4. Kugel vorgenommen.)")};
 constexpr const char* kResultCorrect[] = {
-    "Der berechnete Standort ist korrekt, da er auf dem dritten", "Kreis liegt."};
+    ORTIVO_TEXT("core", "Der berechnete Standort ist korrekt, da er auf dem dritten"),
+    ORTIVO_TEXT("core", "Kreis liegt.")};
 constexpr const char* kResultTooSmall[] = {
-    "Der berechnete Standort ist nicht korrekt, da er außerhalb des",
-    "dritten Kreises liegt. Die fiktiven Radien waren zu klein gewählt.",
-    "Die Radien werden vergrößert und die Berechnungsschritte", "erneut durchgeführt."};
+    ORTIVO_TEXT("core", "Der berechnete Standort ist nicht korrekt, da er außerhalb des"),
+    ORTIVO_TEXT("core", "dritten Kreises liegt. Die fiktiven Radien waren zu klein gewählt."),
+    ORTIVO_TEXT("core", "Die Radien werden vergrößert und die Berechnungsschritte"),
+    ORTIVO_TEXT("core", "erneut durchgeführt.")};
 constexpr const char* kResultTooLarge[] = {
-    "Der berechnete Standort ist nicht korrekt, da er innerhalb des",
-    "dritten Kreises liegt. Die fiktiven Radien waren zu groß gewählt.",
-    "Die Radien werden verkleinert und die Berechnungsschritte", "erneut durchgeführt."};
+    ORTIVO_TEXT("core", "Der berechnete Standort ist nicht korrekt, da er innerhalb des"),
+    ORTIVO_TEXT("core", "dritten Kreises liegt. Die fiktiven Radien waren zu groß gewählt."),
+    ORTIVO_TEXT("core", "Die Radien werden verkleinert und die Berechnungsschritte"),
+    ORTIVO_TEXT("core", "erneut durchgeführt.")};
 
-constexpr const char* kFailure = "Satellitenstörung - biite Demo schließen";
+constexpr const char* kFailure = ORTIVO_TEXT("core", "Satellitenstörung - biite Demo schließen");
+constexpr const char* kReceivedSignals =
+    ORTIVO_TEXT("core", "Der GPS-Empfänger empfängt Signale von %1 Satelliten.");
 
 template <std::size_t N>
 void appendLines(std::vector<std::string>& memo, const char* const (&lines)[N]) {
@@ -342,7 +352,7 @@ void TDemo2DAblauf::showReceiverText() {
 
 void TDemo2DAblauf::showSignalsText(int n) {
   memo.clear();
-  memo.push_back("Der GPS-Empfänger empfängt Signale von " + std::to_string(n) + " Satelliten.");
+  memo.push_back(platform::fillText(kReceivedSignals, {std::to_string(n)}));
   appendLines(memo, kSignals);
 }
 
@@ -381,7 +391,7 @@ std::vector<std::string> TDemo2DAblauf::allTextLines() {
   std::vector<std::string> all;
   appendLines(all, kIntroduction);
   appendLines(all, kReceiver);
-  all.push_back("Der GPS-Empfänger empfängt Signale von 8 Satelliten.");
+  all.push_back(platform::fillText(kReceivedSignals, {"8"}));
   appendLines(all, kSignals);
   appendLines(all, kFirstIntersection);
   appendLines(all, kRepeatedIntersection);

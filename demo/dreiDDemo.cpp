@@ -231,7 +231,7 @@ void TDemo3DAblauf::resetDemo() {
   aequatorRunning = false;
   nordpolRunning = false;
   abortRequested = false;
-  algorithmus.text = "Algorithmus";
+  algorithmus.text = ORTIVO_TEXT("core", "Algorithmus");
   abbrechen.enabled = false;
   algorithmMode = false;
   algorithmStep = 0;
@@ -239,9 +239,9 @@ void TDemo3DAblauf::resetDemo() {
   timerActive = true;
   // The timer runs again, so the button must offer to stop it, also when the
   // animation had been paused before.
-  anhalten.text = "Anhalten";
-  aequator.text = "Start";
-  nordpol.text = "Start";
+  anhalten.text = ORTIVO_TEXT("core", "Anhalten");
+  aequator.text = ORTIVO_TEXT("core", "Start");
+  nordpol.text = ORTIVO_TEXT("core", "Start");
   enableButtons(false, true);
   memo.clear();
 }
@@ -262,11 +262,11 @@ void TDemo3DAblauf::anhaltenClick() {
   if (released_) return;
   if (timerActive) {
     timerActive = false;
-    anhalten.text = "Fortsetzen";
+    anhalten.text = ORTIVO_TEXT("core", "Fortsetzen");
     enableButtons(true, false);
   } else {
     timerActive = true;
-    anhalten.text = "Anhalten";
+    anhalten.text = ORTIVO_TEXT("core", "Anhalten");
     enableButtons(true, true);
     // A rotation paused with the animation turns on again: it keeps the other one
     // locked, so that the two never run at once.
@@ -277,7 +277,7 @@ void TDemo3DAblauf::anhaltenClick() {
 
 void TDemo3DAblauf::toggleRotation(bool& running, Button& own, Button& other) {
   running = !running;
-  own.text = running ? "Stop" : "Weiter";
+  own.text = running ? ORTIVO_TEXT("core", "Stop") : ORTIVO_TEXT("core", "Weiter");
   cancel.enabled = !running;
   other.enabled = !running;
   // Outside the walk-through the timer runs anyway; inside it, the rotation alone
@@ -302,7 +302,7 @@ void TDemo3DAblauf::timerTick() {
     angles.z += kRotationStep;
     // The turn about the z axis ends at 362 degrees and starts again from 2.
     if (degreesOf(angles.z) >= 362) {
-      aequator.text = "Start";
+      aequator.text = ORTIVO_TEXT("core", "Start");
       aequatorRunning = false;
       nordpol.enabled = true;
       angles.z = kRotationStep;
@@ -313,7 +313,7 @@ void TDemo3DAblauf::timerTick() {
   if (nordpolRunning) {
     angles.x += kRotationStep;
     if (degreesOf(angles.x) >= 360) {
-      nordpol.text = "Start";
+      nordpol.text = ORTIVO_TEXT("core", "Start");
       nordpolRunning = false;
       aequator.enabled = true;
       angles.x = 0;
@@ -362,48 +362,58 @@ void TDemo3DAblauf::startWalkThrough() {
   }
   demo->receiver.loadSpheres(0);
   algorithmMode = true;
-  algorithmus.text = "Fortsetzen";
+  algorithmus.text = ORTIVO_TEXT("core", "Fortsetzen");
   anhalten.enabled = false;
   abbrechen.enabled = true;
   timerActive = false;
   nordpolRunning = false;
   aequatorRunning = false;
   demo->drawAlgorithmStep(1);
-  memo = {"4 Satelliten werden zur Berechnung herangezogen",
-          "Zur weiteren Erläuterung siehe Hilfestellung und 2D-Demonstration"};
+  memo = {ORTIVO_TEXT("core", "4 Satelliten werden zur Berechnung herangezogen"),
+          ORTIVO_TEXT("core", "Zur weiteren Erläuterung siehe Hilfestellung und 2D-Demonstration")};
   for (Button* b : {&aequator, &nordpol})
-    if (b->text == "Stop") b->text = "Weiter";
+    if (b->text == "Stop") b->text = ORTIVO_TEXT("core", "Weiter");
 }
 
 void TDemo3DAblauf::showStep() {
   demo->drawAlgorithmStep(algorithmStep);
   memo.clear();
   if (algorithmStep <= 4) {
-    memo.push_back("3 Kugeln werden zum Schnitt gebracht.");
+    memo.push_back(ORTIVO_TEXT("core", "3 Kugeln werden zum Schnitt gebracht."));
   } else if (algorithmStep == 5) {
-    memo.push_back("Einer der beiden Schnittpunkte kommt als möglicher Standort in Betracht.");
+    memo.push_back(ORTIVO_TEXT(
+        "core", "Einer der beiden Schnittpunkte kommt als möglicher Standort in Betracht."));
   } else {
     const Extended d = demo->distanceToFourth;
-    memo.push_back("Abstand des mögklichen Standorts zur Oberfläche der 4.Kugel:");
-    memo.push_back(std::to_string(static_cast<long long>(std::rint(std::fabs(d) * 1000))) + " Meter.");
+    memo.push_back(
+        ORTIVO_TEXT("core", "Abstand des mögklichen Standorts zur Oberfläche der 4.Kugel:"));
+    memo.push_back(platform::fillText(
+        ORTIVO_TEXT("core", "%1 Meter."),
+        {std::to_string(static_cast<long long>(std::rint(std::fabs(d) * 1000)))}));
     if (demo->found) {
-      memo.push_back("Dieser mögliche Standort liegt in der Nähe der 4.Kugel.");
-      memo.push_back("Der Standort wurde gefunden und das Verfahren wird beendet");
+      memo.push_back(
+          ORTIVO_TEXT("core", "Dieser mögliche Standort liegt in der Nähe der 4.Kugel."));
+      memo.push_back(
+          ORTIVO_TEXT("core", "Der Standort wurde gefunden und das Verfahren wird beendet"));
     } else {
       if (!aequatorRunning && !nordpolRunning) algorithmStep = 1;
       if (d >= 0) {
-        memo.push_back("Dieser mögliche Standort liegt innerhalb der 4.Kugel.");
-        memo.push_back("Daher werden die Kugelradien verkleinert und das Verfahren wiederholt.");
+        memo.push_back(
+            ORTIVO_TEXT("core", "Dieser mögliche Standort liegt innerhalb der 4.Kugel."));
+        memo.push_back(ORTIVO_TEXT(
+            "core", "Daher werden die Kugelradien verkleinert und das Verfahren wiederholt."));
       } else {
-        memo.push_back("Dieser mögliche Standort liegt außerhalb der 4.Kugel.");
-        memo.push_back("Daher werden die Kugelradien vergrößert und das Verfahren wiederholt.");
+        memo.push_back(
+            ORTIVO_TEXT("core", "Dieser mögliche Standort liegt außerhalb der 4.Kugel."));
+        memo.push_back(ORTIVO_TEXT(
+            "core", "Daher werden die Kugelradien vergrößert und das Verfahren wiederholt."));
       }
     }
   }
 }
 
 void TDemo3DAblauf::endWalkThrough() {
-  algorithmus.text = "Algorithmus";
+  algorithmus.text = ORTIVO_TEXT("core", "Algorithmus");
   algorithmMode = false;
   abortRequested = false;
   anhalten.enabled = true;
@@ -412,7 +422,7 @@ void TDemo3DAblauf::endWalkThrough() {
   // The free frames receive their own signals each time.
   demo->receiver.clock.signals.clear();
   timerActive = true;
-  anhalten.text = "Anhalten";
+  anhalten.text = ORTIVO_TEXT("core", "Anhalten");
   // A walk-through begun while the animation was paused found both rotations
   // locked; the animation runs again now, so they are offered again.
   if (!aequator.enabled && !nordpol.enabled) {
@@ -427,7 +437,7 @@ void TDemo3DAblauf::schliessenClick() {
   timerActive = false;
   algorithmStep = 0;
   enableButtons(false, false);
-  anhalten.text = "Anhalten";
-  algorithmus.text = "Algorithmus";
+  anhalten.text = ORTIVO_TEXT("core", "Anhalten");
+  algorithmus.text = ORTIVO_TEXT("core", "Algorithmus");
   abbrechen.enabled = false;
 }

@@ -17,6 +17,7 @@
 #include "model/GpsUnit.h"
 #include "model/satellitUnit.h"
 #include "platform/Canvas.h"
+#include "platform/texts.h"
 #include "render3d/dreiDdarstellungclss.h"
 
 class T3DDemo {
@@ -136,8 +137,10 @@ class TDemo3DAblauf {
 
   // What the window shows.
   bool timerActive = false;
-  Button anhalten{"Anhalten"}, algorithmus{"Algorithmus"}, abbrechen{"Abbrechen"};
-  Button aequator{"Start"}, nordpol{"Start"}, cancel{"Cancel"};
+  Button anhalten{ORTIVO_TEXT("core", "Anhalten")}, algorithmus{ORTIVO_TEXT("core", "Algorithmus")},
+      abbrechen{ORTIVO_TEXT("core", "Abbrechen")};
+  Button aequator{ORTIVO_TEXT("core", "Start")}, nordpol{ORTIVO_TEXT("core", "Start")},
+      cancel{ORTIVO_TEXT("core", "Cancel")};
   std::string aequatorDegrees = "0", nordpolDegrees = "0";
   std::vector<std::string> memo;
 

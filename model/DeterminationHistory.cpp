@@ -3,14 +3,22 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/texts.h"
+
 const char* outcomeName(FixOutcome outcome) {
   switch (outcome) {
-    case FixOutcome::converged: return "konvergiert";
-    case FixOutcome::noCircle12: return "kein Schnittkreis der Kugeln 1 und 2";
-    case FixOutcome::noCircle13: return "kein Schnittkreis der Kugeln 1 und 3";
-    case FixOutcome::intersectionFailed: return "kein Schnittpunkt";
-    case FixOutcome::runaway: return "davongelaufen";
-    case FixOutcome::timeLimit: return "Zeitgrenze überschritten";
+    case FixOutcome::converged:
+      return ORTIVO_TEXT("core", "konvergiert");
+    case FixOutcome::noCircle12:
+      return ORTIVO_TEXT("core", "kein Schnittkreis der Kugeln 1 und 2");
+    case FixOutcome::noCircle13:
+      return ORTIVO_TEXT("core", "kein Schnittkreis der Kugeln 1 und 3");
+    case FixOutcome::intersectionFailed:
+      return ORTIVO_TEXT("core", "kein Schnittpunkt");
+    case FixOutcome::runaway:
+      return ORTIVO_TEXT("core", "davongelaufen");
+    case FixOutcome::timeLimit:
+      return ORTIVO_TEXT("core", "Zeitgrenze überschritten");
   }
   return "";
 }
@@ -18,30 +26,40 @@ const char* outcomeName(FixOutcome outcome) {
 const char* outcomeExplanation(FixOutcome outcome) {
   switch (outcome) {
     case FixOutcome::converged:
-      return "Der Schnittpunkt der ersten drei Kugeln liegt bis auf 1 cm auf der vierten Kugel.";
+      return ORTIVO_TEXT(
+          "core",
+          "Der Schnittpunkt der ersten drei Kugeln liegt bis auf 1 cm auf der vierten Kugel.");
     case FixOutcome::noCircle12:
-      return "Die Kugeln um den 1. und 2. Satelliten berühren sich nicht: Es gibt nichts zu "
-             "schneiden.";
+      return ORTIVO_TEXT("core",
+                         "Die Kugeln um den 1. und 2. Satelliten berühren sich nicht: Es gibt "
+                         "nichts zu schneiden.");
     case FixOutcome::noCircle13:
-      return "Die Kugeln um den 1. und 3. Satelliten berühren sich nicht: Es gibt nichts zu "
-             "schneiden.";
+      return ORTIVO_TEXT("core",
+                         "Die Kugeln um den 1. und 3. Satelliten berühren sich nicht: Es gibt "
+                         "nichts zu schneiden.");
     case FixOutcome::intersectionFailed:
-      return "Ein Radius wurde 0, die beiden Schnittebenen sind parallel, oder ihre "
-             "Schnittgerade verfehlt die erste Kugel.";
+      return ORTIVO_TEXT("core",
+                         "Ein Radius wurde 0, die beiden Schnittebenen sind parallel, oder ihre "
+                         "Schnittgerade verfehlt die erste Kugel.");
     case FixOutcome::runaway:
-      return "Die Korrekturen wurden immer größer statt kleiner, weit über jede mögliche "
-             "Uhrabweichung hinaus.";
+      return ORTIVO_TEXT("core",
+                         "Die Korrekturen wurden immer größer statt kleiner, weit über jede "
+                         "mögliche Uhrabweichung hinaus.");
     case FixOutcome::timeLimit:
-      return "Nach mehr als 2 Sekunden lag der Punkt noch immer nicht auf der vierten Kugel.";
+      return ORTIVO_TEXT(
+          "core", "Nach mehr als 2 Sekunden lag der Punkt noch immer nicht auf der vierten Kugel.");
   }
   return "";
 }
 
 const char* resultName(DeterminationResult result) {
   switch (result) {
-    case DeterminationResult::found: return "gefunden";
-    case DeterminationResult::tooFewSignals: return "zu wenige Signale";
-    case DeterminationResult::allWindowsFailed: return "keine Lösung";
+    case DeterminationResult::found:
+      return ORTIVO_TEXT("core", "gefunden");
+    case DeterminationResult::tooFewSignals:
+      return ORTIVO_TEXT("core", "zu wenige Signale");
+    case DeterminationResult::allWindowsFailed:
+      return ORTIVO_TEXT("core", "keine Lösung");
   }
   return "";
 }

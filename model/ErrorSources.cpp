@@ -7,19 +7,24 @@
 #include <numbers>
 
 #include "platform/numformat.h"
+#include "platform/texts.h"
 
 namespace {
 
 constexpr int index(ErrorSource s) { return static_cast<int>(s); }
 
-// The genitive the messages need, by source.
-constexpr const char* kOfSource[errorSourceCount] = {
-    "der Satellitenbahn", "der Satellitenuhr", "der Ionosphäre",
-    "der Troposphäre",    "des Mehrwegeempfangs", "des Empfängerrauschens",
+constexpr const char* kSigmaMessages[errorSourceCount] = {
+    ORTIVO_TEXT("core", "Das σ der Satellitenbahn muss eine Zahl von 0 bis 1000 m sein"),
+    ORTIVO_TEXT("core", "Das σ der Satellitenuhr muss eine Zahl von 0 bis 1000 m sein"),
+    ORTIVO_TEXT("core", "Das σ der Ionosphäre muss eine Zahl von 0 bis 1000 m sein"),
+    ORTIVO_TEXT("core", "Das σ der Troposphäre muss eine Zahl von 0 bis 1000 m sein"),
+    ORTIVO_TEXT("core", "Das σ des Mehrwegeempfangs muss eine Zahl von 0 bis 1000 m sein"),
+    ORTIVO_TEXT("core", "Das σ des Empfängerrauschens muss eine Zahl von 0 bis 1000 m sein"),
 };
 constexpr const char* kNames[errorSourceCount] = {
-    "Satellitenbahn", "Satellitenuhr",   "Ionosphäre",
-    "Troposphäre",    "Mehrwegeempfang", "Empfängerrauschen",
+    ORTIVO_TEXT("core", "Satellitenbahn"),  ORTIVO_TEXT("core", "Satellitenuhr"),
+    ORTIVO_TEXT("core", "Ionosphäre"),      ORTIVO_TEXT("core", "Troposphäre"),
+    ORTIVO_TEXT("core", "Mehrwegeempfang"), ORTIVO_TEXT("core", "Empfängerrauschen"),
 };
 
 // Slow errors keep their draw for the whole lesson: orbit and satellite clock, and the
@@ -30,15 +35,13 @@ constexpr bool kPerLesson[errorSourceCount] = {true, true, true, true, false, fa
 // Draw streams, so that no two kinds of draw share a counter.
 enum Stream : std::uint32_t { lessonStream = 0, determinationStream = 1, freshStream = 2 };
 
-std::string sigmaMessage(ErrorSource s) {
-  return std::string("Das σ ") + kOfSource[index(s)] + " muss eine Zahl von 0 bis 1000 m sein";
-}
-const char* const kFaultyMetresMessage =
-    "Der Zuschlag des fehlerhaften Satelliten muss eine Zahl von 0 bis 1000 m sein";
-const char* const kOffsetMessage =
-    "Der gemeinsame Versatz muss eine ganze Zahl von 0 bis 3333 ns (1000 m) sein";
-const char* const kSatelliteMessage =
-    "Die Nummer des fehlerhaften Satelliten muss eine ganze Zahl von 1 bis 24 sein";
+std::string sigmaMessage(ErrorSource s) { return kSigmaMessages[index(s)]; }
+const char* const kFaultyMetresMessage = ORTIVO_TEXT(
+    "core", "Der Zuschlag des fehlerhaften Satelliten muss eine Zahl von 0 bis 1000 m sein");
+const char* const kOffsetMessage = ORTIVO_TEXT(
+    "core", "Der gemeinsame Versatz muss eine ganze Zahl von 0 bis 3333 ns (1000 m) sein");
+const char* const kSatelliteMessage = ORTIVO_TEXT(
+    "core", "Die Nummer des fehlerhaften Satelliten muss eine ganze Zahl von 1 bis 24 sein");
 
 bool isMetres(Extended v) {
   return std::isfinite(v) && v >= 0 && v <= ErrorSettings::maxMetres;

@@ -7,6 +7,7 @@
 
 #include "model/DilutionOfPrecision.h"
 #include "model/uhrunit.h"
+#include "platform/texts.h"
 
 namespace {
 
@@ -124,16 +125,25 @@ std::string leastSquaresReason(const LeastSquaresFix& fix) {
     case LeastSquaresFix::Status::valid:
       return {};
     case LeastSquaresFix::Status::tooFewSatellites:
-      return "nur " + std::to_string(fix.satellites) + " Satellit" +
-             (fix.satellites == 1 ? "" : "en") +
-             " – für Standort und Uhrabweichung braucht die Ausgleichsrechnung mindestens 4";
+      return platform::fillText(
+          fix.satellites == 1
+              ? ORTIVO_TEXT("core",
+                            "nur %1 Satellit – für Standort und Uhrabweichung braucht die "
+                            "Ausgleichsrechnung mindestens 4")
+              : ORTIVO_TEXT("core",
+                            "nur %1 Satelliten – für Standort und Uhrabweichung braucht die "
+                            "Ausgleichsrechnung mindestens 4"),
+          {std::to_string(fix.satellites)});
     case LeastSquaresFix::Status::degenerate:
-      return "die Geometrie ist entartet: Die Satelliten stehen (nahezu) auf einem Kreis um den "
-             "Empfänger oder mit ihm in einer Ebene, so legen sie den Standort nicht fest";
+      return ORTIVO_TEXT("core",
+                         "die Geometrie ist entartet: Die Satelliten stehen (nahezu) auf "
+                         "einem Kreis um den Empfänger oder mit ihm in einer Ebene, so "
+                         "legen sie den Standort nicht fest");
     case LeastSquaresFix::Status::notConverged:
-      return "die Ausgleichsrechnung kommt nach " +
-             std::to_string(LeastSquaresFix::maxIterations) +
-             " Schritten nicht auf 1 mm zur Ruhe";
+      return platform::fillText(
+          ORTIVO_TEXT("core",
+                      "die Ausgleichsrechnung kommt nach %1 Schritten nicht auf 1 mm zur Ruhe"),
+          {std::to_string(LeastSquaresFix::maxIterations)});
   }
   return {};
 }

@@ -7,6 +7,8 @@
 
 #include "containers/baseClss.h"
 #include "containers/listClss.h"
+#include "platform/numformat.h"
+#include "platform/texts.h"
 
 namespace lessonfile {
 
@@ -62,10 +64,13 @@ struct Refused {
   std::string reason;
 };
 
-std::string damaged(const std::string& what) { return "Sie ist beschädigt: " + what + "."; }
+std::string damaged(const std::string& what) {
+  return platform::fillText(ORTIVO_TEXT("core", "Sie ist beschädigt: %1."), {what});
+}
 
 [[noreturn]] void wrongForm(const char* name) {
-  throw Refused{damaged(std::string("der Eintrag „") + name + "“ hat nicht die erwartete Form")};
+  throw Refused{damaged(platform::fillText(
+      ORTIVO_TEXT("core", "der Eintrag „%1“ hat nicht die erwartete Form"), {name}))};
 }
 
 // An element of exactly the class T, or the refusal for the entry `name`.
@@ -80,17 +85,18 @@ T& expect(TBase* element, const char* name) {
 class Entries {
  public:
   explicit Entries(TListe& body) {
-    if (body.count() % 2 != 0) throw Refused{damaged("ein Eintrag ist unvollständig")};
+    if (body.count() % 2 != 0)
+      throw Refused{damaged(ORTIVO_TEXT("core", "ein Eintrag ist unvollständig"))};
     body.toFirst();
     while (!body.atEnd()) {
       auto* key = dynamic_cast<TString*>(body.getElem());
-      if (!key) throw Refused{damaged("ein Eintrag hat keinen Namen")};
+      if (!key) throw Refused{damaged(ORTIVO_TEXT("core", "ein Eintrag hat keinen Namen"))};
       std::string name;
       key->getValue(name);
       body.next();
       // Entries of a later revision are skipped; a name twice would be ambiguous.
       if (!values_.emplace(name, body.getElem()).second)
-        throw Refused{damaged("ein Eintrag steht zweimal darin")};
+        throw Refused{damaged(ORTIVO_TEXT("core", "ein Eintrag steht zweimal darin"))};
       body.next();
     }
   }
@@ -101,7 +107,8 @@ class Entries {
   T& get(const char* name) const {
     const auto it = values_.find(name);
     if (it == values_.end())
-      throw Refused{damaged(std::string("der Eintrag „") + name + "“ fehlt")};
+      throw Refused{
+          damaged(platform::fillText(ORTIVO_TEXT("core", "der Eintrag „%1“ fehlt"), {name}))};
     return expect<T>(it->second, name);
   }
 
@@ -142,8 +149,8 @@ LessonScenario scenarioOf(TListe& body) {
   for (std::uint32_t k = 0; k < 32; ++k) {
     if (!(defective & (1u << k))) continue;
     if (k < 1 || k > LessonModel::satelliteCount)
-      throw Refused{"Sie enthält unzulässige Werte: Unzulässige Satellitennummer " +
-                    std::to_string(k) + "."};
+      throw Refused{invalidValues(platform::fillText(
+          ORTIVO_TEXT("core", "Unzulässige Satellitennummer %1"), {std::to_string(k)}))};
     st.defective[k] = true;
   }
   st.step = entries.get<TInt64>(kStep).getValue();
@@ -265,12 +272,12 @@ std::vector<std::uint8_t> encode(const LessonScenario& scenario) {
 }
 
 std::variant<LessonScenario, std::string> decode(const std::uint8_t* data, std::size_t size) {
-  if (size == 0) return std::string("Sie ist leer.");
+  if (size == 0) return std::string(ORTIVO_TEXT("core", "Sie ist leer."));
   static const std::vector<std::uint8_t> expected = magic();
   const std::size_t compared = std::min(size, expected.size());
   if (!std::equal(data, data + compared, expected.begin()))
-    return std::string("Sie ist keine Ortivo-Szenariodatei.");
-  if (size < expected.size()) return std::string("Sie ist unvollständig.");
+    return std::string(ORTIVO_TEXT("core", "Sie ist keine Ortivo-Szenariodatei."));
+  if (size < expected.size()) return std::string(ORTIVO_TEXT("core", "Sie ist unvollständig."));
 
   TReader reader(data + expected.size(), size - expected.size());
   Head head{};
@@ -281,44 +288,46 @@ std::variant<LessonScenario, std::string> decode(const std::uint8_t* data, std::
     head.summed = expected.size() + reader.position();
     head.crc = reader.ReadInt64();
   } catch (const EReadError&) {
-    return std::string("Ihr Kopf ist unvollständig oder beschädigt.");
+    return std::string(ORTIVO_TEXT("core", "Ihr Kopf ist unvollständig oder beschädigt."));
   }
   // The head keeps its form in every version; what follows it may change.
   if (head.version > formatVersion)
-    return "Sie wurde mit einer neueren Ortivo-Version gespeichert (Dateiformat " +
-           std::to_string(head.version) + ", dieses Programm liest bis Format " +
-           std::to_string(formatVersion) + ").";
+    return platform::fillText(ORTIVO_TEXT("core",
+                                          "Sie wurde mit einer neueren Ortivo-Version "
+                                          "gespeichert (Dateiformat %1, dieses Programm "
+                                          "liest bis Format %2)."),
+                              {std::to_string(head.version), std::to_string(formatVersion)});
   if (head.version < 1 || head.length < 0 || head.crc < 0 || head.crc > 0xFFFFFFFFll)
-    return std::string("Ihr Kopf ist beschädigt.");
+    return std::string(ORTIVO_TEXT("core", "Ihr Kopf ist beschädigt."));
   const auto length = static_cast<std::uint64_t>(head.length);
   if (length > reader.remaining())
-    return "Sie ist unvollständig: es fehlen " + std::to_string(length - reader.remaining()) +
-           " Bytes.";
+    return platform::fillText(ORTIVO_TEXT("core", "Sie ist unvollständig: es fehlen %1 Bytes."),
+                              {std::to_string(length - reader.remaining())});
   if (length < reader.remaining())
-    return damaged("nach dem Szenario folgen noch " +
-                   std::to_string(reader.remaining() - length) + " Bytes");
+    return damaged(platform::fillText(ORTIVO_TEXT("core", "nach dem Szenario folgen noch %1 Bytes"),
+                                      {std::to_string(reader.remaining() - length)}));
   const std::uint8_t* payload = data + (size - reader.remaining());
   // A fuzzer could hardly ever guess the sum, and would never reach the body.
 #ifndef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
   if (crc32(payload, length, crc32(data, head.summed)) != static_cast<std::uint32_t>(head.crc))
-    return damaged("die Prüfsumme stimmt nicht");
+    return damaged(ORTIVO_TEXT("core", "die Prüfsumme stimmt nicht"));
 #endif
 
   try {
     TListe body;
     TReader bodyReader(payload, length);
     body.load(bodyReader);
-    if (!bodyReader.EndOfStream()) return damaged("ihr Inhalt endet vor dem Dateiende");
+    if (!bodyReader.EndOfStream())
+      return damaged(ORTIVO_TEXT("core", "ihr Inhalt endet vor dem Dateiende"));
     LessonScenario scenario = scenarioOf(body);
-    if (auto message = LessonModel::checkState(scenario.state))
-      return "Sie enthält unzulässige Werte: " + *message + ".";
+    if (auto message = LessonModel::checkState(scenario.state)) return invalidValues(*message);
     return scenario;
   } catch (const Refused& r) {
     return r.reason;
   } catch (const EReadError& e) {
     return damaged(e.what());
   } catch (const EClassNotFound&) {
-    return damaged("sie enthält Elemente, die dieses Programm nicht kennt");
+    return damaged(ORTIVO_TEXT("core", "sie enthält Elemente, die dieses Programm nicht kennt"));
   }
 }
 
@@ -329,24 +338,24 @@ std::size_t characterCount(std::string_view utf8) {
 }
 
 std::string descriptionTooLong(std::size_t length) {
-  const auto grouped = [](std::size_t v) {
-    std::string digits = std::to_string(v);
-    for (auto i = static_cast<std::ptrdiff_t>(digits.size()) - 3; i > 0; i -= 3)
-      digits.insert(static_cast<std::size_t>(i), ".");
-    return digits;
-  };
-  return "Die Aufgabe ist zu lang: sie hat " + grouped(length) + " Zeichen, erlaubt sind höchstens " +
-         grouped(maxDescriptionLength) + ".";
+  return platform::fillText(
+      ORTIVO_TEXT("core",
+                  "Die Aufgabe ist zu lang: sie hat %1 Zeichen, erlaubt sind höchstens %2."),
+      {platform::groupedInteger(length), platform::groupedInteger(maxDescriptionLength)});
+}
+
+std::string invalidValues(std::string_view message) {
+  return platform::fillText(ORTIVO_TEXT("core", "Sie enthält unzulässige Werte: %1."), {message});
 }
 
 std::string openRefusal(std::string_view fileName, std::string_view reason) {
-  return "Die Datei „" + std::string(fileName) + "“ kann nicht geöffnet werden. " +
-         std::string(reason);
+  return platform::fillText(ORTIVO_TEXT("core", "Die Datei „%1“ kann nicht geöffnet werden. %2"),
+                            {fileName, reason});
 }
 
 std::string saveRefusal(std::string_view fileName, std::string_view reason) {
-  return "Die Datei „" + std::string(fileName) + "“ kann nicht gespeichert werden. " +
-         std::string(reason);
+  return platform::fillText(ORTIVO_TEXT("core", "Die Datei „%1“ kann nicht gespeichert werden. %2"),
+                            {fileName, reason});
 }
 
 }  // namespace lessonfile

@@ -9,12 +9,14 @@
 #include "model/DilutionOfPrecision.h"
 #include "platform/numformat.h"
 #include "platform/random.h"
+#include "platform/texts.h"
 
 namespace {
 
-const char* const kXMessage =
+const char* const kXMessage = ORTIVO_TEXT(
+    "core",
     "Unzulässiges Zeichen bei der x-Koordinate bzw. geographische Koordinaten wurden nicht in "
-    "cartesische Koordinaten umgewandelt";
+    "cartesische Koordinaten umgewandelt");
 
 }  // namespace
 
@@ -202,7 +204,7 @@ DeterminationRecord LessonModel::determinationTick() {
 
   if (m.signalCount < 4) {
     record.result = DeterminationResult::tooFewSignals;
-    record.message = "Es müssen mindestens 4 Satelliten empfangen werden";
+    record.message = ORTIVO_TEXT("core", "Es müssen mindestens 4 Satelliten empfangen werden");
     determining_ = false;
   } else if (m.fourSpheres.found) {
     record.result = DeterminationResult::found;
@@ -232,11 +234,11 @@ LessonModel::Checked<TVektorR3> LessonModel::checkCartesian(const CartesianEntry
   const auto x = platform::parseDecimal(entry.x);
   if (!x) return std::string(kXMessage);
   const auto y = platform::parseDecimal(entry.y);
-  if (!y) return std::string("Unzulässiges Zeichen bei der y-Koordinate");
+  if (!y) return std::string(ORTIVO_TEXT("core", "Unzulässiges Zeichen bei der y-Koordinate"));
   const auto z = platform::parseDecimal(entry.z);
-  if (!z) return std::string("Unzulässiges Zeichen bei der z-Koordinate");
+  if (!z) return std::string(ORTIVO_TEXT("core", "Unzulässiges Zeichen bei der z-Koordinate"));
   const TVektorR3 v{*x, *y, *z};
-  if (!isValidPosition(v)) return std::string("Unzulässiger Standort");
+  if (!isValidPosition(v)) return std::string(ORTIVO_TEXT("core", "Unzulässiger Standort"));
   return v;
 }
 
@@ -254,27 +256,31 @@ bool isLetterOf(const std::string& cell, char upper, char otherUpper) {
 LessonModel::Checked<TGeoPosition> LessonModel::checkGeographic(const GeographicEntry& entry) {
   TGeoPosition g;
   if (!isLetterOf(entry.eastWest, 'O', 'W'))
-    return std::string("Bei der Länge kan nur O oder W stehen");
+    return std::string(ORTIVO_TEXT("core", "Bei der Länge kan nur O oder W stehen"));
   g.eastWest = entry.eastWest[0];  // as typed; the converter reads it in either case
   if (!isLetterOf(entry.northSouth, 'S', 'N'))
-    return std::string("Bei der Breite kann nur N oder S stehen");
+    return std::string(ORTIVO_TEXT("core", "Bei der Breite kann nur N oder S stehen"));
   g.northSouth = entry.northSouth[0];
   const auto longitudeDegrees = platform::parseInteger(entry.longitudeDegrees);
-  if (!longitudeDegrees) return std::string("Unzulässiges Zeichen beim Längengrad");
+  if (!longitudeDegrees)
+    return std::string(ORTIVO_TEXT("core", "Unzulässiges Zeichen beim Längengrad"));
   g.longitude.degrees = *longitudeDegrees;
   const auto latitudeDegrees = platform::parseInteger(entry.latitudeDegrees);
-  if (!latitudeDegrees) return std::string("Unzulässiges Zeichen beim Breitengrad");
+  if (!latitudeDegrees)
+    return std::string(ORTIVO_TEXT("core", "Unzulässiges Zeichen beim Breitengrad"));
   g.latitude.degrees = *latitudeDegrees;
   const auto longitudeMinutes = platform::parseDecimal(entry.longitudeMinutes);
-  if (!longitudeMinutes) return std::string("Unzulässiges Zeichen bei den Längenminuten");
+  if (!longitudeMinutes)
+    return std::string(ORTIVO_TEXT("core", "Unzulässiges Zeichen bei den Längenminuten"));
   g.longitude.minutes = *longitudeMinutes;
   const auto latitudeMinutes = platform::parseDecimal(entry.latitudeMinutes);
-  if (!latitudeMinutes) return std::string("Unzulässiges Zeichen bei den Breitennminuten");
+  if (!latitudeMinutes)
+    return std::string(ORTIVO_TEXT("core", "Unzulässiges Zeichen bei den Breitennminuten"));
   g.latitude.minutes = *latitudeMinutes;
   const auto height = platform::parseDecimal(entry.height);
-  if (!height) return std::string("Unzulässiges Zeichen bei der Höhenangabe");
+  if (!height) return std::string(ORTIVO_TEXT("core", "Unzulässiges Zeichen bei der Höhenangabe"));
   g.height = *height;
-  if (!isValidGeographic(g)) return std::string("Unzulässiger Standort");
+  if (!isValidGeographic(g)) return std::string(ORTIVO_TEXT("core", "Unzulässiger Standort"));
   return g;
 }
 
@@ -363,7 +369,8 @@ TGeoPosition LessonModel::erzeugePosition() {
 
 std::optional<std::string> LessonModel::startTravel(const CartesianEntry& entry) {
   if (speed_ == 0)
-    return refuse("Für eine Bewegung muss eine Geschwindigkeit>0 eingegeben werden");
+    return refuse(
+        ORTIVO_TEXT("core", "Für eine Bewegung muss eine Geschwindigkeit>0 eingegeben werden"));
   if (auto message = readCartesian(entry)) return message;
   travelling_ = true;
   previousPosition_ = truePosition_;
@@ -409,14 +416,15 @@ bool LessonModel::anyDefective() const {
 }
 
 std::string LessonModel::optionsMessage() const {
-  std::string options;
-  if (anyDefective()) options += "Satelliten reparieren, ";
-  if (satellitesRunning_)
-    options += "neue Satellitenkonstellation abwarten, ";
-  else
-    options += "Zeit weiterlaufen lassen, ";
-  if (options.size() >= 2) options.resize(options.size() - 2);
-  return "Position kann z.Zt. nicht bestimmt werden. Sie haben folgende Optionen: " + options + ".";
+  std::string options = satellitesRunning_
+                            ? ORTIVO_TEXT("core", "neue Satellitenkonstellation abwarten")
+                            : ORTIVO_TEXT("core", "Zeit weiterlaufen lassen");
+  if (anyDefective())
+    options = platform::fillText(ORTIVO_TEXT("core", "Satelliten reparieren, %1"), {options});
+  return platform::fillText(ORTIVO_TEXT("core",
+                                        "Position kann z.Zt. nicht bestimmt werden. Sie haben "
+                                        "folgende Optionen: %1."),
+                            {options});
 }
 
 Extended LessonModel::computedSpeed() const {
@@ -453,14 +461,14 @@ std::optional<std::string> LessonModel::checkState(const LessonState& s) {
   if (!finite(s.truePosition) || !finite(s.previousPosition) ||
       !std::isfinite(s.trueGeo.longitude.minutes) || !std::isfinite(s.trueGeo.latitude.minutes) ||
       !std::isfinite(s.trueGeo.height))
-    return std::string("Unzulässiger Standort");
+    return std::string(ORTIVO_TEXT("core", "Unzulässiger Standort"));
   // Every position a file carries is checked, set or not: what is opened is saved again.
   // One never set is the zero vector.
   const auto validOrUnset = [](TVektorR3 v) { return v == TVektorR3{} || isValidPosition(v); };
   if (s.hasTruePosition ? !isValidPosition(s.truePosition) : !validOrUnset(s.truePosition))
-    return std::string("Unzulässiger Standort");
+    return std::string(ORTIVO_TEXT("core", "Unzulässiger Standort"));
   if (s.travelling ? !isValidPosition(s.previousPosition) : !validOrUnset(s.previousPosition))
-    return std::string("Unzulässiger Standort");
+    return std::string(ORTIVO_TEXT("core", "Unzulässiger Standort"));
   const auto letter = [](char c, char a, char b) {
     const char u = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return u == a || u == b;
@@ -469,18 +477,24 @@ std::optional<std::string> LessonModel::checkState(const LessonState& s) {
   if (s.trueGeo != TGeoPosition{} &&
       (!letter(s.trueGeo.eastWest, 'O', 'W') || !letter(s.trueGeo.northSouth, 'N', 'S') ||
        !isValidGeographic(s.trueGeo)))
-    return std::string("Unzulässiger Standort");
-  if (s.speed < 0 || s.speed > maxSpeed) return std::string("Unzulässige Geschwindigkeit");
+    return std::string(ORTIVO_TEXT("core", "Unzulässiger Standort"));
+  if (s.speed < 0 || s.speed > maxSpeed)
+    return std::string(ORTIVO_TEXT("core", "Unzulässige Geschwindigkeit"));
   if (s.travelling && s.speed == 0)
-    return std::string("Für eine Bewegung muss eine Geschwindigkeit>0 eingegeben werden");
-  if (s.travelling && !s.hasTruePosition) return std::string("Bewegung ohne gesetzten Standort");
+    return std::string(
+        ORTIVO_TEXT("core", "Für eine Bewegung muss eine Geschwindigkeit>0 eingegeben werden"));
+  if (s.travelling && !s.hasTruePosition)
+    return std::string(ORTIVO_TEXT("core", "Bewegung ohne gesetzten Standort"));
   if (s.determining && !s.hasTruePosition)
-    return std::string("Positionsbestimmung ohne gesetzten Standort");
-  if (s.step < 0 || s.step > maxStep) return std::string("Unzulässiger Simulationsschritt");
-  if (s.defective[0]) return std::string("Unzulässige Satellitennummer");
-  if (!LessonClock::isFactor(s.timeFactor)) return std::string("Unzulässiger Zeitraffer");
+    return std::string(ORTIVO_TEXT("core", "Positionsbestimmung ohne gesetzten Standort"));
+  if (s.step < 0 || s.step > maxStep)
+    return std::string(ORTIVO_TEXT("core", "Unzulässiger Simulationsschritt"));
+  if (s.defective[0]) return std::string(ORTIVO_TEXT("core", "Unzulässige Satellitennummer"));
+  if (!LessonClock::isFactor(s.timeFactor))
+    return std::string(ORTIVO_TEXT("core", "Unzulässiger Zeitraffer"));
   if (auto message = checkErrorSettings(s.errors)) return message;
-  if (s.errorDraw < 0 || s.errorDraw > maxStep) return std::string("Unzulässige Zahl der Messungen");
+  if (s.errorDraw < 0 || s.errorDraw > maxStep)
+    return std::string(ORTIVO_TEXT("core", "Unzulässige Zahl der Messungen"));
   return std::nullopt;
 }
 

@@ -1,11 +1,11 @@
 #include "model/LessonTables.h"
 #include "platform/extended.h"
 
+#include "platform/texts.h"
+
 namespace lessontables {
 
 namespace {
-
-using platform::csvNumber;
 
 std::string numbers(const std::vector<int>& values) {
   std::string out;
@@ -27,55 +27,73 @@ bool isSouth(char c) { return !(c == 'N' || c == 'n'); }
 
 }  // namespace
 
-platform::CsvRow satelliteHeader() { return {"Nummer", "x (km)", "y (km)", "z (km)", "defekt"}; }
+platform::CsvRow satelliteHeader(const platform::TableLanguage& language) {
+  return {language.word(ORTIVO_TEXT("core", "Nummer")), "x (km)", "y (km)", "z (km)",
+          language.word(ORTIVO_TEXT("core", "defekt"))};
+}
 
-std::vector<platform::CsvRow> satelliteRows(const LessonModel& lesson) {
+std::vector<platform::CsvRow> satelliteRows(const LessonModel& lesson,
+                                            const platform::TableLanguage& language) {
+  const std::string yes = language.word(ORTIVO_TEXT("core", "ja"));
+  const std::string no = language.word(ORTIVO_TEXT("core", "nein"));
+  const auto number = [&language](Extended v) { return platform::csvNumber(v, 3, language); };
   std::vector<platform::CsvRow> rows;
   for (int k = 1; k <= LessonModel::satelliteCount; ++k) {
     const TVektorR3& p = lesson.constellation().satellites[static_cast<std::size_t>(k)].position;
-    rows.push_back({std::to_string(k), csvNumber(p.x, 3), csvNumber(p.y, 3), csvNumber(p.z, 3),
-                    lesson.defective(k) ? "ja" : "nein"});
+    rows.push_back(
+        {std::to_string(k), number(p.x), number(p.y), number(p.z), lesson.defective(k) ? yes : no});
   }
   return rows;
 }
 
-std::string satelliteCsv(const LessonModel& lesson) {
-  return platform::csvText(satelliteHeader(), satelliteRows(lesson));
+std::string satelliteCsv(const LessonModel& lesson, const platform::TableLanguage& language) {
+  return platform::csvText(satelliteHeader(language), satelliteRows(lesson, language));
 }
 
-platform::CsvRow historyHeader() {
-  return {"Nr.",
-          "Simulationsschritt",
-          "Ergebnis",
-          "x tatsächlich (km)",
-          "y tatsächlich (km)",
-          "z tatsächlich (km)",
-          "x berechnet (km)",
-          "y berechnet (km)",
-          "z berechnet (km)",
-          "Länge berechnet (Grad, Ost positiv)",
-          "Breite berechnet (Grad, Nord positiv)",
-          "Höhe berechnet (m)",
-          "Entfernung zum tatsächlichen Standort (km)",
-          "Geschwindigkeit berechnet (km/h)",
-          "empfangene Satelliten",
-          "verwendete Satelliten",
-          "versuchte Vierergruppen",
-          "Iterationen",
-          "defekte Satelliten",
-          "Uhrabweichung Kugeln (µs)",
-          "Uhrabweichung Kugeln (m)",
-          "x Ausgleichsrechnung (km)",
-          "y Ausgleichsrechnung (km)",
-          "z Ausgleichsrechnung (km)",
-          "Entfernung Ausgleichsrechnung (km)",
-          "Uhrabweichung Ausgleichsrechnung (µs)",
-          "Uhrabweichung Ausgleichsrechnung (m)"};
+platform::CsvRow historyHeader(const platform::TableLanguage& language) {
+  static constexpr const char* kHeader[] = {
+      ORTIVO_TEXT("core", "Nr."),
+      ORTIVO_TEXT("core", "Simulationsschritt"),
+      ORTIVO_TEXT("core", "Ergebnis"),
+      ORTIVO_TEXT("core", "x tatsächlich (km)"),
+      ORTIVO_TEXT("core", "y tatsächlich (km)"),
+      ORTIVO_TEXT("core", "z tatsächlich (km)"),
+      ORTIVO_TEXT("core", "x berechnet (km)"),
+      ORTIVO_TEXT("core", "y berechnet (km)"),
+      ORTIVO_TEXT("core", "z berechnet (km)"),
+      ORTIVO_TEXT("core", "Länge berechnet (Grad, Ost positiv)"),
+      ORTIVO_TEXT("core", "Breite berechnet (Grad, Nord positiv)"),
+      ORTIVO_TEXT("core", "Höhe berechnet (m)"),
+      ORTIVO_TEXT("core", "Entfernung zum tatsächlichen Standort (km)"),
+      ORTIVO_TEXT("core", "Geschwindigkeit berechnet (km/h)"),
+      ORTIVO_TEXT("core", "empfangene Satelliten"),
+      ORTIVO_TEXT("core", "verwendete Satelliten"),
+      ORTIVO_TEXT("core", "versuchte Vierergruppen"),
+      ORTIVO_TEXT("core", "Iterationen"),
+      ORTIVO_TEXT("core", "defekte Satelliten"),
+      ORTIVO_TEXT("core", "Uhrabweichung Kugeln (µs)"),
+      ORTIVO_TEXT("core", "Uhrabweichung Kugeln (m)"),
+      ORTIVO_TEXT("core", "x Ausgleichsrechnung (km)"),
+      ORTIVO_TEXT("core", "y Ausgleichsrechnung (km)"),
+      ORTIVO_TEXT("core", "z Ausgleichsrechnung (km)"),
+      ORTIVO_TEXT("core", "Entfernung Ausgleichsrechnung (km)"),
+      ORTIVO_TEXT("core", "Uhrabweichung Ausgleichsrechnung (µs)"),
+      ORTIVO_TEXT("core", "Uhrabweichung Ausgleichsrechnung (m)"),
+  };
+  platform::CsvRow header;
+  for (const char* h : kHeader) header.push_back(language.word(h));
+  return header;
 }
 
-platform::CsvRow historyRow(const HistoryEntry& e) {
-  platform::CsvRow row{std::to_string(e.number), std::to_string(e.step), resultName(e.result),
-                       csvNumber(e.truePosition.x, 6), csvNumber(e.truePosition.y, 6),
+platform::CsvRow historyRow(const HistoryEntry& e, const platform::TableLanguage& language) {
+  const auto csvNumber = [&language](Extended v, int decimals) {
+    return platform::csvNumber(v, decimals, language);
+  };
+  platform::CsvRow row{std::to_string(e.number),
+                       std::to_string(e.step),
+                       language.word(resultName(e.result)),
+                       csvNumber(e.truePosition.x, 6),
+                       csvNumber(e.truePosition.y, 6),
                        csvNumber(e.truePosition.z, 6)};
   if (e.found()) {
     for (const Extended v :
@@ -101,7 +119,7 @@ platform::CsvRow historyRow(const HistoryEntry& e) {
     if (e.defective & (1u << k)) defective.push_back(k);
   row.push_back(numbers(defective));
   // The clock offset in µs and as signal travel in m.
-  const auto clock = [&row](Extended ns) {
+  const auto clock = [&row, &csvNumber](Extended ns) {
     row.push_back(csvNumber(ns / 1000, 6));
     row.push_back(csvNumber(ns * TUhr::signalSpeed * 1000, 3));
   };
@@ -117,11 +135,12 @@ platform::CsvRow historyRow(const HistoryEntry& e) {
   return row;
 }
 
-std::string historyCsv(const DeterminationHistory& history) {
+std::string historyCsv(const DeterminationHistory& history,
+                       const platform::TableLanguage& language) {
   std::vector<platform::CsvRow> rows;
   rows.reserve(history.size());
-  for (std::size_t i = 0; i < history.size(); ++i) rows.push_back(historyRow(history[i]));
-  return platform::csvText(historyHeader(), rows);
+  for (std::size_t i = 0; i < history.size(); ++i) rows.push_back(historyRow(history[i], language));
+  return platform::csvText(historyHeader(language), rows);
 }
 
 }  // namespace lessontables

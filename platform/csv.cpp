@@ -37,8 +37,8 @@ std::string csvText(const CsvRow& header, const std::vector<CsvRow>& rows) {
   return out;
 }
 
-std::string csvNumber(Extended value, int decimals) {
-  return formatFixed(value, decimals, 18, ",");
+std::string csvNumber(Extended value, int decimals, const TableLanguage& language) {
+  return formatFixed(value, decimals, 18, language.decimalSeparator);
 }
 
 }  // namespace platform

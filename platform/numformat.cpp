@@ -19,6 +19,11 @@ std::string& separatorStorage() {
   return separator;
 }
 
+std::string& groupStorage() {
+  static std::string separator = ".";
+  return separator;
+}
+
 std::string replacePoint(std::string text, std::string_view separator) {
   const auto dot = text.find('.');
   if (dot != std::string::npos) text.replace(dot, 1, separator);
@@ -56,6 +61,16 @@ std::string_view write(char (&buffer)[N], Extended value, bool scientific, int d
 const std::string& decimalSeparator() { return separatorStorage(); }
 void setDecimalSeparator(std::string separator) {
   separatorStorage() = separator.empty() ? std::string(".") : std::move(separator);
+}
+
+const std::string& groupSeparator() { return groupStorage(); }
+void setGroupSeparator(std::string separator) { groupStorage() = std::move(separator); }
+
+std::string groupedInteger(std::uint64_t value) {
+  std::string digits = std::to_string(value);
+  for (auto i = static_cast<std::ptrdiff_t>(digits.size()) - 3; i > 0; i -= 3)
+    digits.insert(static_cast<std::size_t>(i), groupSeparator());
+  return digits;
 }
 
 std::string formatFixed(Extended value, int decimals, int precision,

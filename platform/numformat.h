@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/extended.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,11 @@ namespace platform {
 // The locale's decimal separator as the user interface has set it; "." until then.
 const std::string& decimalSeparator();
 void setDecimalSeparator(std::string separator);
+// The separator of thousands in counts; "." (German) until the user interface sets another.
+const std::string& groupSeparator();
+void setGroupSeparator(std::string separator);
+// A count with its thousands separated: 10.000.
+std::string groupedInteger(std::uint64_t value);
 
 // Rounds value to `precision` significant digits (and to at most `decimals`
 // decimals), then writes it in fixed-point notation with exactly `decimals`

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/messages.h"
+#include "platform/texts.h"
 
 namespace platform {
 namespace {
@@ -45,9 +46,11 @@ void openHelpFile(const std::string& fileName) {
   if (present && shellOpen(fileName)) return;
   // A desktop without a program for the file would otherwise do nothing at all.
   if (helpViewer() && helpViewer()("")) return;
-  showMessage(MessageKind::Information,
-              "Die Hilfedatei " + fileName +
-                  (present ? " konnte nicht geöffnet werden" : " ist nicht vorhanden"));
+  showMessage(
+      MessageKind::Information,
+      fillText(present ? ORTIVO_TEXT("core", "Die Hilfedatei %1 konnte nicht geöffnet werden")
+                       : ORTIVO_TEXT("core", "Die Hilfedatei %1 ist nicht vorhanden"),
+               {fileName}));
 }
 
 }  // namespace platform

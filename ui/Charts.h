@@ -13,8 +13,11 @@ class QValueAxis;
 QT_END_NAMESPACE
 class QWidget;
 
-// A chart without animation or legend, its numbers in the locale's form.
-QChartView* makeChartView(QWidget* parent, const char* name, const QString& title);
+// A chart without animation or legend, its numbers in the locale's form; the window
+// gives it its title.
+QChartView* makeChartView(QWidget* parent, const char* name);
+// Numbers in the form of QLocale's default again, after a change of language.
+void localizeChart(QChartView* view);
 // An axis of whole numbers at the bottom, ticks on round numbers.
-QValueAxis* numberAxis(QChart* chart, const QString& title);
+QValueAxis* numberAxis(QChart* chart);
 void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y);

@@ -1,11 +1,13 @@
 #include "ui/ErrorSourcesWindow.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QVBoxLayout>
 
 #include "model/uhrunit.h"
 #include "platform/messages.h"
 #include "ui/HelpWindow.h"
+#include "ui/Language.h"
 #include "ui/WidgetHelpers.h"
 
 namespace {
@@ -25,27 +27,27 @@ QString metres(Extended m) { return formatNumber(m, 2, 8); }
 ErrorSourcesWindow::ErrorSourcesWindow(LessonModel& lesson, QWidget* parent)
     : QWidget(parent), lesson_(lesson) {
   setObjectName("FormFehlerquellen");
-  setWindowTitle("Fehlerquellen");
   setAttribute(Qt::WA_QuitOnClose, false);
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel("<b>Quelle</b>", this), 0, 0);
+  sourceHeader_ = new QLabel(this);
+  grid->addWidget(sourceHeader_, 0, 0);
   grid->addWidget(new QLabel("<b>σ (m)</b>", this), 0, 1);
   for (int i = 0; i < errorSourceCount; ++i) {
-    CheckBoxQuelle[i] = new QCheckBox(errorSourceName(ErrorSource(i)), this);
+    CheckBoxQuelle[i] = new QCheckBox(this);
     CheckBoxQuelle[i]->setObjectName(QString("CheckBoxQuelle%1").arg(i + 1));
     EditSigma[i] = makeEdit(this, QString("EditSigma%1").arg(i + 1));
     grid->addWidget(CheckBoxQuelle[i], i + 1, 0);
     grid->addWidget(EditSigma[i], i + 1, 1);
   }
   int row = errorSourceCount + 1;
-  CheckBoxVersatz = new QCheckBox("Gemeinsamer Versatz (ns)", this);
+  CheckBoxVersatz = new QCheckBox(this);
   CheckBoxVersatz->setObjectName("CheckBoxVersatz");
   EditVersatz = makeEdit(this, "EditVersatz");
   LabelVersatzMeter = new QLabel(this);
   grid->addWidget(CheckBoxVersatz, row, 0);
   grid->addWidget(EditVersatz, row, 1);
   grid->addWidget(LabelVersatzMeter, row++, 2);
-  CheckBoxFehlerhaft = new QCheckBox("Fehlerhafter Satellit (Nummer, Zuschlag in m)", this);
+  CheckBoxFehlerhaft = new QCheckBox(this);
   CheckBoxFehlerhaft->setObjectName("CheckBoxFehlerhaft");
   EditFehlerhaftNummer = makeEdit(this, "EditFehlerhaftNummer");
   EditFehlerhaftMeter = makeEdit(this, "EditFehlerhaftMeter");
@@ -55,14 +57,12 @@ ErrorSourcesWindow::ErrorSourcesWindow(LessonModel& lesson, QWidget* parent)
   LabelUERE = new QLabel(this);
   LabelUERE->setObjectName("LabelUERE");
   LabelUERE->setWordWrap(true);
-  auto* note = new QLabel("Die σ gelten für einen Satelliten im Mittel über den Himmel: tief "
-                          "stehende haben größere Fehler, hoch stehende kleinere. Mehr dazu mit F1.",
-                          this);
-  note->setWordWrap(true);
+  note_ = new QLabel(this);
+  note_->setWordWrap(true);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(LabelUERE);
-  layout->addWidget(note);
+  layout->addWidget(note_);
   layout->addStretch();
 
   for (QCheckBox* box : CheckBoxQuelle)
@@ -74,8 +74,27 @@ ErrorSourcesWindow::ErrorSourcesWindow(LessonModel& lesson, QWidget* parent)
       if (edit->isModified()) apply(edit);
     });
   lesson_.addObserver(this);
-  showSettings(lesson_.errorSettings());
   installHelpKey(this, "fehlerquellen.html");
+  retranslate();
+}
+
+void ErrorSourcesWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QWidget::changeEvent(event);
+}
+
+void ErrorSourcesWindow::retranslate() {
+  setWindowTitle(tr("Fehlerquellen"));
+  sourceHeader_->setText(tr("<b>Quelle</b>"));
+  for (int i = 0; i < errorSourceCount; ++i)
+    CheckBoxQuelle[i]->setText(coreText(errorSourceName(ErrorSource(i))));
+  CheckBoxVersatz->setText(tr("Gemeinsamer Versatz (ns)"));
+  CheckBoxFehlerhaft->setText(tr("Fehlerhafter Satellit (Nummer, Zuschlag in m)"));
+  note_->setText(
+      tr("Die σ gelten für einen Satelliten im Mittel über den Himmel: tief stehende "
+         "haben größere Fehler, hoch stehende kleinere. Mehr dazu mit F1."));
+  // The numbers in the form of the language.
+  showSettings(lesson_.errorSettings());
 }
 
 ErrorSourcesWindow::~ErrorSourcesWindow() { lesson_.removeObserver(this); }
@@ -130,7 +149,7 @@ void ErrorSourcesWindow::showSettings(const ErrorSettings& s) {
   EditFehlerhaftNummer->setText(QString::number(s.faultySatellite));
   EditFehlerhaftMeter->setText(metres(s.faultyMetres));
   for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->setModified(false);
-  LabelUERE->setText(QString("Gesamtfehler einer Entfernung (UERE, die Wurzel aus der Summe der "
-                             "Quadrate der eingeschalteten σ): <b>%1 m</b>")
+  LabelUERE->setText(tr("Gesamtfehler einer Entfernung (UERE, die Wurzel aus der Summe der "
+                        "Quadrate der eingeschalteten σ): <b>%1 m</b>")
                          .arg(metres(s.uere())));
 }

@@ -30,7 +30,11 @@ class ErrorSourcesWindow : public QWidget, private LessonObserver {
   QLineEdit* EditFehlerhaftMeter;
   QLabel* LabelUERE;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void retranslate();
   // Reads every field; a refused entry shows its message and changes nothing.
   void apply(QLineEdit* edited);
   void showSettings(const ErrorSettings& s);
@@ -39,4 +43,6 @@ class ErrorSourcesWindow : public QWidget, private LessonObserver {
   void restored() override { showSettings(lesson_.errorSettings()); }
 
   LessonModel& lesson_;
+  QLabel* sourceHeader_;
+  QLabel* note_;
 };

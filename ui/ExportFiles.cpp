@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -24,8 +25,13 @@ void showFailure(const QString& message) {
   platform::showMessage(platform::MessageKind::Error, message.toStdString());
 }
 
+// The context of this file's texts.
+struct ExportFiles {
+  Q_DECLARE_TR_FUNCTIONS(ExportFiles)
+};
+
 QString refusal(const QString& path, const QString& reason) {
-  return QString("Die Datei „%1“ kann nicht gespeichert werden. %2")
+  return ExportFiles::tr("Die Datei „%1“ kann nicht gespeichert werden. %2")
       .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -130,22 +136,23 @@ PictureSource pictureOf(QWidget* widget) {
 QString fileErrorReason(const QFileDevice& file) {
   switch (file.error()) {
     case QFileDevice::PermissionsError:
-      return QString("Der Zugriff wurde verweigert.");
+      return ExportFiles::tr("Der Zugriff wurde verweigert.");
     case QFileDevice::WriteError:
     case QFileDevice::ResizeError:
-      return QString("Beim Schreiben trat ein Fehler auf; vielleicht ist der Datenträger voll (%1).")
+      return ExportFiles::tr(
+                 "Beim Schreiben trat ein Fehler auf; vielleicht ist der Datenträger voll (%1).")
           .arg(file.errorString());
     case QFileDevice::OpenError:
-      return QString("Sie kann dort nicht angelegt werden (%1).").arg(file.errorString());
+      return ExportFiles::tr("Sie kann dort nicht angelegt werden (%1).").arg(file.errorString());
     case QFileDevice::ReadError:
-      return QString("Sie kann nicht gelesen werden (%1).").arg(file.errorString());
+      return ExportFiles::tr("Sie kann nicht gelesen werden (%1).").arg(file.errorString());
     default:
       return QString("%1.").arg(file.errorString());
   }
 }
 
 QString writeFileSafely(const QString& path, const QByteArray& bytes) {
-  if (QFileInfo(path).isDir()) return QString("Unter diesem Namen steht ein Ordner.");
+  if (QFileInfo(path).isDir()) return ExportFiles::tr("Unter diesem Namen steht ein Ordner.");
   QSaveFile file(path);
   // Unbuffered, so that every write reports what reached the file: through the buffer
   // a write cut short by a full disk would go unnoticed and the commit put a
@@ -168,7 +175,8 @@ QString writeFileSafely(const QString& path, const QByteArray& bytes) {
 QString writePicture(const QString& path, const PictureSource& source) {
   const bool svg = QFileInfo(path).suffix().compare("svg", Qt::CaseInsensitive) == 0;
   const QByteArray bytes = svg ? svgOf(source) : pngOf(source);
-  if (bytes.isEmpty()) return refusal(path, "Das Bild kann nicht umgewandelt werden.");
+  if (bytes.isEmpty())
+    return refusal(path, ExportFiles::tr("Das Bild kann nicht umgewandelt werden."));
   const QString reason = writeFileSafely(path, bytes);
   return reason.isEmpty() ? reason : refusal(path, reason);
 }
@@ -180,9 +188,10 @@ QString writeTable(const QString& path, const std::string& csv) {
 }
 
 void savePictureDialog(QWidget* parent, const PictureSource& source, const QString& baseName) {
-  const QString path =
-      askFileName(parent, "Bild speichern", "Export/Bilder", baseName,
-                  {"PNG-Bild (*.png)", "SVG-Vektorgrafik (*.svg)"}, {"png", "svg"});
+  const QString path = askFileName(
+      parent, ExportFiles::tr("Bild speichern"), "Export/Bilder", baseName,
+      {ExportFiles::tr("PNG-Bild (*.png)"), ExportFiles::tr("SVG-Vektorgrafik (*.svg)")},
+      {"png", "svg"});
   if (path.isEmpty()) return;
   const QString message = writePicture(path, source);
   if (!message.isEmpty()) showFailure(message);
@@ -190,19 +199,21 @@ void savePictureDialog(QWidget* parent, const PictureSource& source, const QStri
 
 void saveTableDialog(QWidget* parent, const std::function<std::string()>& csv,
                      const QString& baseName) {
-  const QString path = askFileName(parent, "Tabelle exportieren", "Export/Tabellen", baseName,
-                                   {"CSV-Tabelle (*.csv)"}, {"csv"});
+  const QString path =
+      askFileName(parent, ExportFiles::tr("Tabelle exportieren"), "Export/Tabellen", baseName,
+                  {ExportFiles::tr("CSV-Tabelle (*.csv)")}, {"csv"});
   if (path.isEmpty()) return;
   const QString message = writeTable(path, csv());
   if (!message.isEmpty()) showFailure(message);
 }
 
 void addSavePictureAction(QWidget* widget, std::function<PictureSource()> source,
-                          const QString& baseName) {
-  auto* action = new QAction("Bild speichern…", widget);
+                          BaseName baseName) {
+  auto* action = new QAction(widget);
   action->setObjectName("ActionBildSpeichern");
+  onLanguageChange(widget, [action] { action->setText(ExportFiles::tr("Bild speichern…")); });
   QObject::connect(action, &QAction::triggered, widget, [widget, source, baseName] {
-    savePictureDialog(widget->window(), source(), baseName);
+    savePictureDialog(widget->window(), source(), baseName());
   });
   widget->addAction(action);
   widget->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -223,16 +234,19 @@ void rememberDirectory(const char* key, const QString& filePath) {
   programSettings()->setValue(key, QFileInfo(filePath).absolutePath());
 }
 
-void addPictureButton(QWidget* window, ImageControl* image, const QString& baseName) {
+void addPictureButton(QWidget* window, ImageControl* image, BaseName baseName) {
   const auto save = [window, image, baseName] {
-    savePictureDialog(window, pictureOf(image), baseName);
+    savePictureDialog(window, pictureOf(image), baseName());
   };
   // Below the picture, where both demonstration windows have room.
-  QPushButton* button = makeButton(window, "BitBtnBildSpeichern", "Bild speichern…", QRect(),
-                                   glyphs::save(), Qt::NoFocus);
-  button->setToolTip("Das Bild als PNG oder SVG speichern (Strg+S)");
-  button->adjustSize();
+  QPushButton* button =
+      makeButton(window, "BitBtnBildSpeichern", {}, QRect(), glyphs::save(), Qt::NoFocus);
   button->move(image->geometry().left(), image->geometry().bottom() + 12);
+  onLanguageChange(button, [button] {
+    button->setText(ExportFiles::tr("Bild speichern…"));
+    button->setToolTip(ExportFiles::tr("Das Bild als PNG oder SVG speichern (Strg+S)"));
+    button->adjustSize();
+  });
   QObject::connect(button, &QPushButton::clicked, window, save);
   addSavePictureAction(image, [image] { return pictureOf(image); }, baseName);
   addShortcut(window, QKeySequence::Save, save);

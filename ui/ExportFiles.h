@@ -38,13 +38,13 @@ PictureSource pictureOf(QSize size, std::function<void(platform::Canvas&)> draw)
 PictureSource pictureOf(QWidget* widget);
 
 // Writes `bytes` to `path` through a temporary file; empty on success, otherwise why
-// not, in German.
+// not, in the program's language.
 QString writeFileSafely(const QString& path, const QByteArray& bytes);
-// Why a file operation failed, in German.
+// Why a file operation failed.
 QString fileErrorReason(const QFileDevice& file);
 
 // The picture as a PNG or SVG file, by the suffix of `path` (.svg, otherwise PNG).
-// Empty on success, otherwise the German message naming the file.
+// Empty on success, otherwise the message naming the file.
 QString writePicture(const QString& path, const PictureSource& source);
 // The CSV text of platform/csv.h; empty on success, otherwise the message.
 QString writeTable(const QString& path, const std::string& csv);
@@ -55,12 +55,14 @@ void savePictureDialog(QWidget* parent, const PictureSource& source, const QStri
 // "Tabelle exportieren…": asks for a CSV file and writes the text `csv` makes.
 void saveTableDialog(QWidget* parent, const std::function<std::string()>& csv,
                      const QString& baseName);
+// The file name offered for a picture, in the language of the moment.
+using BaseName = std::function<QString()>;
 // "Bild speichern…" below a window's picture, in the picture's context menu and on
-// Ctrl+S; `baseName` is the file name offered.
-void addPictureButton(QWidget* window, ImageControl* image, const QString& baseName);
+// Ctrl+S; `baseName` gives the file name offered.
+void addPictureButton(QWidget* window, ImageControl* image, BaseName baseName);
 // Offers "Bild speichern…" in the widget's context menu.
 void addSavePictureAction(QWidget* widget, std::function<PictureSource()> source,
-                          const QString& baseName);
+                          BaseName baseName);
 
 // The program's settings: the files and directories last used.
 std::unique_ptr<QSettings> programSettings();

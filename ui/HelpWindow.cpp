@@ -1,5 +1,6 @@
 #include "ui/HelpWindow.h"
 
+#include <QEvent>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -22,17 +23,26 @@
 
 #include "platform/shell.h"
 #include "ui/Glyphs.h"
+#include "ui/Language.h"
 #include "ui/UnitAbout.h"
 #include "ui/WidgetHelpers.h"
 
 namespace {
 
-const QString kNamespace = QStringLiteral("de.ortivo.hilfe");
-const QString kRoot = QStringLiteral("qthelp://de.ortivo.hilfe/hilfe/");
+// The help of each language: its Qt help file beside GPS.chm, the collection beside it,
+// its namespace and virtual folder.
+struct HelpBook {
+  const char* qch;
+  const char* qhc;
+  const char* ns;
+  const char* folder;
+};
+const HelpBook kBooks[] = {
+    {platform::builtInHelpFileName, "ortivo.qhc", "de.ortivo.hilfe", "hilfe"},
+    {"ortivo_en.qch", "ortivo_en.qhc", "de.ortivo.help", "help"},
+};
 
-QUrl pageUrl(const QString& page) {
-  return QUrl(kRoot + (page.isEmpty() ? QStringLiteral("index.html") : page));
-}
+const HelpBook& bookOf(Language language) { return kBooks[language == Language::german ? 0 : 1]; }
 
 }  // namespace
 
@@ -61,14 +71,17 @@ void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type
 }
 
 HelpWindow* HelpWindow::instance() {
-  static HelpWindow* window = nullptr;
+  static HelpWindow* windows[2] = {};
+  const Language language = currentLanguage();
+  HelpWindow*& window = windows[language == Language::german ? 0 : 1];
   if (window) return window;
-  const QFileInfo qch(QString::fromLatin1(platform::builtInHelpFileName));
+  const HelpBook& book = bookOf(language);
+  const QFileInfo qch(QString::fromLatin1(book.qch));
   if (!qch.isFile() || !qch.isReadable()) return nullptr;
 
   // The help engine writes its search index beside the collection, so both files are
   // used from a copy in the cache, one for each place they are found.
-  const QFileInfo qhc(qch.path() + QStringLiteral("/ortivo.qhc"));
+  const QFileInfo qhc(qch.path() + '/' + QString::fromLatin1(book.qhc));
   if (!qhc.isFile()) return nullptr;
   const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                         QStringLiteral("/hilfe-") +
@@ -86,18 +99,19 @@ HelpWindow* HelpWindow::instance() {
     QDir(cache + QStringLiteral("/.ortivo")).removeRecursively();  // a stale search index
     if (!QFile::copy(source.absoluteFilePath(), copy.filePath())) return nullptr;
   }
-  auto* engine = new QHelpEngine(cache + QStringLiteral("/ortivo.qhc"));
-  if (!engine->setupData() || !engine->registeredDocumentations().contains(kNamespace)) {
+  auto* engine = new QHelpEngine(cache + '/' + qhc.fileName());
+  if (!engine->setupData() ||
+      !engine->registeredDocumentations().contains(QString::fromLatin1(book.ns))) {
     qWarning("Hilfe: %s", qPrintable(engine->error()));
     delete engine;
     return nullptr;
   }
-  window = new HelpWindow(engine);
+  window = new HelpWindow(engine, language);
   engine->setParent(window);
   // Lives to the end of the program, like the other windows.
-  QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, [] {
-    delete window;
-    window = nullptr;
+  QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, [slot = &window] {
+    delete *slot;
+    *slot = nullptr;
   });
   return window;
 }
@@ -111,12 +125,13 @@ bool HelpWindow::showPage(const QString& page) {
   return true;
 }
 
-HelpWindow::HelpWindow(QHelpEngine* engine) : QWidget(nullptr, Qt::Window), engine_(engine) {
+HelpWindow::HelpWindow(QHelpEngine* engine, Language language)
+    : QWidget(nullptr, Qt::Window), engine_(engine), language_(language) {
   setObjectName(QStringLiteral("HelpWindow"));
-  setWindowTitle(QStringLiteral("Ortivo - Hilfe"));
   setWindowIcon(programIcon());
   resize(1000, 720);
   buildLayout();
+  retranslate();
   engine_->contentModel()->createContents(QString());
   engine_->indexModel()->createIndex(QString());
   engine_->searchEngine()->scheduleIndexDocumentation();
@@ -139,25 +154,25 @@ void HelpWindow::buildLayout() {
   splitter->setStretchFactor(1, 1);
   splitter->setSizes({280, 720});
 
-  QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Zurück"),
-                                 browser_, &QTextBrowser::backward);
+  QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QString(), browser_,
+                                 &QTextBrowser::backward);
   back->setObjectName(QStringLiteral("HelpBack"));
   back->setShortcut(QKeySequence::Back);
   back->setEnabled(false);
-  QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
-                                    QStringLiteral("Vorwärts"), browser_, &QTextBrowser::forward);
+  QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QString(),
+                                    browser_, &QTextBrowser::forward);
   forward->setObjectName(QStringLiteral("HelpForward"));
   forward->setShortcut(QKeySequence::Forward);
   forward->setEnabled(false);
-  QAction* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon),
-                                 QStringLiteral("Startseite"), this, [this] { open(QString()); });
+  QAction* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QString(), this,
+                                 [this] { open(QString()); });
   home->setObjectName(QStringLiteral("HelpHome"));
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 
   QHelpContentWidget* contents = engine_->contentWidget();
   contents->setHeaderHidden(true);
-  tabs_->addTab(contents, QStringLiteral("Inhalt"));
+  tabs_->addTab(contents, QString());
   connect(contents, &QHelpContentWidget::linkActivated, browser_,
           [this](const QUrl& url) { browser_->setSource(url); });
 
@@ -165,12 +180,11 @@ void HelpWindow::buildLayout() {
   auto* indexLayout = new QVBoxLayout(indexPage);
   indexFilter_ = new QLineEdit(indexPage);
   indexFilter_->setObjectName(QStringLiteral("HelpIndexFilter"));
-  indexFilter_->setPlaceholderText(QStringLiteral("Stichwort suchen"));
   indexFilter_->setClearButtonEnabled(true);
   QHelpIndexWidget* index = engine_->indexWidget();
   indexLayout->addWidget(indexFilter_);
   indexLayout->addWidget(index, 1);
-  tabs_->addTab(indexPage, QStringLiteral("Index"));
+  tabs_->addTab(indexPage, QString());
   connect(indexFilter_, &QLineEdit::textChanged, index, [index](const QString& text) {
     index->filterIndices(text);
   });
@@ -187,7 +201,7 @@ void HelpWindow::buildLayout() {
   auto* searchLayout = new QVBoxLayout(searchPage);
   searchLayout->addWidget(search->queryWidget());
   searchLayout->addWidget(search->resultWidget(), 1);
-  tabs_->addTab(searchPage, QStringLiteral("Suche"));
+  tabs_->addTab(searchPage, QString());
   connect(search->queryWidget(), &QHelpSearchQueryWidget::search, search,
           [search] { search->search(search->queryWidget()->searchInput()); });
   connect(search->resultWidget(), &QHelpSearchResultWidget::requestShowLink, browser_,
@@ -204,7 +218,36 @@ void HelpWindow::buildLayout() {
   });
 }
 
-void HelpWindow::open(const QString& page) { browser_->setSource(pageUrl(page)); }
+void HelpWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    retranslate();
+    // An open help follows the program into the other language, at the same page.
+    if (language_ != currentLanguage() && isVisible()) {
+      const QString page = currentPage();
+      if (showPage(page)) hide();
+    }
+  }
+  QWidget::changeEvent(event);
+}
+
+void HelpWindow::retranslate() {
+  setWindowTitle(tr("Ortivo - Hilfe"));
+  const std::pair<const char*, QString> actions[] = {
+      {"HelpBack", tr("Zurück")}, {"HelpForward", tr("Vorwärts")}, {"HelpHome", tr("Startseite")}};
+  for (const auto& [name, text] : actions)
+    findChild<QAction*>(QString::fromLatin1(name))->setText(text);
+  tabs_->setTabText(0, tr("Inhalt"));
+  tabs_->setTabText(1, tr("Index"));
+  tabs_->setTabText(2, tr("Suche"));
+  indexFilter_->setPlaceholderText(tr("Stichwort suchen"));
+}
+
+void HelpWindow::open(const QString& page) {
+  const HelpBook& book = bookOf(language_);
+  browser_->setSource(QUrl(QStringLiteral("qthelp://%1/%2/%3")
+                               .arg(QLatin1String(book.ns), QLatin1String(book.folder),
+                                    page.isEmpty() ? QStringLiteral("index.html") : page)));
+}
 
 QString HelpWindow::currentPage() const { return browser_->source().fileName(); }
 

@@ -3,6 +3,8 @@
 #include <QTextBrowser>
 #include <QWidget>
 
+#include "ui/Language.h"
+
 class QHelpEngine;
 class QLineEdit;
 class QTabWidget;
@@ -24,13 +26,15 @@ class HelpBrowser : public QTextBrowser {
   QUrl base_;  // what relative names in the page refer to
 };
 
-// The built-in help: the pages of GPS.chm from ortivo.qch with contents, index, full-text
-// search and back/forward. Used where the desktop can not open GPS.chm, and by F1.
+// The built-in help: the pages of GPS.chm from ortivo.qch (in English from ortivo_en.qch)
+// with contents, index, full-text search and back/forward. Used where the desktop can not
+// open GPS.chm, and by F1. There is one window for each language.
 class HelpWindow : public QWidget {
   Q_OBJECT
  public:
-  // The one help window, made on first use from ortivo.qch in the current directory (where
-  // GPS.chm lies too); nullptr when that file is missing or unreadable.
+  // The help window of the program's language, made on first use from its help file in
+  // the current directory (where GPS.chm lies too); nullptr when that file is missing or
+  // unreadable.
   static HelpWindow* instance();
   // Shows the window at `page` ("demo3d.html"; empty for the start page) and brings it to
   // the front. False when there is no built-in help.
@@ -47,11 +51,16 @@ class HelpWindow : public QWidget {
   // Whether the search index is built; the search field waits for it.
   bool searchReady() const { return searchReady_; }
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
-  explicit HelpWindow(QHelpEngine* engine);
+  HelpWindow(QHelpEngine* engine, Language language);
   void buildLayout();
+  void retranslate();
 
   QHelpEngine* engine_;
+  Language language_;
   HelpBrowser* browser_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   QLineEdit* indexFilter_ = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/HistoryWindow.h"
 
+#include <QEvent>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QGridLayout>
@@ -23,6 +24,7 @@
 #include "views/ChartScales.h"
 #include "ui/ExportFiles.h"
 #include "ui/HelpWindow.h"
+#include "ui/Language.h"
 #include "ui/WidgetHelpers.h"
 
 namespace {
@@ -39,19 +41,26 @@ constexpr std::size_t kSmoothPoints = 300;
 constexpr int kRedrawSpacingMs = 1000;
 
 struct WindowMark {
-  const char* name;
+  const char* name;  // translated in HistoryWindow's context
   QColor color;
   QScatterSeries::MarkerShape shape;
 };
 // By FixOutcome, then the determination that heard too few satellites.
 const WindowMark kMarks[views::windowMarkCount] = {
-    {"konvergiert", QColor(42, 140, 60), QScatterSeries::MarkerShapeCircle},
-    {"kein Kreis 1/2", QColor(224, 138, 0), QScatterSeries::MarkerShapeRectangle},
-    {"kein Kreis 1/3", QColor(160, 82, 45), QScatterSeries::MarkerShapeRotatedRectangle},
-    {"kein Schnittpunkt", QColor(123, 63, 160), QScatterSeries::MarkerShapeTriangle},
-    {"davongelaufen", QColor(200, 40, 40), QScatterSeries::MarkerShapeStar},
-    {"Zeitgrenze", QColor(30, 90, 170), QScatterSeries::MarkerShapePentagon},
-    {"unter 4 Satelliten", QColor(128, 128, 128), QScatterSeries::MarkerShapeRectangle},
+    {QT_TRANSLATE_NOOP("HistoryWindow", "konvergiert"), QColor(42, 140, 60),
+     QScatterSeries::MarkerShapeCircle},
+    {QT_TRANSLATE_NOOP("HistoryWindow", "kein Kreis 1/2"), QColor(224, 138, 0),
+     QScatterSeries::MarkerShapeRectangle},
+    {QT_TRANSLATE_NOOP("HistoryWindow", "kein Kreis 1/3"), QColor(160, 82, 45),
+     QScatterSeries::MarkerShapeRotatedRectangle},
+    {QT_TRANSLATE_NOOP("HistoryWindow", "kein Schnittpunkt"), QColor(123, 63, 160),
+     QScatterSeries::MarkerShapeTriangle},
+    {QT_TRANSLATE_NOOP("HistoryWindow", "davongelaufen"), QColor(200, 40, 40),
+     QScatterSeries::MarkerShapeStar},
+    {QT_TRANSLATE_NOOP("HistoryWindow", "Zeitgrenze"), QColor(30, 90, 170),
+     QScatterSeries::MarkerShapePentagon},
+    {QT_TRANSLATE_NOOP("HistoryWindow", "unter 4 Satelliten"), QColor(128, 128, 128),
+     QScatterSeries::MarkerShapeRectangle},
 };
 
 QImage markerImage(const WindowMark& m) {
@@ -89,9 +98,8 @@ QList<QPointF> toPoints(const std::vector<views::ChartPoint>& points) {
   return list;
 }
 
-QLogValueAxis* logAxis(QChart* chart, const QString& title) {
+QLogValueAxis* logAxis(QChart* chart) {
   auto* axis = new QLogValueAxis;
-  axis->setTitleText(title);
   axis->setBase(10);
   // Whole numbers up to millions without exponent, fractions down to thousandths.
   axis->setLabelFormat("%.10g");
@@ -100,7 +108,6 @@ QLogValueAxis* logAxis(QChart* chart, const QString& title) {
   chart->addAxis(axis, Qt::AlignLeft);
   return axis;
 }
-
 
 void fitLog(QLogValueAxis* axis, const std::vector<views::ChartPoint>& points, double floor,
             double ceiling) {
@@ -122,52 +129,76 @@ void fitNumbers(QValueAxis* axis, double first, double last) {
 HistoryWindow::HistoryWindow(LessonModel& lesson, QWidget* parent)
     : QWidget(parent), lesson_(lesson) {
   setObjectName("FormVerlauf");
-  setWindowTitle("Verlauf");
   setAttribute(Qt::WA_QuitOnClose, false);
   resize(1100, 820);
   buildCharts();
   redraw_ = new DeferredRedraw(this, kRedrawSpacingMs, [this] { refresh(); });
   lesson_.addObserver(this);
-  refresh();
   // Pictures for worksheets from the context menus, the help page on F1.
   for (QChartView* chart : {ChartAbstand, ChartIterationen, ChartFenster, ChartKonvergenz})
-    addSavePictureAction(chart, [chart] { return pictureOf(static_cast<QWidget*>(chart)); },
-                         "Verlauf");
+    addSavePictureAction(
+        chart, [chart] { return pictureOf(static_cast<QWidget*>(chart)); },
+        [this] { return tr("Verlauf"); });
   installHelpKey(this, "verlauf.html");
+  retranslate();
+}
+
+void HistoryWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QWidget::changeEvent(event);
+}
+
+void HistoryWindow::retranslate() {
+  setWindowTitle(tr("Verlauf"));
+  ChartAbstand->chart()->setTitle(tr("Abstand berechneter – tatsächlicher Standort in Metern"));
+  ChartIterationen->chart()->setTitle(
+      tr("Iterationen je Positionsbestimmung (alle Fenster zusammen)"));
+  ChartFenster->chart()->setTitle(
+      tr("Welches Fenster aus 4 Satelliten konvergierte, woran die anderen scheiterten"));
+  ChartKonvergenz->chart()->setTitle(tr("Konvergenz der letzten Positionsbestimmung"));
+  const QString number = tr("Positionsbestimmung Nr.");
+  for (QValueAxis* x : {distanceX_, iterationsX_, windowsX_}) x->setTitleText(number);
+  distanceY_->setTitleText(tr("Meter"));
+  iterationsY_->setTitleText(tr("Iterationen"));
+  windowsY_->setTitleText(tr("Fenster (1 = die 4 nächsten)"));
+  for (std::size_t m = 0; m < views::windowMarkCount; ++m) windows_[m]->setName(tr(kMarks[m].name));
+  convergenceX_->setTitleText(tr("Iteration"));
+  convergenceY_->setTitleText(tr("Abstand zur 4. Kugel (m)"));
+  tolerance_->setName(tr("Toleranz 1 cm"));
+  BitBtnZuruecksetzen->setText(tr("Zurücksetzen"));
+  BitBtnZuruecksetzen->setToolTip(tr("Den Verlauf leeren; die Positionsbestimmung läuft weiter"));
+  for (QChartView* view : {ChartAbstand, ChartIterationen, ChartFenster, ChartKonvergenz})
+    localizeChart(view);
+  for (QLineSeries* s : convergenceSeries_) s->setName({});  // named anew by the refresh
+  refresh();
 }
 
 HistoryWindow::~HistoryWindow() { lesson_.removeObserver(this); }
 
 void HistoryWindow::buildCharts() {
-  ChartAbstand = makeChartView(this, "ChartAbstand",
-                               "Abstand berechneter – tatsächlicher Standort in Metern");
-  ChartIterationen = makeChartView(this, "ChartIterationen",
-                                   "Iterationen je Positionsbestimmung (alle Fenster zusammen)");
-  ChartFenster = makeChartView(this, "ChartFenster",
-                               "Welches Fenster aus 4 Satelliten konvergierte, woran die anderen "
-                               "scheiterten");
-  ChartKonvergenz = makeChartView(this, "ChartKonvergenz",
-                                  "Konvergenz der letzten Positionsbestimmung");
+  ChartAbstand = makeChartView(this, "ChartAbstand");
+  ChartIterationen = makeChartView(this, "ChartIterationen");
+  ChartFenster = makeChartView(this, "ChartFenster");
+  ChartKonvergenz = makeChartView(this, "ChartKonvergenz");
 
   QChart* chart = ChartAbstand->chart();
   distance_ = new QLineSeries;
   distance_->setColor(QColor(20, 60, 150));
-  distanceX_ = numberAxis(chart, "Positionsbestimmung Nr.");
-  distanceY_ = logAxis(chart, "Meter");
+  distanceX_ = numberAxis(chart);
+  distanceY_ = logAxis(chart);
   attach(chart, distance_, distanceX_, distanceY_);
 
   chart = ChartIterationen->chart();
   iterations_ = new QLineSeries;
   iterations_->setColor(QColor(42, 140, 60));
-  iterationsX_ = numberAxis(chart, "Positionsbestimmung Nr.");
-  iterationsY_ = logAxis(chart, "Iterationen");
+  iterationsX_ = numberAxis(chart);
+  iterationsY_ = logAxis(chart);
   attach(chart, iterations_, iterationsX_, iterationsY_);
 
   chart = ChartFenster->chart();
   ChartFenster->setRenderHint(QPainter::Antialiasing, false);  // its marks are images
-  windowsX_ = numberAxis(chart, "Positionsbestimmung Nr.");
+  windowsX_ = numberAxis(chart);
   windowsY_ = new QValueAxis;
-  windowsY_->setTitleText("Fenster (1 = die 4 nächsten)");
   windowsY_->setLabelFormat("%.0f");
   // A tick on every whole window, however many there are.
   windowsY_->setTickType(QValueAxis::TicksDynamic);
@@ -176,7 +207,6 @@ void HistoryWindow::buildCharts() {
   chart->addAxis(windowsY_, Qt::AlignLeft);
   for (const WindowMark& m : kMarks) {
     auto* s = new QScatterSeries;
-    s->setName(m.name);
     s->setColor(m.color);
     s->setBorderColor(m.color.darker(130));
     s->setMarkerShape(m.shape);
@@ -190,10 +220,9 @@ void HistoryWindow::buildCharts() {
   chart->legend()->setAlignment(Qt::AlignBottom);
 
   convergenceChart_ = ChartKonvergenz->chart();
-  convergenceX_ = numberAxis(convergenceChart_, "Iteration");
-  convergenceY_ = logAxis(convergenceChart_, "Abstand zur 4. Kugel (m)");
+  convergenceX_ = numberAxis(convergenceChart_);
+  convergenceY_ = logAxis(convergenceChart_);
   tolerance_ = new QLineSeries;
-  tolerance_->setName("Toleranz 1 cm");
   QPen dashed(QColor(60, 60, 60));
   dashed.setStyle(Qt::DashLine);
   dashed.setWidth(2);
@@ -221,9 +250,8 @@ void HistoryWindow::buildCharts() {
   LabelLetzte->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   // A fixed height: a longer or shorter text must not lay out the charts anew.
   LabelLetzte->setFixedHeight(6 * LabelLetzte->fontMetrics().lineSpacing() + 4);
-  BitBtnZuruecksetzen = new QPushButton("Zurücksetzen", this);
+  BitBtnZuruecksetzen = new QPushButton(this);
   BitBtnZuruecksetzen->setObjectName("BitBtnZuruecksetzen");
-  BitBtnZuruecksetzen->setToolTip("Den Verlauf leeren; die Positionsbestimmung läuft weiter");
   connect(BitBtnZuruecksetzen, &QPushButton::clicked, this, &HistoryWindow::BitBtnZuruecksetzenClick);
 
   auto* grid = new QGridLayout;
@@ -299,11 +327,11 @@ void HistoryWindow::refreshHistoryCharts() {
   for (std::size_t i = 0; i < lesson_.history().size(); ++i) found += lesson_.history()[i].found();
   LabelUebersicht->setText(
       lesson_.history().empty()
-          ? QString("Noch keine Positionsbestimmung im Verlauf. Starten Sie im Hauptfenster die "
-                    "Positionsbestimmung; der Verlauf behält die letzten %1.")
+          ? tr("Noch keine Positionsbestimmung im Verlauf. Starten Sie im Hauptfenster die "
+               "Positionsbestimmung; der Verlauf behält die letzten %1.")
                 .arg(QLocale().toString(qulonglong(lesson_.history().capacity())))
-          : QString("%1 Positionsbestimmungen im Verlauf (Nr. %2 bis %3, höchstens die letzten "
-                    "%4), %5 davon mit Standort.")
+          : tr("%1 Positionsbestimmungen im Verlauf (Nr. %2 bis %3, höchstens die letzten "
+               "%4), %5 davon mit Standort.")
                 .arg(lesson_.history().size())
                 .arg(lesson_.history()[0].number)
                 .arg(lesson_.history().latest().number)
@@ -328,7 +356,7 @@ void HistoryWindow::refreshConvergenceChart() {
       continue;
     }
     const auto& w = windows[i];
-    const QString name = QString("Fenster %1: %2").arg(i + 1).arg(outcomeName(w.outcome));
+    const QString name = tr("Fenster %1: %2").arg(i + 1).arg(coreText(outcomeName(w.outcome)));
     if (s->name() != name) {
       s->setName(name);
       QPen pen(kMarks[static_cast<std::size_t>(w.outcome)].color);
@@ -351,37 +379,39 @@ void HistoryWindow::refreshConvergenceChart() {
   fitLog(convergenceY_, all, 0.001, 1000);
 
   if (!lesson_.history().hasLatest()) {
-    LabelLetzte->setText("Die letzte Positionsbestimmung: noch keine.");
+    LabelLetzte->setText(tr("Die letzte Positionsbestimmung: noch keine."));
     return;
   }
   const HistoryEntry& e = lesson_.history().latestEntry();
-  QString text = QString("<b>Letzte Positionsbestimmung (Nr. %1):</b> ").arg(e.number);
+  QString text = tr("<b>Letzte Positionsbestimmung (Nr. %1):</b> ").arg(e.number);
   if (e.result == DeterminationResult::tooFewSignals) {
-    text += QString("nur %1 Satelliten empfangen, kein Fenster aus 4 Satelliten möglich.")
+    text += tr("nur %1 Satelliten empfangen, kein Fenster aus 4 Satelliten möglich.")
                 .arg(e.signalCount);
   } else {
-    text += QString("%1 von %2 möglichen Fenstern versucht").arg(windows.size()).arg(e.signalCount - 3);
-    text += e.found() ? QString(", das %1. konvergierte.").arg(windows.size())
-                      : QString(", keines konvergierte.");
+    const QString tried =
+        tr("%1 von %2 möglichen Fenstern versucht").arg(windows.size()).arg(e.signalCount - 3);
+    text += e.found() ? tr("%1, das %2. konvergierte.").arg(tried).arg(windows.size())
+                      : tr("%1, keines konvergierte.").arg(tried);
     // Each window with its satellites; each way of ending explained once.
     std::set<FixOutcome> told;
     for (std::size_t i = 0; i < windows.size(); ++i) {
       const auto& w = windows[i];
       if (i == kListedWindows && windows.size() > kListedWindows + 1) {
-        text += QString("<br>… und %1 weitere Fenster.").arg(windows.size() - i);
+        text += tr("<br>… und %1 weitere Fenster.").arg(windows.size() - i);
         break;
       }
-      text += QString("<br>Fenster %1 (Satelliten %2, %3, %4, %5): <i>%6</i> nach %7 Iterationen")
+      text += tr("<br>Fenster %1 (Satelliten %2, %3, %4, %5): <i>%6</i> nach %7 Iterationen")
                   .arg(i + 1)
                   .arg(w.satellites[0])
                   .arg(w.satellites[1])
                   .arg(w.satellites[2])
                   .arg(w.satellites[3])
-                  .arg(outcomeName(w.outcome))
+                  .arg(coreText(outcomeName(w.outcome)))
                   .arg(w.iterations);
       if (w.mismatches.size() >= LessonModel::traceLimit && w.iterations > w.mismatches.size())
-        text += QString(" (gezeigt die ersten %1)").arg(w.mismatches.size());
-      text += told.insert(w.outcome).second ? QString(" – ") + outcomeExplanation(w.outcome) : ".";
+        text += tr(" (gezeigt die ersten %1)").arg(w.mismatches.size());
+      text += told.insert(w.outcome).second ? " – " + coreText(outcomeExplanation(w.outcome))
+                                            : QStringLiteral(".");
     }
   }
   LabelLetzte->setText(text);

@@ -44,7 +44,11 @@ class HistoryWindow : public QWidget, private LessonObserver {
  public Q_SLOTS:
   void BitBtnZuruecksetzenClick();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void retranslate();
   void buildCharts();
   void refreshHistoryCharts();
   void refreshConvergenceChart();

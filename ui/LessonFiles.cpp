@@ -23,13 +23,13 @@
 #include "platform/messages.h"
 #include "ui/ExportFiles.h"
 #include "ui/Glyphs.h"
+#include "ui/Language.h"
 #include "ui/WidgetHelpers.h"
 
 namespace {
 
 const char* const kRecentKey = "Szenarien/zuletzt";
 const char* const kScenarioDirectoryKey = "Szenarien/Ordner";
-const char* const kScenarioFilter = "Ortivo-Szenario (*.ortivo)";
 
 void showError(const std::string& message) {
   platform::showMessage(platform::MessageKind::Error, message);
@@ -50,22 +50,31 @@ QString richEscaped(const QString& text) {
 LessonFiles::LessonFiles(LessonModel& lesson, QWidget& window)
     : QObject(&window), lesson_(lesson), window_(window), recentMenu_(new QMenu(&window)) {
   setObjectName("LessonFiles");
-  ButtonSzenarioOeffnen = makeToolButton(nullptr, "ButtonSzenarioOeffnen",
-                                         "Szenario öffnen… (Strg+O)", glyphs::open());
+  ButtonSzenarioOeffnen = makeToolButton(nullptr, "ButtonSzenarioOeffnen", {}, glyphs::open());
   ButtonSzenarioOeffnen->setMenu(recentMenu_);
   ButtonSzenarioOeffnen->setPopupMode(QToolButton::MenuButtonPopup);
-  ButtonSzenarioSpeichern = makeToolButton(nullptr, "ButtonSzenarioSpeichern",
-                                           "Szenario speichern… (Strg+S)", glyphs::save());
-  ButtonTabelleExportieren = makeToolButton(nullptr, "ButtonTabelleExportieren",
-                                            "Tabelle exportieren…", glyphs::table());
+  ButtonSzenarioSpeichern = makeToolButton(nullptr, "ButtonSzenarioSpeichern", {}, glyphs::save());
+  ButtonTabelleExportieren =
+      makeToolButton(nullptr, "ButtonTabelleExportieren", {}, glyphs::table());
   auto* tables = new QMenu(&window);
-  tables->addAction("Satellitenpositionen…", this, [this] {
-    saveTableDialog(&window_, [this] { return lessontables::satelliteCsv(lesson_); },
-                    "Satellitenpositionen");
+  QAction* satellites = tables->addAction({}, this, [this] {
+    saveTableDialog(
+        &window_, [this] { return lessontables::satelliteCsv(lesson_, tableLanguage()); },
+        tr("Satellitenpositionen"));
   });
-  tables->addAction("Verlauf der Positionsbestimmungen…", this, [this] {
-    saveTableDialog(&window_, [this] { return lessontables::historyCsv(lesson_.history()); },
-                    "Positionsbestimmungen");
+  QAction* history = tables->addAction({}, this, [this] {
+    saveTableDialog(
+        &window_, [this] { return lessontables::historyCsv(lesson_.history(), tableLanguage()); },
+        tr("Positionsbestimmungen"));
+  });
+  // The buttons go to the window's tool bar, whose language changes are theirs too.
+  onLanguageChange(&window, [this, satellites, history] {
+    if (ButtonSzenarioOeffnen) ButtonSzenarioOeffnen->setToolTip(tr("Szenario öffnen… (Strg+O)"));
+    if (ButtonSzenarioSpeichern)
+      ButtonSzenarioSpeichern->setToolTip(tr("Szenario speichern… (Strg+S)"));
+    if (ButtonTabelleExportieren) ButtonTabelleExportieren->setToolTip(tr("Tabelle exportieren…"));
+    satellites->setText(tr("Satellitenpositionen…"));
+    history->setText(tr("Verlauf der Positionsbestimmungen…"));
   });
   ButtonTabelleExportieren->setMenu(tables);
   ButtonTabelleExportieren->setPopupMode(QToolButton::InstantPopup);
@@ -110,8 +119,9 @@ bool LessonFiles::openScenarioFile(const QByteArray& nativePath) {
   const QString path = QFile::decodeName(nativePath);
   // Only a name that survives the way through text can be offered again.
   const bool nameIsText = QFile::encodeName(path) == nativePath;
-  auto bytes = platform::readFileBytes(nativePath.toStdString(), lessonfile::maxFileSize,
-                                       "Sie ist zu groß für ein Ortivo-Szenario.");
+  auto bytes =
+      platform::readFileBytes(nativePath.toStdString(), lessonfile::maxFileSize,
+                              tr("Sie ist zu groß für ein Ortivo-Szenario.").toStdString());
   std::string reason;
   if (const auto* r = std::get_if<std::string>(&bytes)) {
     reason = *r;
@@ -122,7 +132,7 @@ bool LessonFiles::openScenarioFile(const QByteArray& nativePath) {
     } else {
       LessonScenario& scenario = std::get<LessonScenario>(decoded);
       if (auto message = lesson_.restore(scenario.state)) {
-        reason = "Sie enthält unzulässige Werte: " + *message + ".";
+        reason = lessonfile::invalidValues(*message);
       } else {
         description_ = std::move(scenario.description);
         if (nameIsText) addToRecent(path);
@@ -149,7 +159,7 @@ void LessonFiles::showDescription(const QString& fileName) {
   if (description_.empty()) return;
   // Not modal: the class works with the lesson while the task stays in view. Plain
   // text in a scrolling view: a task is typed text, however it looks.
-  const TextDialog box = makeTextDialog(&window_, "DialogAufgabe", "Aufgabe – " + fileName,
+  const TextDialog box = makeTextDialog(&window_, "DialogAufgabe", tr("Aufgabe – %1").arg(fileName),
                                         QString::fromStdString(description_), false);
   box.dialog->setAttribute(Qt::WA_DeleteOnClose);
   const QRect screen = window_.screen()->availableGeometry();
@@ -158,10 +168,10 @@ void LessonFiles::showDescription(const QString& fileName) {
 }
 
 bool LessonFiles::askDescription(QString& text) {
-  const TextDialog box = makeTextDialog(&window_, "DialogAufgabeEingeben", "Szenario speichern",
-                                        text, true);
+  const TextDialog box =
+      makeTextDialog(&window_, "DialogAufgabeEingeben", tr("Szenario speichern"), text, true);
   const std::unique_ptr<QDialog> owner(box.dialog);
-  auto* label = new QLabel("Aufgabe (wird beim Öffnen des Szenarios angezeigt):", box.dialog);
+  auto* label = new QLabel(tr("Aufgabe (wird beim Öffnen des Szenarios angezeigt):"), box.dialog);
   label->setBuddy(box.text);
   box.layout->insertWidget(0, label);
   auto* count = new QLabel(box.dialog);
@@ -170,10 +180,10 @@ bool LessonFiles::askDescription(QString& text) {
   const auto update = [box, count] {
     const std::size_t n = lessonfile::characterCount(box.text->toPlainText().toStdString());
     const bool fits = n <= lessonfile::maxDescriptionLength;
-    count->setText(fits ? QString("%1 von %2 Zeichen")
+    count->setText(fits ? tr("%1 von %2 Zeichen")
                               .arg(QLocale().toString(qlonglong(n)),
                                    QLocale().toString(qlonglong(lessonfile::maxDescriptionLength)))
-                        : QString::fromStdString(lessonfile::descriptionTooLong(n)));
+                        : coreText(lessonfile::descriptionTooLong(n)));
     count->setStyleSheet(fits ? QString() : QString("color: #b00000"));
     box.ok->setEnabled(fits);
   };
@@ -191,10 +201,11 @@ void LessonFiles::saveScenarioDialog() {
   QString text = QString::fromStdString(description_);
   if (!askDescription(text)) return;
   const QStringList recent = recentFiles();
-  const QString suggested = recent.isEmpty()
-                                ? QDir(lastDirectory(kScenarioDirectoryKey)).filePath("Szenario.ortivo")
-                                : recent.front();
-  QString path = QFileDialog::getSaveFileName(&window_, "Szenario speichern", suggested, kScenarioFilter);
+  const QString suggested =
+      recent.isEmpty() ? QDir(lastDirectory(kScenarioDirectoryKey)).filePath(tr("Szenario.ortivo"))
+                       : recent.front();
+  QString path =
+      QFileDialog::getSaveFileName(&window_, tr("Szenario speichern"), suggested, scenarioFilter());
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QString::fromUtf8(lessonfile::fileSuffix.data());
   rememberDirectory(kScenarioDirectoryKey, path);
@@ -203,8 +214,8 @@ void LessonFiles::saveScenarioDialog() {
 
 void LessonFiles::openScenarioDialog() {
   const QString path = QFileDialog::getOpenFileName(
-      &window_, "Szenario öffnen", lastDirectory(kScenarioDirectoryKey),
-      QString(kScenarioFilter) + ";;Alle Dateien (*)");
+      &window_, tr("Szenario öffnen"), lastDirectory(kScenarioDirectoryKey),
+      scenarioFilter() + ";;" + tr("Alle Dateien (*)"));
   if (path.isEmpty()) return;
   rememberDirectory(kScenarioDirectoryKey, path);
   openScenario(path);
@@ -229,10 +240,13 @@ void LessonFiles::removeFromRecent(const QString& path) {
     programSettings()->setValue(kRecentKey, recent);
 }
 
+QString LessonFiles::scenarioFilter() const { return tr("Ortivo-Szenario (*.ortivo)"); }
+
 void LessonFiles::fillRecentMenu() {
   recentMenu_->clear();
   const QStringList recent = recentFiles();
-  if (recent.isEmpty()) recentMenu_->addAction("Noch kein Szenario geöffnet")->setEnabled(false);
+  if (recent.isEmpty())
+    recentMenu_->addAction(tr("Noch kein Szenario geöffnet"))->setEnabled(false);
   for (const QString& path : recent) {
     // "&" would mark a shortcut letter in a menu.
     QAction* action = recentMenu_->addAction(QFileInfo(path).fileName().replace("&", "&&"), this,

@@ -53,6 +53,7 @@ class LessonFiles : public QObject {
   void addToRecent(const QString& path);
   void removeFromRecent(const QString& path);
   void fillRecentMenu();
+  QString scenarioFilter() const;
   void showDescription(const QString& fileName);
   // The task dialog of "Szenario speichern"; false when cancelled.
   bool askDescription(QString& text);

@@ -1,9 +1,11 @@
 #include "ui/MainGps.h"
 
+#include <QEvent>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLocale>
+#include <QRegularExpression>
 #include <algorithm>
 #include <optional>
 
@@ -14,13 +16,12 @@
 #include "ui/ExportFiles.h"
 #include "ui/Glyphs.h"
 #include "ui/HelpWindow.h"
+#include "ui/Language.h"
 #include "ui/WidgetHelpers.h"
 #include "views/LessonTexts.h"
 
 namespace {
 
-const char* const kPauseHint = "Zeit anhalten: Satelliten und Empfänger bleiben stehen (Strg+P)";
-const char* const kResumeHint = "Zeit weiterlaufen lassen (Strg+P)";
 // Whole km/h only. Qt reads a German "." as a thousands separator and drops a
 // refused key, so "10.5" would silently become 105: a separator is kept in the text
 // as unfinished instead, and on Enter or leaving the box it falls back to the value
@@ -44,16 +45,25 @@ class WholeNumberBox : public QSpinBox {
   void fixup(QString&) const override {}
 };
 
-// A line edit with its caption above it, the caption a buddy label.
-QLineEdit* makeLabeledEdit(QWidget* parent, const char* name, const QString& caption, int x,
-                           int y, int width, int captionWidth = -1) {
+// A line edit with its caption above it, the caption a buddy label; the edit goes below
+// the caption once it has its text (placeBelowCaption).
+QLineEdit* makeLabeledEdit(QWidget* parent, const char* name, int x, int y, int width,
+                           int captionWidth = -1) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(name);
-  QLabel* label = makeLabelAt(parent, (QByteArray(name) + "Label").constData(), caption, x, y,
-                            captionWidth);
+  QLabel* label =
+      makeLabelAt(parent, (QByteArray(name) + "Label").constData(), {}, x, y, captionWidth);
   label->setBuddy(edit);
-  edit->setGeometry(x, label->geometry().bottom() + 3, width, 26);
+  edit->setGeometry(x, y, width, 26);
   return edit;
+}
+
+QLabel* captionOf(QLineEdit* edit) {
+  return edit->parentWidget()->findChild<QLabel*>(edit->objectName() + "Label");
+}
+
+void placeBelowCaption(QLineEdit* edit) {
+  edit->move(edit->x(), captionOf(edit)->geometry().bottom() + 3);
 }
 
 QToolButton* addSpeedButton(QToolBar* bar, const char* name, const QString& hint,
@@ -67,10 +77,10 @@ QToolButton* addSpeedButton(QToolBar* bar, const char* name, const QString& hint
 
 TFormMain::TFormMain(LessonModel& lesson, QWidget* parent) : QWidget(parent), lesson_(lesson) {
   setObjectName("FormMain");
-  setWindowTitle("Ortivo");
   setFixedSize(1109, 786);
   buildLayout();
   FormCreate();
+  retranslate();
   installHelpKey(this, "hauptfenster.html");
 }
 
@@ -82,57 +92,48 @@ void TFormMain::buildLayout() {
   ToolBar->setGeometry(0, 0, width(), 29);
   ToolBar->setIconSize(QSize(22, 22));
   ToolBar->setMovable(false);
-  SpeedButtonInfo = addSpeedButton(ToolBar, "SpeedButtonInfo", "Info", glyphs::info());
-  SpeedButtonHilfe = addSpeedButton(ToolBar, "SpeedButtonHilfe", "Hilfe", glyphs::help());
+  SpeedButtonInfo = addSpeedButton(ToolBar, "SpeedButtonInfo", {}, glyphs::info());
+  SpeedButtonHilfe = addSpeedButton(ToolBar, "SpeedButtonHilfe", {}, glyphs::help());
   ToolBar->addSeparator();
-  SpeedButton2DDemo =
-      addSpeedButton(ToolBar, "SpeedButton2DDemo", "2D-Demonstration", glyphs::demo2D());
-  SpeedButton3DDemo =
-      addSpeedButton(ToolBar, "SpeedButton3DDemo", "3D-Demonstration", glyphs::demo3D());
+  SpeedButton2DDemo = addSpeedButton(ToolBar, "SpeedButton2DDemo", {}, glyphs::demo2D());
+  SpeedButton3DDemo = addSpeedButton(ToolBar, "SpeedButton3DDemo", {}, glyphs::demo3D());
   timeSeparator_ = ToolBar->addSeparator();
   // Time control: the described run of time is the default.
-  SpeedButtonAnhalten =
-      addSpeedButton(ToolBar, "SpeedButtonAnhalten", kPauseHint, glyphs::pause());
-  SpeedButtonEinzelschritt = addSpeedButton(
-      ToolBar, "SpeedButtonEinzelschritt",
-      "Einzelschritt: Satelliten und Empfänger einen Simulationsschritt weiter (Strg+E)",
-      glyphs::singleStep());
+  SpeedButtonAnhalten = addSpeedButton(ToolBar, "SpeedButtonAnhalten", {}, glyphs::pause());
+  SpeedButtonEinzelschritt =
+      addSpeedButton(ToolBar, "SpeedButtonEinzelschritt", {}, glyphs::singleStep());
   SpeedButtonEinzelschritt->setEnabled(false);
   ComboBoxZeitraffer = new QComboBox(ToolBar);
   ComboBoxZeitraffer->setObjectName("ComboBoxZeitraffer");
   for (const int factor : LessonClock::factors)
     ComboBoxZeitraffer->addItem(QString("%1×").arg(factor), factor);
-  ComboBoxZeitraffer->setToolTip(
-      "Zeitraffer: ein Simulationsschritt alle 2 s, 1 s, 0,4 s oder 0,2 s (Strg++ / Strg+-)");
   ComboBoxZeitraffer->setFocusPolicy(Qt::NoFocus);
   ToolBar->addWidget(ComboBoxZeitraffer);
-  ToolBar->addSeparator();
-  SpeedButtonBeenden = addSpeedButton(ToolBar, "SpeedButtonBeenden", "Beenden", glyphs::quit());
+  quitSeparator_ = ToolBar->addSeparator();
+  SpeedButtonBeenden = addSpeedButton(ToolBar, "SpeedButtonBeenden", {}, glyphs::quit());
 
   // True receiver position.
-  GroupBoxEmpfaenger =
-      new QGroupBox("Tatsächlicher Standort des GPS-Empfängers (erzeugen oder eingeben)", this);
+  GroupBoxEmpfaenger = new QGroupBox(this);
   GroupBoxEmpfaenger->setObjectName("GroupBoxEmpfaenger");
   GroupBoxEmpfaenger->setGeometry(0, 40, 713, 217);
   childFont_ = font();
   QWidget* g = GroupBoxEmpfaenger;
-  LabelExakterStandortCart = makeLabelAt(
-      g, "LabelExakterStandortCart",
-      "Cartesische Koordinaten (in km) - maßgeblich für die Positionsbestimmung", 10, 24);
+  LabelExakterStandortCart = makeLabelAt(g, "LabelExakterStandortCart", {}, 10, 24);
   StringGridExakterStandortCart = StringGrid::make(g, "StringGridExakterStandortCart", 3, 2, 0, 1,
                                                    {140, 140, 140}, true, {10, 44}, 2);
-  BitBtnCartToGeo = makeButton(g, "BitBtnCartToGeo", "CartToGeo", QRect(448, 44, 120, 30), glyphs::convert());
-  BitBtnGeoToCart = makeButton(g, "BitBtnGeoToCart", "GeoToCart", QRect(578, 44, 120, 30), glyphs::convert());
-  BitBtnErzeugen = makeButton(g, "BitBtnErzeugen", "Erzeugen", QRect(448, 80, 120, 30), glyphs::generate());
-  LabelExakterStandortGeo = makeLabelAt(g, "LabelExakterStandortGeo", "Geographische Koordinaten",
-                                      10, 106);
-  // The minutes column is wider than the computed grid's: ten decimals must show in full.
+  BitBtnCartToGeo =
+      makeButton(g, "BitBtnCartToGeo", {}, QRect(448, 44, 120, 30), glyphs::convert());
+  BitBtnGeoToCart =
+      makeButton(g, "BitBtnGeoToCart", {}, QRect(578, 44, 120, 30), glyphs::convert());
+  BitBtnErzeugen = makeButton(g, "BitBtnErzeugen", {}, QRect(448, 80, 120, 30), glyphs::generate());
+  LabelExakterStandortGeo = makeLabelAt(g, "LabelExakterStandortGeo", {}, 10, 106);
+  // The minutes column is wider than the computed grid's: ten decimals must show in full;
+  // the first and the degrees column take "Longitude" and "Degrees" too.
   StringGridExakterStandortGeo = StringGrid::make(g, "StringGridExakterStandortGeo", 4, 3, 1, 1,
-                                                  {60, 34, 58, 112}, true, {10, 126}, 3);
-  LabeledEditExakteHoehe =
-      makeLabeledEdit(g, "LabeledEditExakteHoehe", "Höhe (in m) über NN", 290, 106, 130);
-  LabelTatsaechlicheGeschwindigkeit = makeLabelAt(g, "LabelTatsaechlicheGeschwindigkeit",
-                                                "Geschwindigkeit in km/h", 448, 126);
+                                                  {76, 24, 66, 108}, true, {10, 126}, 3);
+  LabeledEditExakteHoehe = makeLabeledEdit(g, "LabeledEditExakteHoehe", 290, 106, 130);
+  LabelTatsaechlicheGeschwindigkeit =
+      makeLabelAt(g, "LabelTatsaechlicheGeschwindigkeit", {}, 448, 126);
   SpinEditTatsaechlicheGeschwindigkeit = new WholeNumberBox(g);
   SpinEditTatsaechlicheGeschwindigkeit->setObjectName("SpinEditTatsaechlicheGeschwindigkeit");
   SpinEditTatsaechlicheGeschwindigkeit->setRange(0, 1000);
@@ -141,10 +142,10 @@ void TFormMain::buildLayout() {
   SpinEditTatsaechlicheGeschwindigkeit->setGeometry(448, 148, 100, 26);
   LabelTatsaechlicheGeschwindigkeit->setBuddy(SpinEditTatsaechlicheGeschwindigkeit);
   BitBtnEmpfaengerBewegen =
-      makeButton(g, "BitBtnEmpfaengerBewegen", "Bewegen", QRect(578, 146, 120, 30), glyphs::move());
+      makeButton(g, "BitBtnEmpfaengerBewegen", {}, QRect(578, 146, 120, 30), glyphs::move());
 
   // Defective satellites: 1-13 in the left column, 14-24 in the right one.
-  GroupBoxDefekt = new QGroupBox("Defekte Satelliten", this);
+  GroupBoxDefekt = new QGroupBox(this);
   GroupBoxDefekt->setObjectName("GroupBoxDefekt");
   GroupBoxDefekt->setGeometry(744, 48, 193, 241);
   for (int n = 1; n <= TSatellitenSchar::satelliteCount; ++n) {
@@ -156,51 +157,41 @@ void TFormMain::buildLayout() {
   }
 
   // Computed position.
-  GroupBoxBerechneterStandort = new QGroupBox(
-      "Berechneter Standort und berechnete Geschwindigkeit des GPS-Empfängers", this);
+  GroupBoxBerechneterStandort = new QGroupBox(this);
   GroupBoxBerechneterStandort->setObjectName("GroupBoxBerechneterStandort");
   GroupBoxBerechneterStandort->setGeometry(8, 272, 673, 441);
   g = GroupBoxBerechneterStandort;
-  LabelBerechneterStandortCart = makeLabelAt(g, "LabelBerechneterStandortCart",
-                                           "Cartesische Koordinaten (in km)", 10, 24);
+  LabelBerechneterStandortCart = makeLabelAt(g, "LabelBerechneterStandortCart", {}, 10, 24);
   StringGridBerechneterStandortCart = StringGrid::make(
       g, "StringGridBerechneterStandortCart", 3, 2, 0, 1, {110, 110, 110}, false, {10, 44}, 2);
-  BitBtnBerechne = makeButton(g, "BitBtnBerechne", "Positionsbestimmung starten",
-                              QRect(372, 22, 262, 32), glyphs::ok());
-  LabelInfo = makeLabelAt(g, "LabelInfo", "LabelInfo", 372, 60, 290, 36);
-  LabelBerechneterStandortGeo =
-      makeLabelAt(g, "LabelBerechneterStandortGeo", "Geographische Koordinaten", 10, 104);
-  StringGridBerechneterStandortGeo = StringGrid::make(
-      g, "StringGridBerechneterStandortGeo", 4, 3, 1, 1, {60, 34, 58, 85}, false, {10, 124}, 3);
-  LabeledEditBerechneteHoehe = makeLabeledEdit(g, "LabeledEditBerechneteHoehe",
-                                               "Höhe (in m) über NN", 268, 104, 120, 130);
+  BitBtnBerechne = makeButton(g, "BitBtnBerechne", {}, QRect(372, 22, 262, 32), glyphs::ok());
+  LabelInfo = makeLabelAt(g, "LabelInfo", {}, 372, 60, 290, 36);
+  LabelBerechneterStandortGeo = makeLabelAt(g, "LabelBerechneterStandortGeo", {}, 10, 104);
+  StringGridBerechneterStandortGeo = StringGrid::make(g, "StringGridBerechneterStandortGeo", 4, 3,
+                                                      1, 1, {76, 24, 66, 81}, false, {10, 124}, 3);
+  LabeledEditBerechneteHoehe = makeLabeledEdit(g, "LabeledEditBerechneteHoehe", 268, 104, 120, 130);
   LabeledEditBerechneteHoehe->setReadOnly(true);
-  LabeledEditBerechneteGeschwindigkeit = makeLabeledEdit(
-      g, "LabeledEditBerechneteGeschwindigkeit", "Geschwindigkeit in km/h", 410, 104, 120);
+  LabeledEditBerechneteGeschwindigkeit =
+      makeLabeledEdit(g, "LabeledEditBerechneteGeschwindigkeit", 410, 104, 120);
   LabeledEditBerechneteGeschwindigkeit->setReadOnly(true);
-  LabelUnterschied = makeLabelAt(
-      g, "LabelUnterschied",
-      "Entfernung tatsächlicher Standort zum berechneten Standort (Luftlinie in km)", 268, 158,
-      262, 36);
+  LabelUnterschied = makeLabelAt(g, "LabelUnterschied", {}, 268, 158, 262, 36);
   EditUnterschied = new QLineEdit(g);
   EditUnterschied->setObjectName("EditUnterschied");
   EditUnterschied->setReadOnly(true);
   EditUnterschied->setGeometry(540, 163, 122, 26);
   LabelUnterschied->setBuddy(EditUnterschied);
-  LabeledEditAnzEmpfangeneSatelliten = makeLabeledEdit(
-      g, "LabeledEditAnzEmpfangeneSatelliten",
-      "Anzahl und Nummern der empfangenen Satelliten (geordnet nach Entfernung)", 10, 206, 652);
+  LabeledEditAnzEmpfangeneSatelliten =
+      makeLabeledEdit(g, "LabeledEditAnzEmpfangeneSatelliten", 10, 206, 652);
   LabeledEditAnzEmpfangeneSatelliten->setReadOnly(true);
-  LabelSatelliten = makeLabelAt(g, "LabelSatelliten",
-                              "Position und fiktive Signallaufzeiten (des ersten "
-                              "Iterationsschritts) der 4 zur Berechnung herangezogenen Satelliten",
-                              10, 258, 652);
+  // Two lines, whatever the language.
+  LabelSatelliten =
+      makeLabelAt(g, "LabelSatelliten", {}, 10, 258, 652, 2 * fontMetrics().lineSpacing() + 2);
   StringGridSatelliten = StringGrid::make(g, "StringGridSatelliten", 7, 5, 0, 1,
                                           {74, 100, 100, 100, 90, 90, 90}, true,
                                           {10, LabelSatelliten->geometry().bottom() + 4}, 5);
 
   // Satellite positions.
-  GroupBoxSatellitenbewegung = new QGroupBox("Satellitenposition", this);
+  GroupBoxSatellitenbewegung = new QGroupBox(this);
   GroupBoxSatellitenbewegung->setObjectName("GroupBoxSatellitenbewegung");
   GroupBoxSatellitenbewegung->setGeometry(696, 336, 321, 377);
   StringGridBewegung = new StringGrid(4, 25, 1, 1, GroupBoxSatellitenbewegung);
@@ -253,13 +244,14 @@ void TFormMain::buildLayout() {
     ComboBoxZeitraffer->setCurrentIndex(std::max(ComboBoxZeitraffer->currentIndex() - 1, 0));
   });
   // The satellite table for spreadsheets, from its context menu.
-  auto* exportTable = new QAction("Tabelle exportieren…", StringGridBewegung);
-  exportTable->setObjectName("ActionTabelleExportieren");
-  connect(exportTable, &QAction::triggered, this, [this] {
-    saveTableDialog(this, [this] { return lessontables::satelliteCsv(lesson_); },
-                    "Satellitenpositionen");
+  exportTable_ = new QAction(StringGridBewegung);
+  exportTable_->setObjectName("ActionTabelleExportieren");
+  connect(exportTable_, &QAction::triggered, this, [this] {
+    saveTableDialog(
+        this, [this] { return lessontables::satelliteCsv(lesson_, tableLanguage()); },
+        tr("Satellitenpositionen"));
   });
-  StringGridBewegung->addAction(exportTable);
+  StringGridBewegung->addAction(exportTable_);
   StringGridBewegung->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -269,8 +261,8 @@ void TFormMain::addToolButton(ToolPlace place, QToolButton* button, const QKeySe
     if (place == ToolPlace::files) {
       end = ToolBar->insertSeparator(ToolBar->actions().front());
     } else {
-      ToolBar->insertSeparator(timeSeparator_);
-      end = timeSeparator_;
+      end = place == ToolPlace::views ? timeSeparator_ : quitSeparator_;
+      ToolBar->insertSeparator(end);
     }
   }
   ToolBar->insertWidget(end, button);
@@ -279,20 +271,11 @@ void TFormMain::addToolButton(ToolPlace place, QToolButton* button, const QKeySe
 
 void TFormMain::FormCreate() {
   helpFileName = platform::helpFileName;
+  shownLanguage_ = currentLanguage();
   platform::randomize();
   lesson_.addObserver(this);
 
   initGrids();
-  LabelInfo->setText("Einem Simulationsschritt entsprechen " +
-                     QString::number(static_cast<int>(LessonModel::stepSeconds)) +
-                     " Sekunden in der Wirklichkeit");
-  GroupBoxEmpfaenger->setTitle(GroupBoxEmpfaenger->title() +
-                               " - maximale(minimale) Höhe über dem Erdboden: " +
-                               QString::number(static_cast<int>(LessonModel::maxHeight)) + " (" +
-                               QString::number(static_cast<int>(LessonModel::minHeight)) + ") m");
-
-  fitTitle(GroupBoxEmpfaenger);
-
   // Bind the check boxes by their Tag, whatever their captions were.
   const QObjectList children = GroupBoxDefekt->children();
   int i = 0;
@@ -327,23 +310,109 @@ void TFormMain::fitTitle(QGroupBox* box) {
 }
 
 void TFormMain::initGrids() {
-  for (StringGrid* grid : {StringGridExakterStandortCart, StringGridBerechneterStandortCart}) {
-    grid->setCell(0, 0, "x");
-    grid->setCell(1, 0, "y");
-    grid->setCell(2, 0, "z");
+  for (StringGrid* grid : {StringGridExakterStandortCart, StringGridBerechneterStandortCart,
+                           StringGridSatelliten, StringGridBewegung}) {
+    const int first = grid->columnCount() == 3 ? 0 : 1;
+    for (int c = 0; c < 3; ++c) grid->setCell(first + c, 0, QString(QChar('x' + c)));
   }
-  for (StringGrid* grid : {StringGridExakterStandortGeo, StringGridBerechneterStandortGeo}) {
-    grid->setCell(0, 1, "Länge");
-    grid->setCell(0, 2, "Breite");
-    grid->setCell(2, 0, "Grad");
-    grid->setCell(3, 0, "Minuten");
-  }
-  const char* headers[] = {"Nummer", "x", "y", "z", "millisek", "microsek", "nanosek"};
-  for (int c = 0; c < 7; ++c) StringGridSatelliten->setCell(c, 0, headers[c]);
-  const char* motion[] = {"Nummer", "x", "y", "z"};
-  for (int c = 0; c < 4; ++c) StringGridBewegung->setCell(c, 0, motion[c]);
   for (int k = 1; k <= LessonModel::satelliteCount; ++k)
     StringGridBewegung->setCell(0, k, QString::number(k));
+}
+
+void TFormMain::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QWidget::changeEvent(event);
+}
+
+void TFormMain::retranslate() {
+  setWindowTitle(QStringLiteral("Ortivo"));
+  SpeedButtonInfo->setToolTip(tr("Info"));
+  SpeedButtonHilfe->setToolTip(tr("Hilfe"));
+  SpeedButton2DDemo->setToolTip(tr("2D-Demonstration"));
+  SpeedButton3DDemo->setToolTip(tr("3D-Demonstration"));
+  SpeedButtonEinzelschritt->setToolTip(
+      tr("Einzelschritt: Satelliten und Empfänger einen Simulationsschritt weiter (Strg+E)"));
+  ComboBoxZeitraffer->setToolTip(
+      tr("Zeitraffer: ein Simulationsschritt alle 2 s, 1 s, 0,4 s oder 0,2 s (Strg++ / Strg+-)"));
+  SpeedButtonBeenden->setToolTip(tr("Beenden"));
+  timeRunsShown_ = !lesson_.satellitesRunning();  // the pause button's hint anew
+  travelShown_ = !lesson_.travelling();           // and the captions that follow the lesson
+  determiningShown_ = !lesson_.determining();
+
+  GroupBoxEmpfaenger->setTitle(
+      tr("Tatsächlicher Standort des GPS-Empfängers (erzeugen oder eingeben) - "
+         "maximale(minimale) Höhe über dem Erdboden: %1 (%2) m")
+          .arg(static_cast<int>(LessonModel::maxHeight))
+          .arg(static_cast<int>(LessonModel::minHeight)));
+  fitTitle(GroupBoxEmpfaenger);
+  setLabelText(LabelExakterStandortCart,
+               tr("Cartesische Koordinaten (in km) - maßgeblich für die Positionsbestimmung"));
+  BitBtnCartToGeo->setText(tr("CartToGeo"));
+  BitBtnGeoToCart->setText(tr("GeoToCart"));
+  BitBtnErzeugen->setText(tr("Erzeugen"));
+  setLabelText(LabelExakterStandortGeo, tr("Geographische Koordinaten"));
+  setLabelText(LabelTatsaechlicheGeschwindigkeit, tr("Geschwindigkeit in km/h"));
+  GroupBoxDefekt->setTitle(tr("Defekte Satelliten"));
+  GroupBoxBerechneterStandort->setTitle(
+      tr("Berechneter Standort und berechnete Geschwindigkeit des GPS-Empfängers"));
+  setLabelText(LabelBerechneterStandortCart, tr("Cartesische Koordinaten (in km)"));
+  setLabelText(LabelInfo, tr("Einem Simulationsschritt entsprechen %1 Sekunden in der Wirklichkeit")
+                              .arg(static_cast<int>(LessonModel::stepSeconds)));
+  setLabelText(LabelBerechneterStandortGeo, tr("Geographische Koordinaten"));
+  setLabelText(LabelUnterschied,
+               tr("Entfernung tatsächlicher Standort zum berechneten Standort (Luftlinie in km)"));
+  setLabelText(LabelSatelliten, tr("Position und fiktive Signallaufzeiten (des ersten "
+                                   "Iterationsschritts) der 4 zur Berechnung herangezogenen "
+                                   "Satelliten"));
+  GroupBoxSatellitenbewegung->setTitle(tr("Satellitenposition"));
+  const QString height = tr("Höhe (in m) über NN"), speed = tr("Geschwindigkeit in km/h");
+  const std::pair<QLineEdit*, QString> captions[] = {
+      {LabeledEditExakteHoehe, height},
+      {LabeledEditBerechneteHoehe, height},
+      {LabeledEditBerechneteGeschwindigkeit, speed},
+      {LabeledEditAnzEmpfangeneSatelliten,
+       tr("Anzahl und Nummern der empfangenen Satelliten (geordnet nach Entfernung)")}};
+  for (const auto& [edit, caption] : captions) {
+    setLabelText(captionOf(edit), caption);
+    placeBelowCaption(edit);
+  }
+
+  for (StringGrid* grid : {StringGridExakterStandortGeo, StringGridBerechneterStandortGeo}) {
+    grid->setCell(0, 1, tr("Länge"));
+    grid->setCell(0, 2, tr("Breite"));
+    grid->setCell(2, 0, tr("Grad"));
+    grid->setCell(3, 0, tr("Minuten"));
+  }
+  const QString number = tr("Nummer");
+  StringGridBewegung->setCell(0, 0, number);
+  StringGridSatelliten->setCell(0, 0, number);
+  StringGridSatelliten->setCell(4, 0, tr("millisek"));
+  StringGridSatelliten->setCell(5, 0, tr("microsek"));
+  StringGridSatelliten->setCell(6, 0, tr("nanosek"));
+  exportTable_->setText(tr("Tabelle exportieren…"));
+  if (shownLanguage_ != currentLanguage()) rewriteEntries();
+  shownLanguage_ = currentLanguage();
+  stateChanged();
+}
+
+// What the grids show, in the form of the language now in place: numbers with its
+// decimal separator, hemispheres with its letters. Entries stay as typed otherwise.
+void TFormMain::rewriteEntries() {
+  const bool english = currentLanguage() == Language::english;
+  const QChar from = english ? ',' : '.', to = english ? '.' : ',';
+  static const QRegularExpression number(
+      QStringLiteral("^[-+]?[0-9]*[.,]?[0-9]*([eE][-+]?[0-9]+)?$"));
+  const auto rewrite = [&](const QString& text) {
+    if (text.size() == 1 && QStringLiteral("OoEe").contains(text))
+      return shownHemisphere(QString(text).replace('E', 'O').replace('e', 'o'));
+    return number.match(text).hasMatch() ? QString(text).replace(from, to) : text;
+  };
+  for (StringGrid* grid : findChildren<StringGrid*>())
+    for (int r = 0; r < grid->rowCount(); ++r)
+      for (int c = 0; c < grid->columnCount(); ++c) grid->setCell(c, r, rewrite(grid->cell(c, r)));
+  for (QLineEdit* edit : {LabeledEditExakteHoehe, LabeledEditBerechneteHoehe,
+                          LabeledEditBerechneteGeschwindigkeit, EditUnterschied})
+    edit->setText(rewrite(edit->text()));
 }
 
 void TFormMain::showSatellites() {
@@ -406,6 +475,7 @@ void TFormMain::showGeographic(StringGrid* grid, QLineEdit* heightEdit, const TG
   const auto cells = views::geographicCells(g, grid == StringGridBerechneterStandortGeo ? 3 : 10);
   grid->setCells(1, 1, cells.longitude);
   grid->setCells(1, 2, cells.latitude);
+  for (int r = 1; r <= 2; ++r) grid->setCell(1, r, shownHemisphere(grid->cell(1, r)));
   heightEdit->setText(QString::fromStdString(cells.height));
 }
 
@@ -423,8 +493,12 @@ CartesianEntry TFormMain::cartesianEntry() const {
 
 GeographicEntry TFormMain::geographicEntry() const {
   const StringGrid* g = StringGridExakterStandortGeo;
-  return {g->cell(1, 1).toStdString(), g->cell(2, 1).toStdString(), g->cell(3, 1).toStdString(),
-          g->cell(1, 2).toStdString(), g->cell(2, 2).toStdString(), g->cell(3, 2).toStdString(),
+  return {enteredHemisphere(g->cell(1, 1)),
+          g->cell(2, 1).toStdString(),
+          g->cell(3, 1).toStdString(),
+          enteredHemisphere(g->cell(1, 2)),
+          g->cell(2, 2).toStdString(),
+          g->cell(3, 2).toStdString(),
           LabeledEditExakteHoehe->text().toStdString()};
 }
 
@@ -487,14 +561,16 @@ void TFormMain::enableBitBtns(QGroupBox* groupBox, bool enabled) {
 void TFormMain::stateChanged() {
   if (lesson_.travelling() != travelShown_) {
     travelShown_ = lesson_.travelling();
-    BitBtnEmpfaengerBewegen->setText(travelShown_ ? "Stoppen" : "Bewegen");
+    BitBtnEmpfaengerBewegen->setText(travelShown_ ? tr("Stoppen") : tr("Bewegen"));
     enableBitBtns(GroupBoxEmpfaenger, !travelShown_);
     BitBtnEmpfaengerBewegen->setEnabled(true);
   }
   if (lesson_.satellitesRunning() != timeRunsShown_) {
     timeRunsShown_ = lesson_.satellitesRunning();
     SpeedButtonAnhalten->setIcon(timeRunsShown_ ? glyphs::pause() : glyphs::play());
-    SpeedButtonAnhalten->setToolTip(timeRunsShown_ ? kPauseHint : kResumeHint);
+    SpeedButtonAnhalten->setToolTip(
+        timeRunsShown_ ? tr("Zeit anhalten: Satelliten und Empfänger bleiben stehen (Strg+P)")
+                       : tr("Zeit weiterlaufen lassen (Strg+P)"));
     SpeedButtonEinzelschritt->setEnabled(!timeRunsShown_);
   }
   if (const int i = ComboBoxZeitraffer->findData(lesson_.timeFactor());
@@ -504,8 +580,8 @@ void TFormMain::stateChanged() {
     SpinEditTatsaechlicheGeschwindigkeit->setValue(lesson_.speed());
   if (lesson_.determining() != determiningShown_) {
     determiningShown_ = lesson_.determining();
-    BitBtnBerechne->setText(determiningShown_ ? "Positionsbestimmung stoppen"
-                                              : "Positionsbestimmung starten");
+    BitBtnBerechne->setText(determiningShown_ ? tr("Positionsbestimmung stoppen")
+                                              : tr("Positionsbestimmung starten"));
   }
   for (int k = 1; k <= LessonModel::satelliteCount; ++k)
     if (checkBoxes[k] && checkBoxes[k]->isChecked() != lesson_.defective(k))

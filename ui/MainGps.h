@@ -16,6 +16,7 @@
 #include <string>
 
 #include "model/LessonModel.h"
+#include "ui/Language.h"
 #include "ui/StringGrid.h"
 
 // The main window, a view of the lesson: the satellite table, the entry and movement
@@ -34,9 +35,10 @@ class TFormMain : public QWidget, private LessonObserver {
   LessonModel& lesson() { return lesson_; }
 
   // Places in the tool bar for the buttons of other parts of the program: the lesson
-  // files at its start, the teaching views before the time control. A place opens
-  // with a separator; `keys` work in the whole window while the button is enabled.
-  enum class ToolPlace { files, views };
+  // files at its start, the teaching views before the time control, the settings
+  // before "Beenden". A place opens with a separator; `keys` work in the whole window
+  // while the button is enabled.
+  enum class ToolPlace { files, views, settings };
   void addToolButton(ToolPlace place, QToolButton* button, const QKeySequence& keys = {});
 
   // Published controls.
@@ -106,9 +108,12 @@ class TFormMain : public QWidget, private LessonObserver {
  protected:
   // Closing the main window ends the program, whatever other windows are open.
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void buildLayout();
+  void retranslate();
+  void rewriteEntries();
   void endLesson();
   void FormCreate();
   void scheduleTick();
@@ -147,7 +152,10 @@ class TFormMain : public QWidget, private LessonObserver {
   bool determiningShown_ = false;
   bool timeRunsShown_ = true;
   bool ended_ = false;
-  std::array<QAction*, 2> places_{};  // where each place ends; null while it is empty
+  std::array<QAction*, 3> places_{};  // where each place ends; null while it is empty
   QAction* timeSeparator_ = nullptr;
+  QAction* quitSeparator_ = nullptr;
+  QAction* exportTable_ = nullptr;
+  Language shownLanguage_ = Language::german;  // the language numbers and letters are shown in
   QFont childFont_;
 };

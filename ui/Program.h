@@ -3,6 +3,7 @@
 // The program as main() starts it: one lesson and its windows, wired. Built in
 // main.cpp, which alone knows every window; tests build the same program.
 
+#include <QCoreApplication>
 #include <memory>
 
 class LessonModel;
@@ -17,6 +18,8 @@ class ScatterWindow;
 class LessonFiles;
 
 class Program {
+  Q_DECLARE_TR_FUNCTIONS(Program)
+
  public:
   Program();
   ~Program();
@@ -33,6 +36,11 @@ class Program {
   ErrorSourcesWindow& errorSources();
   ScatterWindow& scatter();
   LessonFiles& files();
+
+  // The windows' places and sizes and which views were open are kept in the settings at
+  // the end (unless the settings were reset meanwhile) and put back at the next start.
+  void saveWindows();
+  void restoreWindows();
 
  private:
   struct Parts;

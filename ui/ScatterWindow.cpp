@@ -1,5 +1,6 @@
 #include "ui/ScatterWindow.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QVBoxLayout>
@@ -23,6 +24,7 @@
 #include "ui/ExportFiles.h"
 #include "ui/Glyphs.h"
 #include "ui/HelpWindow.h"
+#include "ui/Language.h"
 #include "ui/WidgetHelpers.h"
 #include "views/ChartScales.h"
 
@@ -31,25 +33,25 @@ namespace {
 using views::Method;
 
 const QColor kColours[views::methodCount] = {QColor(30, 90, 170), QColor(224, 110, 0)};
-const char* const kRows[] = {"Messungen",
-                             "mittlere Abweichung Ost (m)",
-                             "mittlere Abweichung Nord (m)",
-                             "mittlere Abweichung oben (m)",
-                             "σ Ost (m)",
-                             "σ Nord (m)",
-                             "σ oben (m)",
-                             "RMS waagerecht (m)",
-                             "RMS im Raum (m)",
-                             "erwartet: PDOP × UERE (m)",
-                             "Kreis mit 50 % der Standorte (m)",
-                             "Kreis mit 95 % der Standorte (m)"};
+const char* const kRows[] = {
+    QT_TRANSLATE_NOOP("ScatterWindow", "Messungen"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "mittlere Abweichung Ost (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "mittlere Abweichung Nord (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "mittlere Abweichung oben (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "σ Ost (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "σ Nord (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "σ oben (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "RMS waagerecht (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "RMS im Raum (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "erwartet: PDOP × UERE (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "Kreis mit 50 % der Standorte (m)"),
+    QT_TRANSLATE_NOOP("ScatterWindow", "Kreis mit 95 % der Standorte (m)")};
 constexpr int kRowCount = int(std::size(kRows));
 // The scatter's plot area comes out square at this size: a circle looks round.
 constexpr int kScatterWidth = 560, kScatterHeight = 608;
 
-QValueAxis* metresAxis(QChart* chart, const QString& title, Qt::Alignment side) {
+QValueAxis* metresAxis(QChart* chart, Qt::Alignment side) {
   auto* axis = new QValueAxis;
-  axis->setTitleText(title);
   axis->setLabelFormat("%.10g");
   chart->addAxis(axis, side);
   return axis;
@@ -69,7 +71,6 @@ QString metres(double m) { return formatNumber(m, 3, 12); }
 ScatterWindow::ScatterWindow(LessonModel& lesson, QWidget* parent)
     : QWidget(parent), lesson_(lesson), poll_(new QTimer(this)) {
   setObjectName("FormStreubild");
-  setWindowTitle("Streubild");
   setAttribute(Qt::WA_QuitOnClose, false);
   resize(1150, 760);
   buildCharts();
@@ -78,32 +79,28 @@ ScatterWindow::ScatterWindow(LessonModel& lesson, QWidget* parent)
   StringGridStatistik->setObjectName("StringGridStatistik");
   StringGridStatistik->setEditableCells(false);
   StringGridStatistik->setColumnWidths({250, 130, 150});
-  StringGridStatistik->setFixedSize(250 + 130 + 150 + 4, StringGridStatistik->heightForRows(kRowCount + 1));
-  StringGridStatistik->setCell(1, 0, views::methodName(Method::fourSpheres));
-  StringGridStatistik->setCell(2, 0, views::methodName(Method::leastSquares));
-  for (int r = 0; r < kRowCount; ++r) StringGridStatistik->setCell(0, r + 1, kRows[r]);
+  StringGridStatistik->setFixedSize(250 + 130 + 150 + 4,
+                                    StringGridStatistik->heightForRows(kRowCount + 1));
   LabelUhr = new QLabel(this);
   LabelUhr->setObjectName("LabelUhr");
   LabelUhr->setWordWrap(true);
-  BitBtnTausend = makeButton(this, "BitBtnTausend", "1000 Messungen jetzt", QRect());
-  BitBtnTausend->setToolTip("Die Messung 1000-mal an diesem Ort zu diesem Zeitpunkt "
-                            "wiederholen, jeder Fehler jedes Mal neu gezogen");
+  BitBtnTausend = makeButton(this, "BitBtnTausend", {}, QRect());
   ProgressBarMessungen = new QProgressBar(this);
   ProgressBarMessungen->setObjectName("ProgressBarMessungen");
   ProgressBarMessungen->setRange(0, cloudSize);
   ProgressBarMessungen->hide();
-  BitBtnZuruecksetzen = makeButton(this, "BitBtnZuruecksetzen", "Zurücksetzen", QRect());
-  ButtonTabelleExportieren =
-      makeToolButton(this, "ButtonTabelleExportieren", "Tabelle exportieren…", glyphs::table());
-  ButtonTabelleExportieren->setText("Tabelle exportieren…");
+  BitBtnZuruecksetzen = makeButton(this, "BitBtnZuruecksetzen", {}, QRect());
+  ButtonTabelleExportieren = makeToolButton(this, "ButtonTabelleExportieren", {}, glyphs::table());
   ButtonTabelleExportieren->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   ButtonTabelleExportieren->setPopupMode(QToolButton::InstantPopup);
   auto* tables = new QMenu(this);
-  tables->addAction("Standorte der Messungen…", this, [this] {
-    saveTableDialog(this, [this] { return data_.fixesCsv(); }, "Streubild-Standorte");
+  fixesTable_ = tables->addAction({}, this, [this] {
+    saveTableDialog(
+        this, [this] { return data_.fixesCsv(tableLanguage()); }, tr("Streubild-Standorte"));
   });
-  tables->addAction("Signale der Messungen…", this, [this] {
-    saveTableDialog(this, [this] { return data_.signalsCsv(); }, "Streubild-Signale");
+  signalsTable_ = tables->addAction({}, this, [this] {
+    saveTableDialog(
+        this, [this] { return data_.signalsCsv(tableLanguage()); }, tr("Streubild-Signale"));
   });
   ButtonTabelleExportieren->setMenu(tables);
 
@@ -128,10 +125,50 @@ ScatterWindow::ScatterWindow(LessonModel& lesson, QWidget* parent)
   connect(BitBtnZuruecksetzen, &QPushButton::clicked, this, &ScatterWindow::BitBtnZuruecksetzenClick);
   connect(poll_, &QTimer::timeout, this, &ScatterWindow::collect);
   for (QChartView* chart : {ChartStreuung, ChartResiduen})
-    addSavePictureAction(chart, [chart] { return pictureOf(static_cast<QWidget*>(chart)); }, "Streubild");
+    addSavePictureAction(
+        chart, [chart] { return pictureOf(static_cast<QWidget*>(chart)); },
+        [this] { return tr("Streubild"); });
   installHelpKey(this, "fehlerquellen.html");
   redraw_ = new DeferredRedraw(this, 0, [this] { refresh(); });
   lesson_.addObserver(this);
+  retranslate();
+}
+
+void ScatterWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QWidget::changeEvent(event);
+}
+
+void ScatterWindow::retranslate() {
+  setWindowTitle(tr("Streubild"));
+  StringGridStatistik->setCell(1, 0, coreText(views::methodName(Method::fourSpheres)));
+  StringGridStatistik->setCell(2, 0, coreText(views::methodName(Method::leastSquares)));
+  for (int r = 0; r < kRowCount; ++r) StringGridStatistik->setCell(0, r + 1, tr(kRows[r]));
+  BitBtnTausend->setText(tr("1000 Messungen jetzt"));
+  BitBtnTausend->setToolTip(
+      tr("Die Messung 1000-mal an diesem Ort zu diesem Zeitpunkt "
+         "wiederholen, jeder Fehler jedes Mal neu gezogen"));
+  BitBtnZuruecksetzen->setText(tr("Zurücksetzen"));
+  ButtonTabelleExportieren->setText(tr("Tabelle exportieren…"));
+  ButtonTabelleExportieren->setToolTip(tr("Tabelle exportieren…"));
+  fixesTable_->setText(tr("Standorte der Messungen…"));
+  signalsTable_->setText(tr("Signale der Messungen…"));
+  QChart* chart = ChartStreuung->chart();
+  chart->setTitle(
+      tr("Berechnete Standorte um den tatsächlichen (Ost, Nord); Kreise mit 50 % "
+         "(durchgezogen) und 95 % (gestrichelt) der Standorte"));
+  east_->setTitleText(tr("Ost (m)"));
+  north_->setTitleText(tr("Nord (m)"));
+  for (int k = 0; k < views::methodCount; ++k) {
+    const QString method = coreText(views::methodName(Method(k)));
+    points_[std::size_t(k)]->setName(method);
+    for (int c = 0; c < 2; ++c)
+      circles_[std::size_t(2 * k + c)]->setName(tr("%1: %2 %").arg(method).arg(c == 0 ? 50 : 95));
+  }
+  ChartResiduen->chart()->setTitle(tr("Residuen der letzten Ausgleichsrechnung"));
+  satellites_->setTitleText(tr("Satellit"));
+  metres_->setTitleText(tr("Residuum (m)"));
+  for (QChartView* view : {ChartStreuung, ChartResiduen}) localizeChart(view);
   refresh();
 }
 
@@ -141,15 +178,13 @@ ScatterWindow::~ScatterWindow() {
 }
 
 void ScatterWindow::buildCharts() {
-  ChartStreuung = makeChartView(this, "ChartStreuung",
-                                "Berechnete Standorte um den tatsächlichen (Ost, Nord)");
+  ChartStreuung = makeChartView(this, "ChartStreuung");
   ChartStreuung->setFixedSize(kScatterWidth, kScatterHeight);
   QChart* chart = ChartStreuung->chart();
-  east_ = metresAxis(chart, "Ost (m)", Qt::AlignBottom);
-  north_ = metresAxis(chart, "Nord (m)", Qt::AlignLeft);
+  east_ = metresAxis(chart, Qt::AlignBottom);
+  north_ = metresAxis(chart, Qt::AlignLeft);
   for (int k = 0; k < views::methodCount; ++k) {
     auto* s = new QScatterSeries;
-    s->setName(views::methodName(Method(k)));
     s->setColor(kColours[k]);
     s->setBorderColor(kColours[k].darker(130));
     s->setMarkerShape(k == 0 ? QScatterSeries::MarkerShapeCircle : QScatterSeries::MarkerShapeTriangle);
@@ -158,7 +193,6 @@ void ScatterWindow::buildCharts() {
     points_[std::size_t(k)] = s;
     for (int c = 0; c < 2; ++c) {
       auto* line = new QLineSeries;
-      line->setName(QString("%1: %2 %").arg(views::methodName(Method(k))).arg(c == 0 ? 50 : 95));
       QPen pen(kColours[k], 2);
       pen.setStyle(c == 0 ? Qt::SolidLine : Qt::DashLine);
       line->setPen(pen);
@@ -171,19 +205,16 @@ void ScatterWindow::buildCharts() {
   // The legend names the methods; the circles are told in the title.
   for (QLineSeries* line : circles_)
     for (QLegendMarker* marker : chart->legend()->markers(line)) marker->setVisible(false);
-  chart->setTitle("Berechnete Standorte um den tatsächlichen (Ost, Nord); Kreise mit 50 % "
-                  "(durchgezogen) und 95 % (gestrichelt) der Standorte");
 
-  ChartResiduen = makeChartView(this, "ChartResiduen", "Residuen der letzten Ausgleichsrechnung");
+  ChartResiduen = makeChartView(this, "ChartResiduen");
   ChartResiduen->setMinimumHeight(260);
   chart = ChartResiduen->chart();
   residuals_ = new QBarSeries;
   chart->addSeries(residuals_);
   satellites_ = new QBarCategoryAxis;
-  satellites_->setTitleText("Satellit");
   chart->addAxis(satellites_, Qt::AlignBottom);
   residuals_->attachAxis(satellites_);
-  metres_ = metresAxis(chart, "Residuum (m)", Qt::AlignLeft);
+  metres_ = metresAxis(chart, Qt::AlignLeft);
   residuals_->attachAxis(metres_);
 }
 
@@ -196,8 +227,9 @@ void ScatterWindow::BitBtnTausendClick() {
   if (measuring()) return;
   if (!lesson_.hasTruePosition()) {
     platform::showMessage(platform::MessageKind::Information,
-                          "Noch kein Standort des Empfängers: Erzeugen Sie ihn im Hauptfenster "
-                          "oder geben Sie ihn dort ein.");
+                          tr("Noch kein Standort des Empfängers: Erzeugen Sie ihn im Hauptfenster "
+                             "oder geben Sie ihn dort ein.")
+                              .toStdString());
     return;
   }
   // The instant as it is now, on a copy: the lesson's time runs on meanwhile.
@@ -289,12 +321,13 @@ void ScatterWindow::refreshResiduals() {
     return m.fixes[1].valid;
   });
   if (latest == all.rend()) {
-    LabelUhr->setText("Noch keine Messung: Starten Sie im Hauptfenster die Positionsbestimmung "
-                      "oder wiederholen Sie die Messung hier 1000-mal.");
+    LabelUhr->setText(
+        tr("Noch keine Messung: Starten Sie im Hauptfenster die Positionsbestimmung "
+           "oder wiederholen Sie die Messung hier 1000-mal."));
     metres_->setRange(-1, 1);
     return;
   }
-  auto* set = new QBarSet("Residuum (m)");
+  auto* set = new QBarSet(tr("Residuum (m)"));
   set->setColor(kColours[1]);
   double extent = 0.1;
   QStringList numbers;
@@ -308,14 +341,17 @@ void ScatterWindow::refreshResiduals() {
   const double bound = views::roundedUp(extent * 1.05);
   metres_->setRange(-bound, bound);
   // The receiver's clock offset: what the fourth satellite measures.
-  QString text = QString("Messung Nr. %1 – Uhrabweichung des Empfängers: ").arg(latest->number);
+  QStringList offsets;
   for (int k = 0; k < views::methodCount; ++k) {
     const views::ScatterFix& f = latest->fixes[std::size_t(k)];
-    text += QString("%1 %2").arg(k == 0 ? "" : "; ").arg(views::methodName(Method(k)));
-    text += f.valid ? QString(" %1 µs (%2 m)")
-                          .arg(formatNumber(f.clockNs / 1000, 6, 12),
+    const QString method = coreText(views::methodName(Method(k)));
+    offsets << (f.valid
+                    ? tr("%1 %2 µs (%3 m)")
+                          .arg(method, formatNumber(f.clockNs / 1000, 6, 12),
                                formatNumber(f.clockNs * double(TUhr::signalSpeed) * 1000, 3, 12))
-                    : QString(" –");
+                    : method + " –");
   }
-  LabelUhr->setText(text + ".");
+  LabelUhr->setText(tr("Messung Nr. %1 – Uhrabweichung des Empfängers: %2.")
+                        .arg(latest->number)
+                        .arg(offsets.join("; ")));
 }

@@ -57,7 +57,11 @@ class ScatterWindow : public QWidget, private LessonObserver {
   void BitBtnTausendClick();
   void BitBtnZuruecksetzenClick();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void retranslate();
   void buildCharts();
   void refreshScatter();
   void refreshResiduals();
@@ -86,4 +90,6 @@ class ScatterWindow : public QWidget, private LessonObserver {
   QBarSeries* residuals_ = nullptr;
   QBarCategoryAxis* satellites_ = nullptr;
   QValueAxis* metres_ = nullptr;
+  QAction* fixesTable_ = nullptr;
+  QAction* signalsTable_ = nullptr;
 };

@@ -1,11 +1,13 @@
 #include "ui/SkyWindow.h"
 
+#include <QEvent>
 #include <array>
 
 #include "platform/extended.h"
 #include "ui/DeferredRedraw.h"
 #include "ui/ExportFiles.h"
 #include "ui/HelpWindow.h"
+#include "ui/Language.h"
 #include "ui/WidgetHelpers.h"
 #include "views/LessonTexts.h"
 #include "views/SkyPlot.h"
@@ -25,63 +27,37 @@ QString degrees(long double radians) {
 
 SkyWindow::SkyWindow(LessonModel& lesson, QWidget* parent) : QWidget(parent), lesson_(lesson) {
   setObjectName("FormHimmel");
-  setWindowTitle("Himmelsansicht");
   setAttribute(Qt::WA_QuitOnClose, false);
   setFixedSize(956, 650);
 
   ImageHimmel = new ImageControl(kPlotSize, kPlotSize, this);
   ImageHimmel->setObjectName("ImageHimmel");
   ImageHimmel->move(8, 8);
-  ImageHimmel->setToolTip("Der Himmel über dem Empfänger: Norden oben, Osten rechts, der Zenit in "
-                          "der Mitte, der Horizont auf dem äußeren Ring");
 
   LabelLegende = new QLabel(this);
   LabelLegende->setObjectName("LabelLegende");
   LabelLegende->setTextFormat(Qt::RichText);
   LabelLegende->setWordWrap(true);
-  LabelLegende->setText(
-      "<span style='color:#143c96'>●</span> <b>fett:</b> die 4 Satelliten, mit denen die letzte "
-      "Positionsbestimmung gelang &nbsp; <span style='color:#143c96'>○</span> empfangen &nbsp; "
-      "<span style='color:#c80000'>✕</span> defekt (nicht empfangen). Ringe: 0°, 30° und 60° "
-      "Elevation.");
   LabelLegende->setGeometry(8, kPlotSize + 14, kPlotSize, 40);
 
   LabelDOPBedeutung = new QLabel(this);
   LabelDOPBedeutung->setObjectName("LabelDOPBedeutung");
   LabelDOPBedeutung->setWordWrap(true);
   LabelDOPBedeutung->setTextFormat(Qt::RichText);
-  LabelDOPBedeutung->setText(
-      "Ein DOP-Wert sagt, wie viel mal größer als ein Fehler der gemessenen Entfernungen der "
-      "Fehler im Ergebnis wird. Unter 2 ist sehr gut, über 8 schlecht.<br>"
-      "<b>GDOP</b>: für Ort und Uhrzeit zusammen. "
-      "<b>PDOP</b>: für den Ort im Raum. "
-      "<b>HDOP</b>: für die Lage auf der Karte (Nord–Süd, Ost–West). "
-      "<b>VDOP</b>: für die Höhe. "
-      "<b>TDOP</b>: für die Uhrabweichung des Empfängers. Wie das Messfehler vervielfacht: "
-      "<a href='fehlerquellen.html'>Fehlerquellen und Ausgleichsrechnung</a>.");
-  connect(LabelDOPBedeutung, &QLabel::linkActivated, this, [](const QString& page) { openHelpPage(page); });
+  connect(LabelDOPBedeutung, &QLabel::linkActivated, this,
+          [](const QString& page) { openHelpPage(page); });
   LabelDOPBedeutung->setGeometry(8, kPlotSize + 58, kPlotSize, 120);
   LabelDOPBedeutung->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
   const int right = kPlotSize + 24;
-  LabelRichtungen = new QLabel("Richtung der Satelliten über dem Horizont", this);
-  LabelRichtungen->setObjectName("LabelRichtungen");
-  LabelRichtungen->move(right, 8);
-  LabelRichtungen->adjustSize();
+  LabelRichtungen = makeLabelAt(this, "LabelRichtungen", {}, right, 8);
   StringGridRichtungen = StringGrid::make(this, "StringGridRichtungen", 4, kDirectionRows + 1, 0, 1,
                                           {80, 100, 100, 150}, false, {right, 30}, 11, 16);
-  const char* headers[] = {"Satellit", "Azimut", "Elevation", "Zustand"};
-  for (int c = 0; c < 4; ++c) StringGridRichtungen->setCell(c, 0, headers[c]);
 
   const int dopTop = StringGridRichtungen->geometry().bottom() + 14;
-  LabelDOP = new QLabel("Genauigkeitsverlust durch die Geometrie (Dilution of Precision)", this);
-  LabelDOP->setObjectName("LabelDOP");
-  LabelDOP->move(right, dopTop);
-  LabelDOP->adjustSize();
+  LabelDOP = makeLabelAt(this, "LabelDOP", {}, right, dopTop);
   StringGridDOP = StringGrid::make(this, "StringGridDOP", 3, 6, 1, 1, {80, 175, 195}, false,
                                    {right, dopTop + 22}, 6);
-  StringGridDOP->setCell(1, 0, "4 verwendete");
-  StringGridDOP->setCell(2, 0, "alle empfangenen");
   for (int r = 0; r < 5; ++r) StringGridDOP->setCell(0, r + 1, kDopNames[r]);
   LabelDOPHinweis = new QLabel(this);
   LabelDOPHinweis->setObjectName("LabelDOPHinweis");
@@ -93,10 +69,44 @@ SkyWindow::SkyWindow(LessonModel& lesson, QWidget* parent) : QWidget(parent), le
   // Cheap enough to follow every tick of the satellites.
   redraw_ = new DeferredRedraw(this, 0, [this] { refresh(); });
   lesson_.addObserver(this);
-  refresh();
   // Pictures for worksheets from the context menu, the help page on F1.
-  addSavePictureAction(ImageHimmel, [this] { return pictureOf(ImageHimmel); }, "Himmelsansicht");
+  addSavePictureAction(
+      ImageHimmel, [this] { return pictureOf(ImageHimmel); },
+      [this] { return tr("Himmelsansicht"); });
   installHelpKey(this, "himmelsansicht.html");
+  retranslate();
+}
+
+void SkyWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QWidget::changeEvent(event);
+}
+
+void SkyWindow::retranslate() {
+  setWindowTitle(tr("Himmelsansicht"));
+  ImageHimmel->setToolTip(
+      tr("Der Himmel über dem Empfänger: Norden oben, Osten rechts, der Zenit "
+         "in der Mitte, der Horizont auf dem äußeren Ring"));
+  LabelLegende->setText(
+      tr("<span style='color:#143c96'>●</span> <b>fett:</b> die 4 Satelliten, mit denen die "
+         "letzte Positionsbestimmung gelang &nbsp; <span style='color:#143c96'>○</span> empfangen "
+         "&nbsp; <span style='color:#c80000'>✕</span> defekt (nicht empfangen). Ringe: 0°, 30° "
+         "und 60° Elevation."));
+  LabelDOPBedeutung->setText(
+      tr("Ein DOP-Wert sagt, wie viel mal größer als ein Fehler der gemessenen Entfernungen der "
+         "Fehler im Ergebnis wird. Unter 2 ist sehr gut, über 8 schlecht.<br>"
+         "<b>GDOP</b>: für Ort und Uhrzeit zusammen. "
+         "<b>PDOP</b>: für den Ort im Raum. "
+         "<b>HDOP</b>: für die Lage auf der Karte (Nord–Süd, Ost–West). "
+         "<b>VDOP</b>: für die Höhe. "
+         "<b>TDOP</b>: für die Uhrabweichung des Empfängers. Wie das Messfehler vervielfacht: "
+         "<a href='fehlerquellen.html'>Fehlerquellen und Ausgleichsrechnung</a>."));
+  setLabelText(LabelRichtungen, tr("Richtung der Satelliten über dem Horizont"));
+  const QString headers[] = {tr("Satellit"), tr("Azimut"), tr("Elevation"), tr("Zustand")};
+  for (int c = 0; c < 4; ++c) StringGridRichtungen->setCell(c, 0, headers[c]);
+  setLabelText(LabelDOP, tr("Genauigkeitsverlust durch die Geometrie (Dilution of Precision)"));
+  StringGridDOP->setCell(1, 0, tr("4 verwendete"));
+  refresh();
 }
 
 SkyWindow::~SkyWindow() { lesson_.removeObserver(this); }
@@ -151,16 +161,16 @@ void SkyWindow::refresh() {
     for (int k = 1; k <= LessonModel::satelliteCount; ++k) defective[k] = lesson_.defective(k);
     sky = observeSky(lesson_.constellation(), lesson_.truePosition(), defective, used_);
   }
-  views::drawSkyPlot(ImageHimmel->canvas(), sky, hasReceiver);
+  views::drawSkyPlot(ImageHimmel->canvas(), sky, hasReceiver, coreTranslation());
 
-  static const char* const kMarks[] = {"verwendet", "empfangen", "defekt"};
+  const QString marks[] = {tr("verwendet"), tr("empfangen"), tr("defekt")};
   for (int r = 0; r < kDirectionRows; ++r) {
     if (r < sky.count) {
       const SkySatellite& s = sky.satellites[r];
       StringGridRichtungen->setCell(0, r + 1, QString::number(s.number));
       StringGridRichtungen->setCell(1, r + 1, degrees(s.direction.azimuth));
       StringGridRichtungen->setCell(2, r + 1, degrees(s.direction.elevation));
-      StringGridRichtungen->setCell(3, r + 1, kMarks[static_cast<int>(s.mark)]);
+      StringGridRichtungen->setCell(3, r + 1, marks[static_cast<int>(s.mark)]);
     } else {
       for (int c = 0; c < 4; ++c) StringGridRichtungen->setCell(c, r + 1, QString());
     }
@@ -177,21 +187,19 @@ void SkyWindow::refresh() {
                   : DilutionOfPrecision{};
   showDop(1, fixFound_ ? fixDop_ : DilutionOfPrecision{});
   showDop(2, all);
-  StringGridDOP->setCell(2, 0, QString("alle empfangenen (%1)").arg(n));
+  StringGridDOP->setCell(2, 0, tr("alle empfangenen (%1)").arg(n));
 
   QString hint;
   if (!hasReceiver) {
-    hint = "Noch kein Standort des Empfängers: Erzeugen Sie ihn im Hauptfenster oder geben Sie "
-           "ihn dort ein.";
+    hint =
+        tr("Noch kein Standort des Empfängers: Erzeugen Sie ihn im Hauptfenster oder geben Sie "
+           "ihn dort ein.");
   } else {
-    hint = "<b>4 verwendete:</b> ";
-    if (!hasFix_)
-      hint += "noch keine Positionsbestimmung an diesem Standort.";
-    else if (!fixFound_)
-      hint += "die letzte Positionsbestimmung fand keinen Standort.";
-    else
-      hint += QString::fromStdString(views::dopReason(fixDop_)) + ".";
-    hint += "<br><b>Alle empfangenen:</b> " + QString::fromStdString(views::dopReason(all)) + ".";
+    const QString used = !hasFix_     ? tr("noch keine Positionsbestimmung an diesem Standort")
+                         : !fixFound_ ? tr("die letzte Positionsbestimmung fand keinen Standort")
+                                      : coreText(views::dopReason(fixDop_));
+    hint = tr("<b>4 verwendete:</b> %1.<br><b>Alle empfangenen:</b> %2.")
+               .arg(used, coreText(views::dopReason(all)));
   }
   LabelDOPHinweis->setText(hint);
 }

@@ -34,7 +34,11 @@ class SkyWindow : public QWidget, private LessonObserver {
   QLabel* LabelDOPHinweis;    // why a column shows "–", and how good the geometry is
   QLabel* LabelDOPBedeutung;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void retranslate();
   void forgetFix();
   void showDop(int column, const DilutionOfPrecision& dop);
 

@@ -67,6 +67,21 @@ void StringGrid::setEditableCells(bool editable) {
     }
   setEditTriggers(editable ? QAbstractItemView::AllEditTriggers
                            : QAbstractItemView::NoEditTriggers);
+  setTabKeyNavigation(editable);
+}
+
+QModelIndex StringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  if (action != MoveNext && action != MovePrevious)
+    return QTableWidget::moveCursor(action, modifiers);
+  const int columns = columnCount() - fixedColumns_;
+  const int cells = (rowCount() - fixedRows_) * columns;
+  const QModelIndex now = currentIndex();
+  int at = now.isValid() && now.row() >= fixedRows_ && now.column() >= fixedColumns_
+               ? (now.row() - fixedRows_) * columns + now.column() - fixedColumns_
+               : (action == MoveNext ? -1 : cells);
+  at += action == MoveNext ? 1 : -1;
+  if (at < 0 || at >= cells) return {};
+  return model()->index(fixedRows_ + at / columns, fixedColumns_ + at % columns);
 }
 
 void StringGrid::setColumnWidths(std::initializer_list<int> widths) {

@@ -26,6 +26,12 @@ class StringGrid : public QTableWidget {
   // Height that shows `rows` rows without a scroll bar.
   int heightForRows(int rows) const;
 
+ protected:
+  // Tab goes through the cells that take entries and then on to the next control, as
+  // from a text box, instead of round the grid for ever; a grid without entries is one
+  // step of Tab.
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
  private:
   int fixedColumns_;
   int fixedRows_;

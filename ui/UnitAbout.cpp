@@ -1,5 +1,6 @@
 #include "ui/UnitAbout.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QFrame>
 #include <QGuiApplication>
@@ -31,7 +32,6 @@ QIcon programIcon() {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowTitle(QStringLiteral("Info"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setModal(false);
@@ -57,45 +57,52 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   title.setBold(true);
   ProductName->setFont(title);
 
-  Version = makeLabel(Panel1, "Version", QStringLiteral("Version 2.1"),
-                      QRect(100, 44, 289, 18), false, Qt::AlignLeft | Qt::AlignTop);
-
-  Copyright = makeLabel(
-      Panel1, "Copyright",
-      QString::fromUtf8("© 2026 Ortivo-Team. Ein Lernprogramm dazu, wie ein "
-                        "GPS-Empfänger seinen Standort findet."),
-      QRect(100, 64, 289, 36), true, Qt::AlignLeft | Qt::AlignTop);
+  Version = makeLabel(Panel1, "Version", {}, QRect(100, 44, 289, 18), false,
+                      Qt::AlignLeft | Qt::AlignTop);
+  Copyright = makeLabel(Panel1, "Copyright", {}, QRect(100, 64, 289, 36), true,
+                        Qt::AlignLeft | Qt::AlignTop);
 
   ButtonWebseite = makeButton(Panel1, "ButtonWebseite", QString::fromLatin1(webAddress),
                               QRect(12, 104, 184, 26));
-  ButtonWebseite->setToolTip(QString::fromUtf8("Die Webseite des Ortivo-Teams öffnen"));
   ButtonMail = makeButton(Panel1, "ButtonMail", QString::fromLatin1(mailAddress),
                           QRect(205, 104, 184, 26));
-  ButtonMail->setToolTip(QString::fromUtf8("Dem Ortivo-Team eine E-Mail schreiben"));
-
-  Comments = makeLabel(
-      Panel1, "Comments",
-      QString::fromUtf8("Nutzungsbedingungen: Ortivo darf in Schule, Studium und zu Hause "
-                        "kostenlos genutzt, kopiert und unverändert weitergegeben werden. "
-                        "Ein Verkauf ist nicht gestattet."),
-      QRect(12, 140, 377, 50), true, Qt::AlignLeft | Qt::AlignTop);
-
-  Label1 = makeLabel(
-      Panel1, "Label1",
-      QString::fromUtf8("Haftungsausschluss: Ortivo wird ohne jede Gewährleistung "
-                        "bereitgestellt. Die Simulation vereinfacht die Wirklichkeit und "
-                        "taugt nicht zur Navigation. Für Schäden aus der Nutzung wird nicht "
-                        "gehaftet."),
-      QRect(12, 194, 377, 72), true, Qt::AlignLeft | Qt::AlignTop);
-
-  BitBtnSchliessen = makeButton(this, "BitBtnSchliessen", QString::fromUtf8("&Schließen"),
-                                QRect(309, 293, 100, 28));
+  Comments = makeLabel(Panel1, "Comments", {}, QRect(12, 140, 377, 50), true,
+                       Qt::AlignLeft | Qt::AlignTop);
+  Label1 =
+      makeLabel(Panel1, "Label1", {}, QRect(12, 194, 377, 72), true, Qt::AlignLeft | Qt::AlignTop);
+  BitBtnSchliessen = makeButton(this, "BitBtnSchliessen", {}, QRect(309, 293, 100, 28));
   BitBtnSchliessen->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  // Return closes it as Escape does: there is nothing else to confirm.
+  BitBtnSchliessen->setDefault(true);
 
   connect(BitBtnSchliessen, &QPushButton::clicked, this, &TAboutBox::BitBtnSchliessenClick);
   connect(ButtonWebseite, &QPushButton::clicked, this, &TAboutBox::ButtonWebseiteClick);
   connect(ButtonMail, &QPushButton::clicked, this, &TAboutBox::ButtonMailClick);
   installHelpKey(this, "info.html");
+  retranslate();
+}
+
+void TAboutBox::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QDialog::changeEvent(event);
+}
+
+void TAboutBox::retranslate() {
+  setWindowTitle(tr("Info"));
+  Version->setText(tr("Version %1").arg(QStringLiteral(ORTIVO_VERSION)));
+  Copyright->setText(tr(
+      "© 2026 Ortivo-Team. Ein Lernprogramm dazu, wie ein GPS-Empfänger seinen Standort findet."));
+  ButtonWebseite->setToolTip(tr("Die Webseite des Ortivo-Teams öffnen"));
+  ButtonMail->setToolTip(tr("Dem Ortivo-Team eine E-Mail schreiben"));
+  Comments->setText(
+      tr("Nutzungsbedingungen: Ortivo darf in Schule, Studium und zu Hause "
+         "kostenlos genutzt, kopiert und unverändert weitergegeben werden. "
+         "Ein Verkauf ist nicht gestattet."));
+  Label1->setText(
+      tr("Haftungsausschluss: Ortivo wird ohne jede Gewährleistung bereitgestellt. "
+         "Die Simulation vereinfacht die Wirklichkeit und taugt nicht zur "
+         "Navigation. Für Schäden aus der Nutzung wird nicht gehaftet."));
+  BitBtnSchliessen->setText(tr("&Schließen"));
 }
 
 void TAboutBox::BitBtnSchliessenClick() { hide(); }

@@ -2,10 +2,12 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/numformat.h"
 
@@ -21,16 +23,22 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 
 QLabel* makeLabelAt(QWidget* parent, const char* name, const QString& text, int x, int y,
                     int width, int height) {
-  auto* label = new QLabel(text, parent);
+  auto* label = new QLabel(parent);
   label->setObjectName(QString::fromLatin1(name));
-  if (width > 0) {
-    label->setWordWrap(true);
-    label->setGeometry(x, y, width, height > 0 ? height : label->heightForWidth(width));
-  } else {
-    label->move(x, y);
-    label->adjustSize();
-  }
+  label->setWordWrap(width > 0);
+  label->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
+  // What setLabelText fits: the width, or the height unless it was given.
+  label->setProperty("fitHeight", width > 0 && height <= 0);
+  setLabelText(label, text);
   return label;
+}
+
+void setLabelText(QLabel* label, const QString& text) {
+  label->setText(text);
+  if (!label->wordWrap())
+    label->adjustSize();
+  else if (label->property("fitHeight").toBool())
+    label->resize(label->width(), label->heightForWidth(label->width()));
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
@@ -61,6 +69,30 @@ void addShortcut(QWidget* window, const QKeySequence& keys, QAbstractButton* but
   addShortcut(window, keys, [button] {
     if (button->isEnabled()) button->click();
   });
+}
+
+namespace {
+
+class LanguageChangeFilter : public QObject {
+ public:
+  LanguageChangeFilter(QWidget* widget, std::function<void()> retranslate)
+      : QObject(widget), retranslate_(std::move(retranslate)) {
+    widget->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::LanguageChange) retranslate_();
+    return false;
+  }
+
+ private:
+  std::function<void()> retranslate_;
+};
+
+}  // namespace
+
+void onLanguageChange(QWidget* widget, std::function<void()> retranslate) {
+  retranslate();
+  new LanguageChangeFilter(widget, std::move(retranslate));
 }
 
 void showInFront(QWidget* window) {

@@ -23,6 +23,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 // needs unless `height` is given.
 QLabel* makeLabelAt(QWidget* parent, const char* name, const QString& text, int x, int y,
                     int width = -1, int height = -1);
+// A new text for a label of makeLabelAt, fitted as that placed it.
+void setLabelText(QLabel* label, const QString& text);
 // A push button that never becomes a dialog's default button.
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& geometry, const QIcon& icon = QIcon(),
@@ -48,6 +50,10 @@ struct TextDialog {
 };
 TextDialog makeTextDialog(QWidget* parent, const char* name, const QString& title,
                           const QString& text, bool editable);
+
+// Runs `retranslate` now and again whenever `widget` hears that the language changed:
+// for texts that helpers give to a window's widgets.
+void onLanguageChange(QWidget* widget, std::function<void()> retranslate);
 
 // Shows a window and brings it to the front when it was already open behind another.
 void showInFront(QWidget* window);

@@ -1,5 +1,6 @@
 #include "ui/main2DDemo.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScrollBar>
@@ -9,13 +10,13 @@
 #include "ui/ExportFiles.h"
 #include "ui/Glyphs.h"
 #include "ui/HelpWindow.h"
+#include "ui/Language.h"
 #include "demo/demoGpsUnit.h"
 #include "ui/WidgetHelpers.h"
 
 
 TForm2DDemo::TForm2DDemo(QWidget* parent) : QWidget(parent) {
   setObjectName("Form2DDemo");
-  setWindowTitle("2D-Demonstration");
   move(56, 117);
   setFixedSize(929, 495);
   // Only the main window's closing ends the program: an open demonstration must not
@@ -26,8 +27,8 @@ TForm2DDemo::TForm2DDemo(QWidget* parent) : QWidget(parent) {
   Image->setObjectName("Image");
   Image->move(24, 8);
 
-  BitBtnOk = makeButton(this, "BitBtnOk", "OK", QRect(624, 64, 75, 25), glyphs::ok(), Qt::NoFocus);
-  BitBtnSchliessen = makeButton(this, "BitBtnSchliessen", "&Schließen", QRect(624, 96, 75, 25),
+  BitBtnOk = makeButton(this, "BitBtnOk", {}, QRect(624, 64, 75, 25), glyphs::ok(), Qt::NoFocus);
+  BitBtnSchliessen = makeButton(this, "BitBtnSchliessen", {}, QRect(624, 96, 75, 25),
                                 glyphs::close(), Qt::NoFocus);
 
   MemoDemo = new QPlainTextEdit(this);
@@ -47,8 +48,22 @@ TForm2DDemo::TForm2DDemo(QWidget* parent) : QWidget(parent) {
   connect(BitBtnSchliessen, &QPushButton::clicked, this, &TForm2DDemo::BitBtnSchliessenClick);
 
   FormCreate();
-  addPictureButton(this, Image, "2D-Demonstration");
+  addPictureButton(this, Image, [this] { return tr("2D-Demonstration"); });
   installHelpKey(this, "demo2d.html");
+  retranslate();
+}
+
+void TForm2DDemo::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QWidget::changeEvent(event);
+}
+
+void TForm2DDemo::retranslate() {
+  setWindowTitle(tr("2D-Demonstration"));
+  BitBtnOk->setText(tr("OK"));
+  BitBtnSchliessen->setText(tr("&Schließen"));
+  fitMemoFont();
+  sync();
 }
 
 TForm2DDemo::~TForm2DDemo() = default;
@@ -56,8 +71,6 @@ TForm2DDemo::~TForm2DDemo() = default;
 void TForm2DDemo::FormCreate() {
   DemoTimer->setInterval(2000);
   ablauf_ = std::make_unique<TDemo2DAblauf>(Image->canvas());
-  fitMemoFont();
-  sync();
 }
 
 // The memo's lines are written for a narrow 8-point font: the font shrinks (within
@@ -75,7 +88,7 @@ void TForm2DDemo::fitMemoFont() {
     const QFontMetricsF metrics(font);
     qreal w = 0;
     for (const std::string& line : TDemo2DAblauf::allTextLines())
-      w = std::max(w, metrics.horizontalAdvance(QString::fromStdString(line)));
+      w = std::max(w, metrics.horizontalAdvance(coreText(line)));
     return w;
   };
   while (widest() > available && font.pointSizeF() > 7.0) font.setPointSizeF(font.pointSizeF() - 0.25);
@@ -89,7 +102,7 @@ void TForm2DDemo::sync() {
     DemoTimer->stop();
   BitBtnOk->setEnabled(ablauf_->okEnabled);
   QStringList lines;
-  for (const std::string& line : ablauf_->memo) lines << QString::fromStdString(line);
+  for (const std::string& line : ablauf_->memo) lines << coreText(line);
   const QString text = lines.join('\n');
   if (MemoDemo->toPlainText() != text) MemoDemo->setPlainText(text);
 }

@@ -39,8 +39,12 @@ class TForm2DDemo : public QWidget {
   void BitBtnOkClick();
   void BitBtnSchliessenClick();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void FormCreate();
+  void retranslate();
   void fitMemoFont();
   // Mirrors the script's timer, OK button and memo into the controls.
   void sync();

@@ -1,5 +1,6 @@
 #include "ui/main3DDemo.h"
 
+#include <QEvent>
 #include <QLocale>
 #include <QStringList>
 #include <QWindow>
@@ -10,21 +11,22 @@
 #include "ui/ExportFiles.h"
 #include "ui/Glyphs.h"
 #include "ui/HelpWindow.h"
+#include "ui/Language.h"
 #include "ui/WidgetHelpers.h"
 
 namespace {
 
 constexpr int kTimerInterval = 300;  // ms
 
-// A read-only display edit with its caption "Grad" to the right.
+// A read-only display edit with its caption ("Grad") to the right.
 QLineEdit* makeDegreesEdit(QWidget* parent, const char* name, const QRect& geometry) {
   auto* edit = new QLineEdit(QStringLiteral("0"), parent);
   edit->setObjectName(QString::fromLatin1(name));
   edit->setGeometry(geometry);
   edit->setReadOnly(true);
   edit->setAlignment(Qt::AlignRight);
-  QLabel* caption = makeLabel(parent, (QByteArray(name) + "Label").constData(), QStringLiteral("Grad"),
-                              QRect(geometry.right() + 6, geometry.top(), 32, geometry.height()));
+  QLabel* caption = makeLabel(parent, (QByteArray(name) + "Label").constData(), {},
+                              QRect(geometry.right() + 6, geometry.top(), 60, geometry.height()));
   caption->setBuddy(edit);
   return edit;
 }
@@ -34,12 +36,35 @@ QLineEdit* makeDegreesEdit(QWidget* parent, const char* name, const QRect& geome
 TForm3DDemo::TForm3DDemo(T3DDemo::PositionSource erzeugePosition, QWidget* parent)
     : QWidget(parent), erzeugePosition_(std::move(erzeugePosition)) {
   setObjectName(QStringLiteral("Form3DDemo"));
-  setWindowTitle(QStringLiteral("3D - Demonstration"));
   setFixedSize(1211, 769);
   buildLayout();
   FormCreate();
-  addPictureButton(this, Image, "3D-Demonstration");
+  addPictureButton(this, Image, [this] { return tr("3D-Demonstration"); });
   installHelpKey(this, "demo3d.html");
+  retranslate();
+}
+
+void TForm3DDemo::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QWidget::changeEvent(event);
+}
+
+void TForm3DDemo::retranslate() {
+  setWindowTitle(tr("3D - Demonstration"));
+  GroupBoxProjektionsart->setTitle(tr("Projektionsart"));
+  RadioButtonZentral->setText(tr("Zentralprojektion"));
+  RadioButtonParallel->setText(tr("Parallelprojektion"));
+  BitBtnOk->setText(tr("OK"));
+  BitBtnSchliessen->setText(tr("&Schließen"));
+  BitBtnAnhalten->setToolTip(tr("Bewegungen anhalten bzw. fortsetzen"));
+  BitBtnAlgorithmus->setToolTip(tr("Demonstration der Positionsbestimmung"));
+  BitBtnAlgorithmusAbbrechen->setToolTip(tr("Algorithmus abbrechen"));
+  LabelAuge->setText(tr("Postion des Betrachters (Einheit: 1000km)"));
+  LabelAequator->setText(tr("Südpolumdrehung"));
+  LabelNordpol->setText(tr("Nordpolumdrehung"));
+  for (QLineEdit* edit : {LabeledEditAequator, LabeledEditNordpol})
+    findChild<QLabel*>(edit->objectName() + "Label")->setText(tr("Grad"));
+  sync();
 }
 
 void TForm3DDemo::showFromMainWindow() {
@@ -63,32 +88,28 @@ void TForm3DDemo::buildLayout() {
   const int x = 930;
   const int w = 265;
 
-  GroupBoxProjektionsart = new QGroupBox(QStringLiteral("Projektionsart"), this);
+  GroupBoxProjektionsart = new QGroupBox(this);
   GroupBoxProjektionsart->setObjectName(QStringLiteral("GroupBoxProjektionsart"));
   GroupBoxProjektionsart->setGeometry(x, 40, w, 80);
-  RadioButtonZentral = new QRadioButton(QStringLiteral("Zentralprojektion"), GroupBoxProjektionsart);
+  RadioButtonZentral = new QRadioButton(GroupBoxProjektionsart);
   RadioButtonZentral->setObjectName(QStringLiteral("RadioButtonZentral"));
   RadioButtonZentral->setGeometry(14, 24, w - 28, 22);
-  RadioButtonParallel = new QRadioButton(QStringLiteral("Parallelprojektion"), GroupBoxProjektionsart);
+  RadioButtonParallel = new QRadioButton(GroupBoxProjektionsart);
   RadioButtonParallel->setObjectName(QStringLiteral("RadioButtonParallel"));
   RadioButtonParallel->setGeometry(14, 50, w - 28, 22);
   RadioButtonParallel->setChecked(true);
 
-  BitBtnOk = makeButton(this, "BitBtnOk", QStringLiteral("OK"), QRect(x, 130, 126, 32), glyphs::ok(),
-                        Qt::ClickFocus);
-  BitBtnSchliessen = makeButton(this, "BitBtnSchliessen", QStringLiteral("&Schließen"),
-                                QRect(x + w - 126, 130, 126, 32), glyphs::close(), Qt::ClickFocus);
+  BitBtnOk = makeButton(this, "BitBtnOk", {}, QRect(x, 130, 126, 32), glyphs::ok(), Qt::ClickFocus);
+  BitBtnSchliessen = makeButton(this, "BitBtnSchliessen", {}, QRect(x + w - 126, 130, 126, 32),
+                                glyphs::close(), Qt::ClickFocus);
 
-  BitBtnAnhalten = makeButton(this, "BitBtnAnhalten", QStringLiteral("Anhalten"), QRect(x, 176, w, 30),
-                              QIcon(), Qt::ClickFocus);
-  BitBtnAnhalten->setToolTip(QStringLiteral("Bewegungen anhalten bzw. fortsetzen"));
-  BitBtnAlgorithmus = makeButton(this, "BitBtnAlgorithmus", QStringLiteral("Algorithmus"),
-                                 QRect(x, 212, w, 30), QIcon(), Qt::ClickFocus);
-  BitBtnAlgorithmus->setToolTip(QStringLiteral("Demonstration der Positionsbestimmung"));
-  BitBtnAlgorithmusAbbrechen =
-      makeButton(this, "BitBtnAlgorithmusAbbrechen", QStringLiteral("Abbrechen"), QRect(x, 248, w, 30),
-                 QIcon(), Qt::ClickFocus);
-  BitBtnAlgorithmusAbbrechen->setToolTip(QStringLiteral("Algorithmus abbrechen"));
+  // Their captions come from the walk-through (sync).
+  BitBtnAnhalten =
+      makeButton(this, "BitBtnAnhalten", {}, QRect(x, 176, w, 30), QIcon(), Qt::ClickFocus);
+  BitBtnAlgorithmus =
+      makeButton(this, "BitBtnAlgorithmus", {}, QRect(x, 212, w, 30), QIcon(), Qt::ClickFocus);
+  BitBtnAlgorithmusAbbrechen = makeButton(this, "BitBtnAlgorithmusAbbrechen", {},
+                                          QRect(x, 248, w, 30), QIcon(), Qt::ClickFocus);
   BitBtnAnhalten->setEnabled(false);
   BitBtnAlgorithmus->setEnabled(false);
   BitBtnAlgorithmusAbbrechen->setEnabled(false);
@@ -104,8 +125,7 @@ void TForm3DDemo::buildLayout() {
   PanelAuge->setGeometry(x, 450, w, 255);
   PanelAuge->setFrameStyle(QFrame::Panel | QFrame::Raised);
   QWidget* p = PanelAuge;
-  LabelAuge = makeLabel(p, "LabelAuge", QStringLiteral("Postion des Betrachters (Einheit: 1000km)"),
-                        QRect(10, 6, w - 20, 36));
+  LabelAuge = makeLabel(p, "LabelAuge", {}, QRect(10, 6, w - 20, 36));
   StringGridAuge = new StringGrid(3, 2, 0, 1, p);
   StringGridAuge->setObjectName(QStringLiteral("StringGridAuge"));
   // Wide enough for "-50,000" in the font at hand.
@@ -119,19 +139,18 @@ void TForm3DDemo::buildLayout() {
                               StringGridAuge->heightForRows(2));
 
   const int rowA = 44 + StringGridAuge->heightForRows(2) + 8;
-  LabelAequator =
-      makeLabel(p, "LabelAequator", QStringLiteral("Südpolumdrehung"), QRect(10, rowA, 160, 20));
-  BitBtnAequator = makeButton(p, "BitBtnAequator", QStringLiteral("Start"), QRect(10, rowA + 22, 80, 28),
-                              QIcon(), Qt::ClickFocus);
+  LabelAequator = makeLabel(p, "LabelAequator", {}, QRect(10, rowA, 160, 20));
+  BitBtnAequator =
+      makeButton(p, "BitBtnAequator", {}, QRect(10, rowA + 22, 80, 28), QIcon(), Qt::ClickFocus);
   LabeledEditAequator = makeDegreesEdit(p, "LabeledEditAequator", QRect(98, rowA + 23, 44, 26));
   const int rowN = rowA + 56;
-  LabelNordpol =
-      makeLabel(p, "LabelNordpol", QStringLiteral("Nordpolumdrehung"), QRect(10, rowN, 160, 20));
-  BitBtnNordpol = makeButton(p, "BitBtnNordpol", QStringLiteral("Start"), QRect(10, rowN + 22, 80, 28), QIcon(), Qt::ClickFocus);
+  LabelNordpol = makeLabel(p, "LabelNordpol", {}, QRect(10, rowN, 160, 20));
+  BitBtnNordpol =
+      makeButton(p, "BitBtnNordpol", {}, QRect(10, rowN + 22, 80, 28), QIcon(), Qt::ClickFocus);
   LabeledEditNordpol = makeDegreesEdit(p, "LabeledEditNordpol", QRect(98, rowN + 23, 44, 26));
   // Between the two rotations it resets.
-  BitBtnCancel = makeButton(p, "BitBtnCancel", QStringLiteral("Cancel"),
-                            QRect(w - 78, (rowA + rowN) / 2 + 22, 68, 28), QIcon(), Qt::ClickFocus);
+  BitBtnCancel = makeButton(p, "BitBtnCancel", {}, QRect(w - 78, (rowA + rowN) / 2 + 22, 68, 28),
+                            QIcon(), Qt::ClickFocus);
   BitBtnAequator->setEnabled(false);
   BitBtnNordpol->setEnabled(false);
   BitBtnCancel->setEnabled(false);
@@ -176,7 +195,7 @@ void TForm3DDemo::showEye() {
   StringGridAuge->setCell(0, 0, QStringLiteral("x"));
   StringGridAuge->setCell(1, 0, QStringLiteral("y"));
   StringGridAuge->setCell(2, 0, QStringLiteral("z"));
-  const std::string separator = QLocale().decimalPoint().toStdString();
+  const std::string separator = platform::decimalSeparator();
   const long double coordinates[] = {demo->eye.x, demo->eye.y, demo->eye.z};
   for (int c = 0; c < 3; ++c)
     StringGridAuge->setCell(
@@ -196,14 +215,14 @@ void TForm3DDemo::sync() {
       {BitBtnAlgorithmusAbbrechen, &a.abbrechen}, {BitBtnAequator, &a.aequator},
       {BitBtnNordpol, &a.nordpol}, {BitBtnCancel, &a.cancel}};
   for (const auto& [button, state] : buttons) {
-    const QString text = QString::fromStdString(state->text);
+    const QString text = coreText(state->text);
     if (button->text() != text) button->setText(text);
     button->setEnabled(state->enabled);
   }
   LabeledEditAequator->setText(QString::fromStdString(a.aequatorDegrees));
   LabeledEditNordpol->setText(QString::fromStdString(a.nordpolDegrees));
   QStringList lines;
-  for (const std::string& line : a.memo) lines << QString::fromStdString(line);
+  for (const std::string& line : a.memo) lines << coreText(line);
   const QString text = lines.join('\n');
   if (Memo3d->toPlainText() != text) Memo3d->setPlainText(text);
   showEye();

@@ -70,8 +70,12 @@ class TForm3DDemo : public QWidget {
   void BitBtnNordpolClick();
   void BitBtnCancelClick();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void buildLayout();
+  void retranslate();
   void FormCreate();
   // The timer's tick: a frame, unless the last one is still to be shown.
   void frameTick();

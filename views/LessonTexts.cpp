@@ -1,6 +1,7 @@
 #include "views/LessonTexts.h"
 
 #include "platform/numformat.h"
+#include "platform/texts.h"
 
 namespace views {
 
@@ -38,18 +39,28 @@ std::string receivedSatellites(const DeterminationRecord& record) {
 std::string dopReason(const DilutionOfPrecision& dop) {
   switch (dop.status) {
     case DilutionOfPrecision::Status::valid: {
-      const char* verdict = dop.pdop <= 2   ? "sehr gute Geometrie"
-                            : dop.pdop <= 4 ? "gute Geometrie"
-                            : dop.pdop <= 8 ? "mäßige Geometrie"
-                                            : "schlechte Geometrie";
-      return std::string(verdict) + " (PDOP " + platform::formatFixed(dop.pdop, 1, 6) + ")";
+      const char* verdict = dop.pdop <= 2   ? ORTIVO_TEXT("core", "sehr gute Geometrie")
+                            : dop.pdop <= 4 ? ORTIVO_TEXT("core", "gute Geometrie")
+                            : dop.pdop <= 8 ? ORTIVO_TEXT("core", "mäßige Geometrie")
+                                            : ORTIVO_TEXT("core", "schlechte Geometrie");
+      return platform::fillText(ORTIVO_TEXT("core", "%1 (PDOP %2)"),
+                                {verdict, platform::formatFixed(dop.pdop, 1, 6)});
     }
     case DilutionOfPrecision::Status::tooFewSatellites:
-      return "nur " + std::to_string(dop.satellites) + (dop.satellites == 1 ? " Satellit" : " Satelliten") +
-             " – für Standort und Uhrabweichung braucht der Empfänger mindestens 4";
+      return platform::fillText(
+          dop.satellites == 1
+              ? ORTIVO_TEXT("core",
+                            "nur %1 Satellit – für Standort und Uhrabweichung braucht der "
+                            "Empfänger mindestens 4")
+              : ORTIVO_TEXT("core",
+                            "nur %1 Satelliten – für Standort und Uhrabweichung braucht "
+                            "der Empfänger mindestens 4"),
+          {std::to_string(dop.satellites)});
     case DilutionOfPrecision::Status::degenerate:
-      return "die Geometrie ist entartet: Die Satelliten stehen (nahezu) auf einem Kreis um den "
-             "Empfänger oder mit ihm in einer Ebene, so legen sie den Standort nicht fest";
+      return ORTIVO_TEXT("core",
+                         "die Geometrie ist entartet: Die Satelliten stehen (nahezu) auf "
+                         "einem Kreis um den Empfänger oder mit ihm in einer Ebene, so "
+                         "legen sie den Standort nicht fest");
   }
   return {};
 }

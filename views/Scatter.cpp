@@ -6,6 +6,7 @@
 #include "model/DilutionOfPrecision.h"
 #include "model/SkyGeometry.h"
 #include "platform/csv.h"
+#include "platform/texts.h"
 
 namespace views {
 
@@ -49,7 +50,8 @@ double quantile(std::vector<double> values, double share) {
 }  // namespace
 
 const char* methodName(Method m) {
-  return m == Method::fourSpheres ? "vier Kugeln" : "Ausgleichsrechnung";
+  return m == Method::fourSpheres ? ORTIVO_TEXT("core", "vier Kugeln")
+                                  : ORTIVO_TEXT("core", "Ausgleichsrechnung");
 }
 
 ScatterMeasurement scatterOf(const DeterminationRecord& r) {
@@ -126,31 +128,44 @@ ScatterStatistics ScatterData::statistics(Method method) const {
   return s;
 }
 
-std::string ScatterData::fixesCsv() const {
-  using platform::csvNumber;
+std::string ScatterData::fixesCsv(const platform::TableLanguage& language) const {
+  const auto csvNumber = [&language](Extended v, int decimals) {
+    return platform::csvNumber(v, decimals, language);
+  };
   std::vector<platform::CsvRow> rows;
   for (const ScatterMeasurement& m : measurements_)
     for (int k = 0; k < methodCount; ++k) {
       const ScatterFix& f = m.fixes[std::size_t(k)];
       if (!f.valid) continue;
-      rows.push_back({std::to_string(m.number), methodName(Method(k)), csvNumber(f.east, 4),
-                      csvNumber(f.north, 4), csvNumber(f.up, 4), csvNumber(f.distance, 4),
-                      csvNumber(f.clockNs / 1000, 6),
+      rows.push_back({std::to_string(m.number), language.word(methodName(Method(k))),
+                      csvNumber(f.east, 4), csvNumber(f.north, 4), csvNumber(f.up, 4),
+                      csvNumber(f.distance, 4), csvNumber(f.clockNs / 1000, 6),
                       csvNumber(f.clockNs * double(TUhr::signalSpeed) * 1000, 4),
                       csvNumber(f.pdop, 4)});
     }
-  return platform::csvText({"Nr.", "Verfahren", "Ost (m)", "Nord (m)", "Oben (m)",
-                            "Abstand im Raum (m)", "Uhrabweichung (µs)", "Uhrabweichung (m)",
-                            "PDOP"},
-                           rows);
+  platform::CsvRow header;
+  for (const char* h : {ORTIVO_TEXT("core", "Nr."), ORTIVO_TEXT("core", "Verfahren"),
+                        ORTIVO_TEXT("core", "Ost (m)"), ORTIVO_TEXT("core", "Nord (m)"),
+                        ORTIVO_TEXT("core", "Oben (m)"), ORTIVO_TEXT("core", "Abstand im Raum (m)"),
+                        ORTIVO_TEXT("core", "Uhrabweichung (µs)"),
+                        ORTIVO_TEXT("core", "Uhrabweichung (m)"), "PDOP"})
+    header.push_back(language.word(h));
+  return platform::csvText(header, rows);
 }
 
-std::string ScatterData::signalsCsv() const {
-  using platform::csvNumber;
-  platform::CsvRow header{"Nr.", "Satellit", "Elevation (Grad)"};
+std::string ScatterData::signalsCsv(const platform::TableLanguage& language) const {
+  const auto csvNumber = [&language](Extended v, int decimals) {
+    return platform::csvNumber(v, decimals, language);
+  };
+  platform::CsvRow header;
+  for (const char* h : {ORTIVO_TEXT("core", "Nr."), ORTIVO_TEXT("core", "Satellit"),
+                        ORTIVO_TEXT("core", "Elevation (Grad)")})
+    header.push_back(language.word(h));
   for (int i = 0; i < errorSourceCount; ++i)
-    header.push_back(std::string(errorSourceName(ErrorSource(i))) + " (m)");
-  for (const char* h : {"fehlerhafter Satellit (m)", "Summe (m)", "Residuum (m)"}) header.push_back(h);
+    header.push_back(language.word(errorSourceName(ErrorSource(i))) + " (m)");
+  for (const char* h : {ORTIVO_TEXT("core", "fehlerhafter Satellit (m)"),
+                        ORTIVO_TEXT("core", "Summe (m)"), ORTIVO_TEXT("core", "Residuum (m)")})
+    header.push_back(language.word(h));
   std::vector<platform::CsvRow> rows;
   for (const ScatterMeasurement& m : measurements_)
     for (const ScatterSignal& s : m.signals) {

@@ -13,6 +13,7 @@
 
 #include "model/DeterminationRecord.h"
 #include "model/Measurement.h"
+#include "platform/csv.h"
 
 namespace views {
 
@@ -72,10 +73,10 @@ class ScatterData {
 
   // One row per measurement and method: number, method, east, north, up, 3D distance
   // (m), clock offset in µs and in m, the PDOP it used.
-  std::string fixesCsv() const;
+  std::string fixesCsv(const platform::TableLanguage& language = {}) const;
   // One row per measurement and satellite: number, satellite, elevation, each
   // source's delay, the faulty satellite's amount, their sum, the residual.
-  std::string signalsCsv() const;
+  std::string signalsCsv(const platform::TableLanguage& language = {}) const;
 
  private:
   std::deque<ScatterMeasurement> measurements_;

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string>
 
+#include "platform/texts.h"
+
 namespace views {
 namespace {
 
@@ -29,7 +31,7 @@ void centredText(platform::Canvas& c, int x, int y, const std::string& text) {
   c.textOut(x - c.textWidth(text) / 2, y - c.textHeight(text) / 2, text);
 }
 
-void drawGrid(platform::Canvas& c, const SkyPlotLayout& l) {
+void drawGrid(platform::Canvas& c, const SkyPlotLayout& l, const platform::Translation& language) {
   c.setPenStyle(platform::PenStyle::Solid);
   c.setPenWidth(1);
   c.setPenColor(kRing);
@@ -55,10 +57,13 @@ void drawGrid(platform::Canvas& c, const SkyPlotLayout& l) {
   }
   c.setFont(plotFont(true));
   const int gap = l.horizonRadius + 2 * markRadius + 6;
-  centredText(c, l.centreX, l.centreY - gap, "N");
-  centredText(c, l.centreX + gap, l.centreY, "O");
-  centredText(c, l.centreX, l.centreY + gap, "S");
-  centredText(c, l.centreX - gap, l.centreY, "W");
+  // North, east ("Ost"), south and west.
+  const char* const directions[] = {ORTIVO_TEXT("core", "N"), ORTIVO_TEXT("core", "O"),
+                                    ORTIVO_TEXT("core", "S"), ORTIVO_TEXT("core", "W")};
+  const int dx[] = {0, gap, 0, -gap}, dy[] = {-gap, 0, gap, 0};
+  for (int i = 0; i < 4; ++i)
+    centredText(c, l.centreX + dx[i], l.centreY + dy[i],
+                platform::translated(language, directions[i]));
 }
 
 void drawSatellite(platform::Canvas& c, const SkyPlotLayout& l, const SkySatellite& s) {
@@ -120,14 +125,15 @@ platform::Point skyPlotPoint(const SkyPlotLayout& l, SkyDirection d) {
           l.centreY - static_cast<int>(std::lround(r * std::cos(d.azimuth)))};
 }
 
-void drawSkyPlot(platform::Canvas& c, const SkySnapshot& sky, bool hasReceiver) {
+void drawSkyPlot(platform::Canvas& c, const SkySnapshot& sky, bool hasReceiver,
+                 const platform::Translation& language) {
   c.setPenStyle(platform::PenStyle::Solid);
   c.setPenColor(platform::colors::white);
   c.setBrushStyle(platform::BrushStyle::Solid);
   c.setBrushColor(platform::colors::white);
   c.rectangle(0, 0, c.width(), c.height());
   const SkyPlotLayout l = skyPlotLayout(c.width(), c.height());
-  drawGrid(c, l);
+  drawGrid(c, l, language);
   if (!hasReceiver) return;
   // The receiver in the zenith's place, under the satellites.
   c.setPenColor(platform::colors::black);

@@ -6,6 +6,7 @@
 
 #include "model/SkyGeometry.h"
 #include "platform/Canvas.h"
+#include "platform/texts.h"
 
 namespace views {
 
@@ -22,7 +23,9 @@ platform::Point skyPlotPoint(const SkyPlotLayout& layout, SkyDirection direction
 
 constexpr int markRadius = 7;  // pixels
 
-// `hasReceiver` false draws only the empty sky with its rings.
-void drawSkyPlot(platform::Canvas& canvas, const SkySnapshot& sky, bool hasReceiver);
+// `hasReceiver` false draws only the empty sky with its rings. The directions are
+// written in German unless `language` translates them.
+void drawSkyPlot(platform::Canvas& canvas, const SkySnapshot& sky, bool hasReceiver,
+                 const platform::Translation& language = {});
 
 }  // namespace views

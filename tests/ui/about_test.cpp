@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/ui/Screenshots.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -143,8 +145,7 @@ TEST(AboutBox, ShownCentredAndHiddenBySchliessen) {
     ASSERT_TRUE(box.isVisible());
     const QPoint centre = box.screen()->availableGeometry().center();
     EXPECT_LE((box.frameGeometry().center() - centre).manhattanLength(), 2) << round;
-    if (const QByteArray dir = qgetenv("ORTIVO_SCREENSHOT_DIR"); !dir.isEmpty() && round == 0)
-      box.grab().save(QString::fromLocal8Bit(dir) + "/about.png");
+    if (round == 0) saveScreenshot(&box, "about.png");
     QTest::mouseClick(box.BitBtnSchliessen, Qt::LeftButton);
     EXPECT_FALSE(box.isVisible());
     box.move(0, 0);  // the next show centres it again

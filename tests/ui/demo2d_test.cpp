@@ -4,6 +4,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "tests/ui/Screenshots.h"
+
 #include "platform/random.h"
 #include "tests/support/RecordingMessages.h"
 #include "ui/MainGps.h"
@@ -191,10 +193,7 @@ TEST(Form2DDemo, ScreenshotAtStepFive) {
   QApplication::processEvents();
   const QPixmap shot = form.grab();
   EXPECT_EQ(shot.size() / shot.devicePixelRatio(), QSize(929, 495));
-  const QByteArray dir = qgetenv("ORTIVO_SCREENSHOT_DIR");
-  if (!dir.isEmpty()) {
-    EXPECT_TRUE(shot.save(QDir(QString::fromLocal8Bit(dir)).filePath("demo2d.png")));
-  }
+  saveScreenshot(&form, "demo2d.png");
 }
 
 // The main window's close box ends the program even while the demonstration is open.

@@ -7,6 +7,8 @@
 #include <QtCharts/QChartView>
 #include <gtest/gtest.h>
 
+#include "tests/ui/Screenshots.h"
+
 #include "platform/random.h"
 #include "tests/support/RecordingMessages.h"
 #include "ui/ErrorSourcesWindow.h"
@@ -123,11 +125,8 @@ TEST(Screenshot, ErrorSourcesAndScatter) {
   errors.show();
   scatter.show();
   QApplication::processEvents();
-  const QString dir = qEnvironmentVariable("ORTIVO_SCREENSHOT_DIR");
-  if (!dir.isEmpty()) {
-    EXPECT_TRUE(errors.grab().save(dir + "/error-sources.png"));
-    EXPECT_TRUE(scatter.grab().save(dir + "/scatter.png"));
-  }
+  saveScreenshot(&errors, "error-sources.png");
+  saveScreenshot(&scatter, "scatter.png");
   EXPECT_EQ(scatter.data().measurements().size(), 1003u);
   // East and north on one scale in a square: the circles are round.
   const QRectF area = scatter.ChartStreuung->chart()->plotArea();

@@ -14,6 +14,7 @@
 #include "platform/shell.h"
 #include "tests/support/RecordingMessages.h"
 #include "ui/HelpWindow.h"
+#include "ui/Language.h"
 #include "ui/MainGps.h"
 #include "ui/main3DDemo.h"
 
@@ -27,7 +28,7 @@ class BuiltInHelp : public ::testing::Test {
     QStandardPaths::setTestModeEnabled(true);
     dir_ = new QTemporaryDir;
     previousDir_ = QDir::currentPath();
-    for (const char* file : {"ortivo.qch", "ortivo.qhc"})
+    for (const char* file : {"ortivo.qch", "ortivo.qhc", "ortivo_en.qch", "ortivo_en.qhc"})
       ASSERT_TRUE(QFile::copy(QStringLiteral(ORTIVO_BUILD_DIR "/") + file, dir_->filePath(file)));
     QFile chm(dir_->filePath("GPS.chm"));
     ASSERT_TRUE(chm.open(QIODevice::WriteOnly));
@@ -90,6 +91,29 @@ TEST_F(BuiltInHelp, F1OpensThePageOfTheWindowItIsPressedIn) {
   ASSERT_TRUE(window().isVisible());
   EXPECT_EQ(window().currentPage(), "demo3d.html");
   EXPECT_TRUE(window().browser()->toPlainText().contains("3D-Demonstration"));
+  window().hide();
+}
+
+// In English F1 opens the English help at the same page; a switch of language takes
+// the open help along.
+TEST_F(BuiltInHelp, F1OpensThePageInTheLanguageOfTheProgram) {
+  setLanguage(Language::english);
+  TForm3DDemo form(nullptr);
+  form.show();
+  QApplication::setActiveWindow(&form);
+  QTest::keyClick(form.BitBtnOk, Qt::Key_F1);
+  HelpWindow& english = window();
+  ASSERT_TRUE(english.isVisible());
+  EXPECT_EQ(english.browser()->source().host(), "de.ortivo.help");
+  EXPECT_EQ(english.currentPage(), "demo3d.html");
+  EXPECT_TRUE(english.browser()->toPlainText().contains("The 3D demonstration"));
+  EXPECT_EQ(english.windowTitle(), "Ortivo - Help");
+  setLanguage(Language::german);
+  QApplication::processEvents();
+  EXPECT_FALSE(english.isVisible());
+  ASSERT_TRUE(window().isVisible());
+  EXPECT_EQ(window().browser()->source().host(), "de.ortivo.hilfe");
+  EXPECT_EQ(window().currentPage(), "demo3d.html");
   window().hide();
 }
 
