@@ -403,11 +403,11 @@
     </message>
     <message>
         <source>Kreis mit 50 % der Standorte (m)</source>
-        <translation>Circle with 50 % of the positions (m)</translation>
+        <translation>Circle holding 50 % (m)</translation>
     </message>
     <message>
         <source>Kreis mit 95 % der Standorte (m)</source>
-        <translation>Circle with 95 % of the positions (m)</translation>
+        <translation>Circle holding 95 % (m)</translation>
     </message>
     <message>
         <source>Streubild-Standorte</source>
@@ -446,8 +446,8 @@
         <translation>Signals of the measurements…</translation>
     </message>
     <message>
-        <source>Berechnete Standorte um den tatsächlichen (Ost, Nord); Kreise mit 50 % (durchgezogen) und 95 % (gestrichelt) der Standorte</source>
-        <translation>Computed positions around the true one (east, north); circles with 50 % (solid) and 95 % (dashed) of the positions</translation>
+        <source>Berechnete Standorte um den tatsächlichen (Ost, Nord);&lt;br&gt;Kreise mit 50 % (durchgezogen) und 95 % (gestrichelt) der Standorte</source>
+        <translation>Computed positions around the true one (east, north);&lt;br&gt;circles with 50 % (solid) and 95 % (dashed) of the positions</translation>
     </message>
     <message>
         <source>Ost (m)</source>

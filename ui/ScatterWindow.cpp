@@ -48,7 +48,7 @@ const char* const kRows[] = {
     QT_TRANSLATE_NOOP("ScatterWindow", "Kreis mit 95 % der Standorte (m)")};
 constexpr int kRowCount = int(std::size(kRows));
 // The scatter's plot area comes out square at this size: a circle looks round.
-constexpr int kScatterWidth = 560, kScatterHeight = 608;
+constexpr int kScatterWidth = 560, kScatterHeight = 622;
 
 QValueAxis* metresAxis(QChart* chart, Qt::Alignment side) {
   auto* axis = new QValueAxis;
@@ -155,7 +155,7 @@ void ScatterWindow::retranslate() {
   signalsTable_->setText(tr("Signale der Messungen…"));
   QChart* chart = ChartStreuung->chart();
   chart->setTitle(
-      tr("Berechnete Standorte um den tatsächlichen (Ost, Nord); Kreise mit 50 % "
+      tr("Berechnete Standorte um den tatsächlichen (Ost, Nord);<br>Kreise mit 50 % "
          "(durchgezogen) und 95 % (gestrichelt) der Standorte"));
   east_->setTitleText(tr("Ost (m)"));
   north_->setTitleText(tr("Nord (m)"));
