@@ -47,7 +47,9 @@ TEST(ReadFileBytes, RefusesWhatIsNoReadableFileOfItsSize) {
   const Case cases[] = {
       {(folder.path / "fehlt.ortivo").string(), 100, "Sie ist nicht vorhanden."},
       {folder.path.string(), 100, "Sie ist ein Ordner."},
+#ifndef __EMSCRIPTEN__  // emscripten's file system makes a pipe an ordinary file
       {fifo, 100, "Sie ist keine gewöhnliche Datei."},
+#endif
       {folder.file("gross.ortivo", std::string(101, 'x')), 100, "zu groß"},
       {folder.file("genau.ortivo", std::string(100, 'x')), 100, ""},
       {locked, 100, root ? "" : "Der Zugriff wurde verweigert."},
