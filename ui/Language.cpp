@@ -172,12 +172,9 @@ platform::Translation coreTranslation() {
 }
 
 platform::TableLanguage tableLanguage() {
-  platform::TableLanguage table;
-  if (current != Language::german) {
-    table.translate = coreTranslation();
-    table.decimalSeparator = ".";
-  }
-  return table;
+  if (current == Language::german) return {};
+  // Built whole: assigning "." to the default "," trips GCC 12's -Wrestrict under -O2.
+  return {coreTranslation(), std::string(1, '.')};
 }
 
 QString shownHemisphere(const QString& german) {
