@@ -231,7 +231,7 @@ int TExtended::compare(TBase& other) {
   const Extended a = value_;
   const Extended b = o.value_;
   Extended e = o.tolerance_;  // the other element's tolerance decides
-  if (e == 0.0L) e = std::max(std::min(std::fabs(a), std::fabs(b)) * 1e-16L, 1e-16L);
+  if (e == 0) e = std::max(std::min(std::fabs(a), std::fabs(b)) * Extended(1e-16L), Extended(1e-16L));
   if (std::fabs(a - b) <= e) return 0;
   return a < b ? -1 : 1;
 }

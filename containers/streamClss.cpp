@@ -467,11 +467,12 @@ T decode(const std::uint8_t* in) {
   return checked(kept, quantum);
 }
 
+// Extended is long double, or double in the browser page.
 template void encode<float>(float, std::uint8_t*);
 template void encode<double>(double, std::uint8_t*);
-template void encode<Extended>(Extended, std::uint8_t*);
+template void encode<long double>(long double, std::uint8_t*);
 template float decode<float>(const std::uint8_t*);
 template double decode<double>(const std::uint8_t*);
-template Extended decode<Extended>(const std::uint8_t*);
+template long double decode<long double>(const std::uint8_t*);
 
 }  // namespace extended10

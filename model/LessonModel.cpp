@@ -286,8 +286,8 @@ LessonModel::Checked<TGeoPosition> LessonModel::checkGeographic(const Geographic
 
 bool LessonModel::isValidPosition(TVektorR3 v) {
   const Extended n = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-  return TKoordinatenwandlerR3::earthRadius - 0.0001L <= n &&
-         n <= TKoordinatenwandlerR3::earthRadius + maxHeight / 1000 + 0.0001L;
+  return TKoordinatenwandlerR3::earthRadius - Extended(0.0001L) <= n &&
+         n <= TKoordinatenwandlerR3::earthRadius + maxHeight / 1000 + Extended(0.0001L);
 }
 
 bool LessonModel::isValidAngle(const TGradMinuten& gm, int maxDegrees) {
