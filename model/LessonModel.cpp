@@ -451,6 +451,7 @@ LessonState LessonModel::state() const {
   s.errors = errors_;
   s.errorSeed = errorSeed_;
   s.errorDraw = errorDraws_;
+  s.fileImages = fileImages_;
   return s;
 }
 
@@ -527,6 +528,7 @@ std::optional<std::string> LessonModel::restore(const LessonState& s) {
   errors_ = s.errors;
   errorSeed_ = s.errorSeed;
   errorDraws_ = s.errorDraw;
+  fileImages_ = s.fileImages;
   receiver_ = std::make_unique<TEmpfaenger>();
   history_.clear();
   notify([](LessonObserver& o) { o.satellitesMoved(); });
