@@ -223,20 +223,30 @@ int TReal::compare(TBase& other) {
 std::unique_ptr<TBase> TReal::copy() { return std::make_unique<TReal>(value_, tolerance_); }
 
 // TExtended
-void TExtended::saveValue(TWriter& writer) { writer.WriteFloat(value_); }
-void TExtended::loadValue(TReader& reader) { value_ = reader.ReadFloat(); }
+void TExtended::saveValue(TWriter& writer) {
+  if (image_ && extended10::decode<Extended>(image_->data()) == value_)
+    writer.WriteFloat(*image_);
+  else
+    writer.WriteFloat(value_);
+}
+void TExtended::loadValue(TReader& reader) {
+  value_ = reader.ReadFloat(image_);
+  if (!extended10::narrowerThanFormat) image_.reset();
+}
 int TExtended::compare(TBase& other) {
   if (!sameClass(*this, other)) return 2;
   const auto& o = static_cast<TExtended&>(other);
   const Extended a = value_;
   const Extended b = o.value_;
   Extended e = o.tolerance_;  // the other element's tolerance decides
-  if (e == 0.0L) e = std::max(std::min(std::fabs(a), std::fabs(b)) * 1e-16L, 1e-16L);
+  if (e == 0) e = std::max(std::min(std::fabs(a), std::fabs(b)) * Extended(1e-16L), Extended(1e-16L));
   if (std::fabs(a - b) <= e) return 0;
   return a < b ? -1 : 1;
 }
 std::unique_ptr<TBase> TExtended::copy() {
-  return std::make_unique<TExtended>(value_, tolerance_);
+  auto c = std::make_unique<TExtended>(value_, tolerance_);
+  c->setImage(image_);
+  return c;
 }
 
 // TBoolean

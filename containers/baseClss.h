@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -241,6 +242,11 @@ class TExtended : public TBase {
   TExtended(Extended value, Extended tolerance) : value_(value), tolerance_(tolerance) {}
   Extended getValue() const { return value_; }
   Extended getTolerance() const { return tolerance_; }
+  // Where Extended is narrower than the file's format (the browser page), the bytes the
+  // value was read from: written again as long as the value is still theirs, so that a
+  // lesson opened and saved there keeps the desktop's bytes. Empty elsewhere.
+  const std::optional<extended10::Image>& image() const { return image_; }
+  void setImage(std::optional<extended10::Image> image) { image_ = image; }
 
   using TBase::compare;
   void saveValue(TWriter& writer) override;
@@ -251,6 +257,7 @@ class TExtended : public TBase {
  private:
   Extended value_ = 0.0L;
   Extended tolerance_ = 0.0L;
+  std::optional<extended10::Image> image_;
 };
 
 class TBoolean : public TBase {

@@ -216,6 +216,11 @@ void TWriter::WriteFloat(Extended value) {
   put(b, sizeof b);
 }
 
+void TWriter::WriteFloat(const extended10::Image& image) {
+  putByte(streamtags::Extended);
+  put(image.data(), image.size());
+}
+
 // ---------------------------------------------------------------- TReader
 
 TReader::TReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
@@ -358,9 +363,18 @@ bool TReader::ReadBoolean() {
 }
 
 Extended TReader::ReadFloat() {
+  std::optional<extended10::Image> image;
+  return ReadFloat(image);
+}
+
+Extended TReader::ReadFloat(std::optional<extended10::Image>& image) {
+  image.reset();
   const std::uint8_t t = tag();
   if (t == streamtags::Extended) {
-    return extended10::decode<Extended>(take(extended10::size));
+    const std::uint8_t* bytes = take(extended10::size);
+    image.emplace();
+    std::copy(bytes, bytes + extended10::size, image->begin());
+    return extended10::decode<Extended>(bytes);
   }
   return static_cast<Extended>(integerOfTag(t));
 }
@@ -467,11 +481,12 @@ T decode(const std::uint8_t* in) {
   return checked(kept, quantum);
 }
 
+// Extended is long double, or double in the browser page.
 template void encode<float>(float, std::uint8_t*);
 template void encode<double>(double, std::uint8_t*);
-template void encode<Extended>(Extended, std::uint8_t*);
+template void encode<long double>(long double, std::uint8_t*);
 template float decode<float>(const std::uint8_t*);
 template double decode<double>(const std::uint8_t*);
-template Extended decode<Extended>(const std::uint8_t*);
+template long double decode<long double>(const std::uint8_t*);
 
 }  // namespace extended10

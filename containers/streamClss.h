@@ -4,10 +4,12 @@
 // The element stream: a typed, little-endian binary encoding. Every value starts with a
 // tag byte; 8-bit text is Windows-1252.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -56,6 +58,9 @@ template <class T>
 void encode(T value, std::uint8_t* out);
 template <class T>
 T decode(const std::uint8_t* in);
+using Image = std::array<std::uint8_t, size>;
+// Whether Extended (double in the browser page) keeps fewer bits than the format.
+inline constexpr bool narrowerThanFormat = std::numeric_limits<Extended>::digits < 64;
 }  // namespace extended10
 
 // Windows-1252 <-> UTF-8. Characters the code page lacks become '?'.
@@ -78,6 +83,8 @@ class TWriter {
   void WriteChar(char c);
   void WriteBoolean(bool value);
   void WriteFloat(Extended value);
+  // Ten bytes as they were read, for a value a narrower Extended could not hold exactly.
+  void WriteFloat(const extended10::Image& image);
 
   // Throws EWriteError when the underlying stream failed.
   void FlushBuffer();
@@ -109,6 +116,8 @@ class TReader {
   char ReadChar();
   bool ReadBoolean();
   Extended ReadFloat();
+  // Also gives the ten bytes when the value was written in the extended format.
+  Extended ReadFloat(std::optional<extended10::Image>& image);
 
   bool EndOfStream() const { return pos_ >= size_; }
   std::size_t remaining() const { return size_ - pos_; }

@@ -73,9 +73,9 @@ void TDemoEmpfaenger::determinePosition(TVektorR2& point) {
               : points.second;
 
   deviation = circles[3].radius - geo.distanceR2(circles[3].center, point);
-  if (std::fabs(deviation) <= 1.0L) {
+  if (std::fabs(deviation) <= 1) {
     correct = true;
-  } else if (!first && std::fabs(previousDeviation - deviation) < 1e-05L) {
+  } else if (!first && std::fabs(previousDeviation - deviation) < Extended(1e-05L)) {
     correct = true;  // the correction no longer makes progress
   } else if (first) {
     first = false;

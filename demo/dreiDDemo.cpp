@@ -20,7 +20,7 @@ TGeoPosition fallbackPosition() {
 
 T3DDemo::T3DDemo(platform::Canvas& img, std::uint8_t kind, PositionSource erzeugePosition)
     : image(img), projectionKind(kind) {
-  const Extended h = 100.0L * img.height() / img.width();
+  const Extended h = Extended(100) * img.height() / img.width();
   viewWindow = {{-50, -h / 2}, {50, h / 2}};
   receiverPosition =
       converter.geoToCartesian(erzeugePosition ? erzeugePosition() : fallbackPosition());
@@ -59,7 +59,7 @@ void T3DDemo::drawAlgorithmStep(int s) {
       if (still_ || !candidate(p)) continue;  // no candidate, nothing to correct
       const TKugelR3& fourth = receiver.spheres[4];
       distanceToFourth = fourth.radius - geometry.distance(p, fourth.center);
-      if (std::fabs(distanceToFourth) > 1.0L)
+      if (std::fabs(distanceToFourth) > 1)
         receiver.adjustRadii(-distanceToFourth / 2);
       else
         found = true;

@@ -66,14 +66,14 @@ TKugelkoordinaten TKoordinatenwandlerR3::cartesianToSpherical(TVektorR3 v) noexc
   }
   // x / rho and |y| / rho are the cosine and sine of the longitude, but rounding
   // can push them just past 1, where acos and asin give NaN.
-  const Extended c = std::clamp(v.x / rho, -1.0L, 1.0L);
+  const Extended c = std::clamp(v.x / rho, Extended(-1), Extended(1));
   Extended angle;  // 0..pi, measured from the positive x axis
-  if (std::fabs(c) <= 0.5L) {
+  if (std::fabs(c) <= Extended(0.5L)) {
     angle = std::acos(c);
   } else {
     // Near +-1 acos loses half the digits (about 1e-6 minutes of arc at the 0 and
     // 180 degree meridians); the sine gives the same angle well conditioned.
-    const Extended sine = std::clamp(std::fabs(v.y) / rho, 0.0L, 1.0L);
+    const Extended sine = std::clamp(std::fabs(v.y) / rho, Extended(0), Extended(1));
     angle = c > 0 ? std::asin(sine) : kPi - std::asin(sine);
   }
   s.longitude = v.y >= 0 ? angle : kTwoPi - angle;

@@ -187,11 +187,13 @@ std::uint8_t TEuklidGeoR2::pointSegmentRelationOf(TVektorR2 X, const TStreckeR2&
   const TVektorR2 A = s.startPoint, B = s.endPoint;
   // Not normalised: the collinearity tolerance grows with the segment's length.
   const Extended cr = (B.x - A.x) * (X.y - A.y) - (X.x - A.x) * (B.y - A.y);
-  if (cr < -1e-10L) return pointSegment::rightOf;
-  if (cr > 1e-10L) return pointSegment::leftOf;
+  if (cr < -geometry_tolerance::equal) return pointSegment::rightOf;
+  if (cr > geometry_tolerance::equal) return pointSegment::leftOf;
   const Extended t = B.x == A.x ? (X.y - A.y) / (B.y - A.y) : (X.x - A.x) / (B.x - A.x);
-  if (t < -1e-10L) return pointSegment::beforeStart;
-  if (t > 1.0000000001L) return pointSegment::beyondEnd;
+  if (t < -geometry_tolerance::equal) return pointSegment::beforeStart;
+  // 1 + 1e-10 as it always was written; the sum could differ from it in the last bit.
+  if (t > Extended(1.0000000001L) + (geometry_tolerance::scale - 1) * Extended(1e-10L))
+    return pointSegment::beyondEnd;
   return pointSegment::on;
 }
 

@@ -38,10 +38,18 @@ struct TMatrixR3 {
 
 // Tolerances of the whole geometry library.
 namespace geometry_tolerance {
+// The tolerances were made for the x87 format's 64 bits and are about its rounding at
+// the lesson's sizes (a cross product of 30,000 km vectors is some 1e9). A narrower
+// Extended (double in the browser page) widens them by what it lacks, 2^11 for double;
+// x87 and binary128 keep them as they are.
+inline constexpr Extended scale =
+    std::numeric_limits<Extended>::digits >= 64
+        ? Extended(1)
+        : Extended(std::uint64_t{1} << (64 - std::numeric_limits<Extended>::digits));
 // Null vectors, parallel tests on dot products, snapping of rotation results.
-inline constexpr Extended zero = 1e-16L;
+inline constexpr Extended zero = 1e-16L * scale;
 // Whether figures touch, a point lies on a figure, two lengths are the same.
-inline constexpr Extended equal = 1e-10L;
+inline constexpr Extended equal = 1e-10L * scale;
 }  // namespace geometry_tolerance
 
 // The operations the plane and the spatial calculator share. Stateless.

@@ -49,7 +49,7 @@ constexpr Message kMessages[] = {
 
 constexpr int kNullVector = 9;
 
-inline Extended snapped(Extended a) noexcept { return TEuklidGeo::isZero(a) ? 0.0L : a; }
+inline Extended snapped(Extended a) noexcept { return TEuklidGeo::isZero(a) ? Extended(0) : a; }
 
 }  // namespace
 
@@ -74,7 +74,7 @@ Extended TEuklidGeoR3::length(TVektorR3 v) noexcept { return std::sqrt(dotProduc
 
 TVektorR3 TEuklidGeoR3::normalize(TVektorR3 v) noexcept {
   if (isNullVectorR3(v)) return v;
-  return multiply(v, 1.0L / length(v));
+  return multiply(v, 1 / length(v));
 }
 
 bool TEuklidGeoR3::orthogonalVector1(TVektorR3 v, TVektorR3& result) {

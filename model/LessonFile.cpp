@@ -97,11 +97,14 @@ class Entries {
       // Entries of a later revision are skipped; a name twice would be ambiguous.
       if (!values_.emplace(name, body.getElem()).second)
         throw Refused{damaged(ORTIVO_TEXT("core", "ein Eintrag steht zweimal darin"))};
+      if (auto* value = dynamic_cast<TExtended*>(body.getElem()); value && value->image())
+        images_.emplace(name, *value->image());
       body.next();
     }
   }
 
   bool has(const char* name) const { return values_.count(name) != 0; }
+  const std::map<std::string, extended10::Image, std::less<>>& images() const { return images_; }
 
   template <class T>
   T& get(const char* name) const {
@@ -114,6 +117,7 @@ class Entries {
 
  private:
   std::map<std::string, TBase*> values_;
+  std::map<std::string, extended10::Image, std::less<>> images_;
 };
 
 TVektorR3 vectorOf(const Entries& entries, const char* const (&names)[3]) {
@@ -174,6 +178,7 @@ LessonScenario scenarioOf(TListe& body) {
   if (entries.has(kErrorSeed))
     st.errorSeed = static_cast<std::uint64_t>(entries.get<TInt64>(kErrorSeed).getValue());
   if (entries.has(kErrorDraw)) st.errorDraw = entries.get<TInt64>(kErrorDraw).getValue();
+  st.fileImages = entries.images();
   return s;
 }
 
@@ -212,21 +217,26 @@ std::vector<std::uint8_t> encode(const LessonScenario& scenario) {
   };
   add(kDescription, std::make_unique<TString>(utf8ToCp1252(scenario.description)));
   add(kHasPosition, std::make_unique<TBoolean>(st.hasTruePosition));
-  const auto extended = [](Extended v) { return std::make_unique<TExtended>(v, 0); };
+  const auto extended = [&st](Extended v, std::string_view name) {
+    auto element = std::make_unique<TExtended>(v, 0);
+    if (const auto it = st.fileImages.find(name); it != st.fileImages.end())
+      element->setImage(it->second);
+    return element;
+  };
   const TVektorR3 position = st.truePosition, previous = st.previousPosition;
-  add(kPosition[0], extended(position.x));
-  add(kPosition[1], extended(position.y));
-  add(kPosition[2], extended(position.z));
-  add(kPrevious[0], extended(previous.x));
-  add(kPrevious[1], extended(previous.y));
-  add(kPrevious[2], extended(previous.z));
+  add(kPosition[0], extended(position.x, kPosition[0]));
+  add(kPosition[1], extended(position.y, kPosition[1]));
+  add(kPosition[2], extended(position.z, kPosition[2]));
+  add(kPrevious[0], extended(previous.x, kPrevious[0]));
+  add(kPrevious[1], extended(previous.y, kPrevious[1]));
+  add(kPrevious[2], extended(previous.z, kPrevious[2]));
   add(kEastWest, std::make_unique<TChar>(st.trueGeo.eastWest));
   add(kLongitudeDegrees, std::make_unique<TInteger>(st.trueGeo.longitude.degrees));
-  add(kLongitudeMinutes, extended(st.trueGeo.longitude.minutes));
+  add(kLongitudeMinutes, extended(st.trueGeo.longitude.minutes, kLongitudeMinutes));
   add(kNorthSouth, std::make_unique<TChar>(st.trueGeo.northSouth));
   add(kLatitudeDegrees, std::make_unique<TInteger>(st.trueGeo.latitude.degrees));
-  add(kLatitudeMinutes, extended(st.trueGeo.latitude.minutes));
-  add(kHeight, extended(st.trueGeo.height));
+  add(kLatitudeMinutes, extended(st.trueGeo.latitude.minutes, kLatitudeMinutes));
+  add(kHeight, extended(st.trueGeo.height, kHeight));
   add(kSpeed, std::make_unique<TInteger>(st.speed));
   add(kTravelling, std::make_unique<TBoolean>(st.travelling));
   add(kSouthward, std::make_unique<TBoolean>(st.southward));
@@ -243,13 +253,13 @@ std::vector<std::uint8_t> encode(const LessonScenario& scenario) {
     body.append(std::make_unique<TString>(sourceOn(i)));
     body.append(std::make_unique<TBoolean>(source.on));
     body.append(std::make_unique<TString>(sourceSigma(i)));
-    body.append(extended(source.sigma));
+    body.append(extended(source.sigma, sourceSigma(i)));
   }
   add(kOffsetOn, std::make_unique<TBoolean>(st.errors.offsetOn));
   add(kOffsetNs, std::make_unique<TInteger>(st.errors.offsetNs));
   add(kFaultyOn, std::make_unique<TBoolean>(st.errors.faultyOn));
   add(kFaultyNumber, std::make_unique<TInteger>(st.errors.faultySatellite));
-  add(kFaultyMetres, extended(st.errors.faultyMetres));
+  add(kFaultyMetres, extended(st.errors.faultyMetres, kFaultyMetres));
   add(kErrorSeed, std::make_unique<TInt64>(static_cast<std::int64_t>(st.errorSeed)));
   add(kErrorDraw, std::make_unique<TInt64>(st.errorDraw));
 

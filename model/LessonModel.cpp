@@ -286,8 +286,8 @@ LessonModel::Checked<TGeoPosition> LessonModel::checkGeographic(const Geographic
 
 bool LessonModel::isValidPosition(TVektorR3 v) {
   const Extended n = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-  return TKoordinatenwandlerR3::earthRadius - 0.0001L <= n &&
-         n <= TKoordinatenwandlerR3::earthRadius + maxHeight / 1000 + 0.0001L;
+  return TKoordinatenwandlerR3::earthRadius - Extended(0.0001L) <= n &&
+         n <= TKoordinatenwandlerR3::earthRadius + maxHeight / 1000 + Extended(0.0001L);
 }
 
 bool LessonModel::isValidAngle(const TGradMinuten& gm, int maxDegrees) {
@@ -451,6 +451,7 @@ LessonState LessonModel::state() const {
   s.errors = errors_;
   s.errorSeed = errorSeed_;
   s.errorDraw = errorDraws_;
+  s.fileImages = fileImages_;
   return s;
 }
 
@@ -527,6 +528,7 @@ std::optional<std::string> LessonModel::restore(const LessonState& s) {
   errors_ = s.errors;
   errorSeed_ = s.errorSeed;
   errorDraws_ = s.errorDraw;
+  fileImages_ = s.fileImages;
   receiver_ = std::make_unique<TEmpfaenger>();
   history_.clear();
   notify([](LessonObserver& o) { o.satellitesMoved(); });

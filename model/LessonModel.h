@@ -10,12 +10,14 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
+#include "containers/streamClss.h"
 #include "geometry/Koordinatenclss.h"
 #include "geometry/vektorR3clss.h"
 #include "model/DeterminationHistory.h"
@@ -52,6 +54,9 @@ struct LessonState {
   ErrorSettings errors{};        // every source off unless a file says otherwise
   std::uint64_t errorSeed = 0;   // the errors a class sees come from it
   std::int64_t errorDraw = 0;    // determinations drawn so far, 0..maxStep
+  // The bytes of the file's floats by entry name, where Extended keeps fewer bits than
+  // the file (the browser page): saved again for each value still the one they give.
+  std::map<std::string, extended10::Image, std::less<>> fileImages;
 };
 
 // What a view of the lesson hears about; every call comes after the change.
@@ -225,6 +230,7 @@ class LessonModel {
   ErrorSettings errors_;
   std::uint64_t errorSeed_ = 0;
   std::int64_t errorDraws_ = 0;
+  std::map<std::string, extended10::Image, std::less<>> fileImages_;  // LessonState::fileImages
   LessonClock clock_;
   TimeSource timeSource_;
   DeterminationHistory history_;

@@ -19,7 +19,7 @@ LocalFrame localFrame(TVektorR3 receiver) {
   f.up = unit(receiver);
   const Extended horizontal = std::hypot(receiver.x, receiver.y);
   // Within a millimetre of the axis the longitude is noise: take the pole's frame.
-  f.east = horizontal > 1e-6L ? TVektorR3{-receiver.y / horizontal, receiver.x / horizontal, 0}
+  f.east = horizontal > Extended(1e-6L) ? TVektorR3{-receiver.y / horizontal, receiver.x / horizontal, 0}
                               : TVektorR3{0, 1, 0};
   f.north = G::crossProduct(f.up, f.east);
   return f;

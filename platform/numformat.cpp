@@ -8,7 +8,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <string>
+#include <type_traits>
 #include <locale.h>
 
 namespace platform {
@@ -46,14 +49,65 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // printf, so x86-64 keeps its digits. The locale is switched for this thread only,
 // because Qt sets the C library's from the environment.
 template <std::size_t N>
-std::string_view write(char (&buffer)[N], Extended value, bool scientific, int decimals) {
+int print(char (&buffer)[N], Extended value, bool scientific, int decimals) {
   static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
   const locale_t previous = uselocale(cLocale);
-  const long double v = value;
-  const int n = scientific ? std::snprintf(buffer, N, "%.*Le", decimals, v)
-                           : std::snprintf(buffer, N, "%.*Lf", decimals, v);
+  int n = 0;
+  if constexpr (std::is_same_v<Extended, double>) {
+    n = scientific ? std::snprintf(buffer, N, "%.*e", decimals, value)
+                   : std::snprintf(buffer, N, "%.*f", decimals, value);
+  } else {
+    const long double v = value;
+    n = scientific ? std::snprintf(buffer, N, "%.*Le", decimals, v)
+                   : std::snprintf(buffer, N, "%.*Lf", decimals, v);
+  }
   uselocale(previous);
-  return {buffer, n > 0 && std::size_t(n) < N ? std::size_t(n) : 0};
+  return n > 0 && std::size_t(n) < N ? n : 0;
+}
+
+// Up to 15 significant digits every double shows as they were meant; asked for more,
+// printf would go on into the binary value's expansion and invent digits (0.1 as
+// 0.100000000000000006). Its shortest decimal that reads back as the same double
+// (at most 17 digits, found by printf as well) is padded with zeros instead.
+// Returns the decimals to print before padding: `decimals` or fewer.
+[[maybe_unused]] int meaningfulDecimals(double value, bool scientific, int decimals) {
+  if (!std::isfinite(value) || value == 0) return decimals;
+  if (scientific ? decimals < 15 : std::fabs(value) * std::pow(10.0, decimals) < 1e14)
+    return decimals;
+  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+  char text[40];
+  int digits = 15;
+  for (;; ++digits) {
+    print(text, value, true, digits - 1);
+    if (digits == 17 || strtod_l(text, nullptr, cLocale) == value) break;
+  }
+  const char* e = std::strchr(text, 'e');
+  if (e == nullptr) return decimals;
+  int exponent = 0;
+  std::from_chars(e + (e[1] == '+' ? 2 : 1), text + std::strlen(text), exponent);
+  for (const char* d = e - 1; *d == '0'; --d) --digits;  // the mantissa's trailing zeros
+  const int needed = std::max(scientific ? digits - 1 : digits - 1 - exponent, 0);
+  return std::min(needed, decimals);
+}
+
+template <std::size_t N>
+std::string_view write(char (&buffer)[N], Extended value, bool scientific, int decimals) {
+  if constexpr (std::is_same_v<Extended, double>) {
+    const int printed = meaningfulDecimals(value, scientific, decimals);
+    const int n = print(buffer, value, scientific, printed);
+    if (printed == decimals || n == 0) return {buffer, std::size_t(n)};
+    // The zeros go before the exponent, the point first if printf wrote none.
+    std::string_view text(buffer, std::size_t(n));
+    const std::size_t at = scientific ? text.find('e') : text.size();
+    std::string padding = printed == 0 ? "." : "";
+    padding.append(std::size_t(decimals - printed), '0');
+    if (std::size_t(n) + padding.size() >= N) return {buffer, 0};
+    std::memmove(buffer + at + padding.size(), buffer + at, std::size_t(n) - at);
+    std::memcpy(buffer + at, padding.data(), padding.size());
+    return {buffer, std::size_t(n) + padding.size()};
+  } else {
+    return {buffer, std::size_t(print(buffer, value, scientific, decimals))};
+  }
 }
 
 }  // namespace
@@ -156,7 +210,11 @@ std::optional<Extended> parseDecimal(std::string_view text, std::string_view sep
   // which Qt sets from the environment, and would stop at the point under a German one.
   static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
   errno = 0;
-  const Extended value = strtold_l(normal.c_str(), nullptr, cLocale);
+  Extended value = 0;
+  if constexpr (std::is_same_v<Extended, double>)
+    value = strtod_l(normal.c_str(), nullptr, cLocale);  // rounded once, not via long double
+  else
+    value = strtold_l(normal.c_str(), nullptr, cLocale);
   if (errno == ERANGE && std::isinf(value)) return std::nullopt;
   return value;
 }

@@ -53,7 +53,7 @@ Extended randomFraction() {
   // 53 random bits scaled into [0, 1): never reaches 1, unlike some
   // generate_canonical implementations.
   const std::uint64_t bits = randomEngine()() >> 11;
-  return static_cast<Extended>(bits) / 9007199254740992.0L;
+  return static_cast<Extended>(bits) / Extended(9007199254740992.0L);
 }
 
 }  // namespace platform

@@ -32,7 +32,7 @@ T3DKreis::T3DKreis(const TKreisR3& circle, std::uint16_t n) {
 
 namespace {
 
-inline Extended snapped(Extended a) { return TEuklidGeo::isZero(a) ? 0.0L : a; }
+inline Extended snapped(Extended a) { return TEuklidGeo::isZero(a) ? Extended(0) : a; }
 
 // rotateAroundAxis with the cosine and sine given: the same matrix, product and
 // snapping, term for term, so that the points are exactly those of the calculator.
@@ -116,7 +116,7 @@ T3DKugel::T3DKugel(const TKugelR3& sphere, TVektorR3 axis, std::uint16_t meridia
   const int reach = l / 2;
   for (int k = -reach; k <= reach; ++k) {
     if (k == 0 && l % 2 == 0) continue;
-    const Extended h = 2.0L * K.radius * k / (l + 1);
+    const Extended h = 2 * K.radius * k / (l + 1);
     const Extended rho = std::fabs(K.radius * std::cos(std::asin(h / K.radius)));
     const TVektorR3 c = geometry.sum(K.center, geometry.multiply(unitAxis, h));
     TKreisR3 latitude;

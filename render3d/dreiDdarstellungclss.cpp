@@ -72,7 +72,7 @@ class AxisRotation {
   }
 
  private:
-  static Extended snapped(Extended a) { return TEuklidGeo::isZero(a) ? 0.0L : a; }
+  static Extended snapped(Extended a) { return TEuklidGeo::isZero(a) ? Extended(0) : a; }
 
   bool doX_, doY_, doZ_;
   TMatrixR3 mx_, my_, mz_;

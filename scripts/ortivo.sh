@@ -44,6 +44,8 @@ core_stage() {
 
 # The browser edition: the core compiled by emscripten, the page's TypeScript by tsc
 # (npm's, pinned in web/package-lock.json), put together into build-web/ortivo.html.
+# The page's core computes in double (ORTIVO_EXTENDED_DOUBLE): binary128 in software
+# is too slow there; the wasm stage keeps testing the core in binary128.
 web_build() {
   install_packages "$here/scripts/debian-packages-web.txt"
   # Debian's npm, unless the node at hand brought its own.
@@ -51,6 +53,7 @@ web_build() {
   export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
   web="${ORTIVO_WEB_BUILD_DIR:-$here/build-web}"
   cmake -S "$here" -B "$web" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORTIVO_BUILD_WEB=ON \
+    -DORTIVO_EXTENDED_DOUBLE=ON \
     -DORTIVO_BUILD_UI=OFF -DORTIVO_BUILD_TESTS=OFF -DORTIVO_BUILD_BENCH=OFF \
     -DEigen3_DIR=/usr/share/eigen3/cmake \
     -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake >/dev/null

@@ -1,4 +1,5 @@
 #include "platform/numformat.h"
+#include "platform/extended.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <type_traits>
 
 #if defined(__GLIBCXX__)
 #include <algorithm>
@@ -132,6 +134,7 @@ TEST(FormatFixed, NonFiniteValuesAreNamed) {
 // The texts were libstdc++'s to_chars digits until the core had to build where that is
 // missing; exact halves (k / 2^m) and arbitrary values of many magnitudes keep them.
 TEST(FormatFixed, DigitsAreThoseOfLibstdcxxToChars) {
+  if (!std::is_same_v<Extended, long double>) GTEST_SKIP() << "texts of long double values";
   std::mt19937_64 rng(31);
   char buffer[128];
   for (int i = 0; i < 20000; ++i) {
@@ -153,6 +156,30 @@ TEST(FormatFixed, DigitsAreThoseOfLibstdcxxToChars) {
   }
 }
 #endif
+
+// Where Extended is double (the browser page), digits beyond the shortest text that
+// reads back as the same double are zeros, not the binary value's expansion; fewer
+// digits than that are rounded on the exact value as everywhere.
+TEST(FormatFixed, ADoubleShowsNoDigitsItDoesNotHold) {
+  if (!std::is_same_v<Extended, double>) GTEST_SKIP() << "only where Extended is double";
+  const struct {
+    double value;
+    int decimals, precision;
+    const char* text;
+  } cases[] = {
+      {0.1, 20, 30, "0.10000000000000000000"},
+      {-26554.1, 12, 18, "-26554.100000000000"},
+      {697916820.2339356, 10, 30, "697916820.2339356000"},
+      {1.0 / 3, 18, 30, "0.333333333333333300"},
+      {1.0 / 3, 15, 30, "0.333333333333333"},
+      {1e22, 3, 18, "1.00000000000000000E+22"},
+      {0x1p60, 0, 18, "1.15292150460684700E+18"},
+      {0x1p60, 0, 16, "1.152921504606847E+18"},
+      {2.0005, 3, 18, "2.001"},  // the double lies above the half
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(formatFixed(c.value, c.decimals, c.precision, "."), c.text) << c.value;
+}
 
 TEST(FormatFixed, UsesTheInstalledSeparatorByDefault) {
   platform::setDecimalSeparator(",");

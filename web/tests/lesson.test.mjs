@@ -33,6 +33,22 @@ async function shownRecord(page) {
   });
 }
 
+// Coordinates are shown to 0.1 µm (km with 10 decimals); the page computes in double,
+// the desktop in x87, so the last digit may differ by one. Every other character, and
+// the number of digits, must be the same.
+function sameNumberText(a, b) {
+  if (a === b) return true;
+  const digits = (t) => /^-?\d+,\d+$/.test(t) ? BigInt(t.replace(",", "")) : null;
+  const x = digits(a), y = digits(b);
+  return x !== null && y !== null && a.length === b.length && a.indexOf(",") === b.indexOf(",") &&
+    (x > y ? x - y : y - x) <= 1n;
+}
+function assertSameTexts(shown, expected, where) {
+  const s = Object.values(shown), e = Object.values(expected);
+  assert.deepEqual(Object.keys(shown), Object.keys(expected), where);
+  if (!s.every((t, i) => sameNumberText(t, e[i]))) assert.deepEqual(shown, expected, where);
+}
+
 function assertSameRecord(shown, record, where) {
   assert.ok(record, `${where}: the desktop determined nothing`);
   assert.equal(shown.received, record.received, where);
@@ -40,8 +56,8 @@ function assertSameRecord(shown, record, where) {
   if (!record.found) return;
   const error = Math.hypot(...record.exact.map((v, i) => v - shown.exact[i]));
   assert.ok(error <= 1e-6, `${where}: ${error * 1e6} mm from the desktop's position`);
-  assert.deepEqual(shown.cart, record.cart, where);
-  assert.deepEqual(shown.geo, record.geo, where);
+  assertSameTexts(shown.cart, record.cart, where);
+  assertSameTexts(shown.geo, record.geo, where);
   assert.equal(shown.distance, record.distance, where);
   assert.equal(shown.speed, record.speed, where);
 }
@@ -100,8 +116,8 @@ test("determinations give the desktop's positions for the same seeded lesson", a
     const where = `${commands[i].join(" ")} (command ${i})`;
     // The determination keeps its 2 s whatever the time-lapse factor.
     if (s.record && d.records.length) assertSameRecord(s.record, d.records.at(-1), where);
-    if (d.cart) assert.deepEqual(s.cart, d.cart, where);
-    if (d.geo) assert.deepEqual(geoObject(s.geo), d.geo, where);
+    if (d.cart) assertSameTexts(s.cart, d.cart, where);
+    if (d.geo) assertSameTexts(geoObject(s.geo), d.geo, where);
     if (d.satellites) assert.deepEqual(s, d.satellites, where);
   }
   assert.equal(await takeMessage(page), null);
