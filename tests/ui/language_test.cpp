@@ -74,6 +74,8 @@ void runALesson(Program& program) {
   program.mainWindow().BitBtnErzeugen->click();
   program.mainWindow().BitBtnBerechne->click();
   for (int i = 0; i < 3; ++i) program.lesson().determinationTick();
+  // The lesson's time stands still, so that the texts compared are those of one instant.
+  program.mainWindow().TimerLektion->stop();
   program.demo2D().startDemo();
   for (int i = 0; i < 3; ++i) program.demo2D().BitBtnOkClick();
   program.demo3D().showFromMainWindow();
