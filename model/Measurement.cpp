@@ -1,6 +1,8 @@
 #include "model/Measurement.h"
 #include "platform/extended.h"
 
+#include <optional>
+
 FourSphereFix tryWindows(TEmpfaenger& receiver, std::int32_t firstRunTime,
                          WindowRecorder* recorder) {
   FourSphereFix fix;
@@ -32,20 +34,35 @@ Measurement measure(const MeasurementSetup& setup, TEmpfaenger& receiver,
                     WindowRecorder* recorder) {
   constexpr int count = TSatellitenSchar::satelliteCount;
   const ErrorSettings& settings = setup.settings;
-  TSatellitenSchar sky = *setup.constellation;
-  for (int k = 1; k <= count; ++k) sky.satellites[k].working = !setup.defective[k];
+  // The constellation as given when its satellites already work as the setup says
+  // (the lesson's do); a copy with them set otherwise.
+  const TSatellitenSchar* given = setup.constellation;
+  bool asGiven = true;
+  for (int k = 1; k <= count; ++k) asGiven = asGiven && given->satellites[k].working == !setup.defective[k];
+  std::optional<TSatellitenSchar> copy;
+  if (!asGiven) {
+    copy.emplace(*given);
+    for (int k = 1; k <= count; ++k) copy->satellites[k].working = !setup.defective[k];
+  }
+  const TSatellitenSchar& sky = asGiven ? *given : *copy;
 
   const TVektorR3 at = setup.truePosition;
   const LocalFrame frame = localFrame(at);
-  std::array<Extended, count + 1> elevation{};
-  std::array<SignalErrors, count + 1> errors{};
-  TUhr::Delays delays{};
+  // Elevations are worked out for the satellites that need them: with delays every
+  // working one before the clock listens, otherwise only those it heard.
+  std::array<Extended, count + 1> elevation;
+  std::array<SignalErrors, count + 1> errors;
+  TUhr::Delays delays;
   const bool delayed = settings.anyDelay();
-  for (int k = 1; k <= count; ++k) {
-    elevation[k] = skyDirection(frame, at, sky.satellites[k].position).elevation;
-    if (!delayed || !sky.satellites[k].working) continue;
-    errors[k] = drawErrors(settings, k, elevation[k], setup.seed, setup.draw, setup.mode);
-    delays[k] = errors[k].total / 1000;
+  if (delayed) {
+    delays.fill(0);
+    for (int k = 1; k <= count; ++k) {
+      errors[k] = {};
+      if (!sky.satellites[k].working) continue;
+      elevation[k] = skyElevation(frame, at, sky.satellites[k].position);
+      errors[k] = drawErrors(settings, k, elevation[k], setup.seed, setup.draw, setup.mode);
+      delays[k] = errors[k].total / 1000;
+    }
   }
   // Nothing switched on: the clock gets no delays and measures exactly as it always did.
   receiver.clock.receiveSignals(at, sky, delayed ? &delays : nullptr);
@@ -60,8 +77,12 @@ Measurement measure(const MeasurementSetup& setup, TEmpfaenger& receiver,
     const int k = e.number;
     s.number = k;
     s.position = e.position;
-    s.elevation = elevation[k];
-    s.errors = errors[k];
+    if (delayed) {
+      s.elevation = elevation[k];
+      s.errors = errors[k];
+    } else {
+      s.elevation = skyElevation(frame, at, e.position);
+    }
     // The clock keeps only the fictive run times; these are what it measured.
     const Extended d = geo.distance(e.position, at);
     s.trueRunTime = TUhr::measuredRunTime(d);

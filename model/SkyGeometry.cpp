@@ -25,15 +25,28 @@ LocalFrame localFrame(TVektorR3 receiver) {
   return f;
 }
 
+namespace {
+
+// Elevation from the local components, the same operations for both callers so that
+// the elevation alone equals the one of the full direction to the last bit.
+Extended elevationOf(Extended e, Extended n, Extended u) { return std::atan2(u, std::hypot(e, n)); }
+
+}  // namespace
+
 SkyDirection skyDirection(const LocalFrame& f, TVektorR3 receiver, TVektorR3 satellite) {
   const TVektorR3 d = G::differenceR3(satellite, receiver);
   const Extended e = G::dotProduct(d, f.east), n = G::dotProduct(d, f.north),
                     u = G::dotProduct(d, f.up);
   SkyDirection s;
-  s.elevation = std::atan2(u, std::hypot(e, n));
+  s.elevation = elevationOf(e, n, u);
   s.azimuth = std::atan2(e, n);
   if (s.azimuth < 0) s.azimuth += 2 * extendedPi;
   return s;
+}
+
+Extended skyElevation(const LocalFrame& f, TVektorR3 receiver, TVektorR3 satellite) {
+  const TVektorR3 d = G::differenceR3(satellite, receiver);
+  return elevationOf(G::dotProduct(d, f.east), G::dotProduct(d, f.north), G::dotProduct(d, f.up));
 }
 
 SkyDirection skyDirection(TVektorR3 receiver, TVektorR3 satellite) {
