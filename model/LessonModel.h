@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -228,5 +229,6 @@ class LessonModel {
   LessonClock clock_;
   TimeSource timeSource_;
   DeterminationHistory history_;
+  std::unique_ptr<Extended[]> traceBuffer_;  // the fix's mismatches, traceLimit of them
   std::vector<LessonObserver*> observers_;
 };
