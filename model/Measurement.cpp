@@ -38,7 +38,8 @@ Measurement measure(const MeasurementSetup& setup, TEmpfaenger& receiver,
   // (the lesson's do); a copy with them set otherwise.
   const TSatellitenSchar* given = setup.constellation;
   bool asGiven = true;
-  for (int k = 1; k <= count; ++k) asGiven = asGiven && given->satellites[k].working == !setup.defective[k];
+  for (int k = 1; k <= count; ++k)
+    asGiven = asGiven && given->satellites[k].working == !setup.defective[k];
   std::optional<TSatellitenSchar> copy;
   if (!asGiven) {
     copy.emplace(*given);
