@@ -84,10 +84,17 @@ Measurement measure(const MeasurementSetup& setup, TEmpfaenger& receiver,
     } else {
       s.elevation = skyElevation(frame, at, e.position);
     }
-    // The clock keeps only the fictive run times; these are what it measured.
-    const Extended d = geo.distance(e.position, at);
-    s.trueRunTime = TUhr::measuredRunTime(d);
-    s.runTime = (delayed ? TUhr::measuredRunTime(d + delays[k]) : s.trueRunTime) + m.offsetNs;
+    // The clock keeps only the fictive run times, all shifted alike. Without delays
+    // they are the measured ones, so the first one measured again gives every other
+    // in whole nanoseconds; with delays each is measured again over its distance.
+    if (delayed || m.signalCount == 0) {
+      const Extended d = geo.distance(e.position, at);
+      s.trueRunTime = TUhr::measuredRunTime(d);
+      s.runTime = (delayed ? TUhr::measuredRunTime(d + delays[k]) : s.trueRunTime) + m.offsetNs;
+    } else {
+      s.trueRunTime = m.signals[0].trueRunTime + (e.runTime - m.signals[0].fictiveRunTime);
+      s.runTime = s.trueRunTime + m.offsetNs;
+    }
     s.fictiveRunTime = e.runTime;
     positions[m.signalCount] = e.position;
     ranges[m.signalCount] = s.runTime * TUhr::signalSpeed;
