@@ -1,6 +1,7 @@
 #include "model/Measurement.h"
 #include "platform/extended.h"
 
+#include <cmath>
 #include <optional>
 
 FourSphereFix tryWindows(TEmpfaenger& receiver, std::int32_t firstRunTime,
@@ -56,11 +57,18 @@ Measurement measure(const MeasurementSetup& setup, TEmpfaenger& receiver,
   TUhr::Delays delays;
   const bool delayed = settings.anyDelay();
   if (delayed) {
+    // Below the earth's rim, the horizon's dip acos(R / |at|) under the horizontal, no
+    // satellite is heard: its delays would never be used. Drawn with a margin, since
+    // a draw depends on nothing but its satellite and source.
+    const Extended radius = std::sqrt(TEuklidGeoR3::dotProduct(at, at));
+    const Extended earth = receiver.clock.earthRadius;
+    const Extended hidden = -((radius > earth ? std::acos(earth / radius) : 0) + 0.05L);
     delays.fill(0);
     for (int k = 1; k <= count; ++k) {
       errors[k] = {};
       if (!sky.satellites[k].working) continue;
       elevation[k] = skyElevation(frame, at, sky.satellites[k].position);
+      if (elevation[k] < hidden) continue;
       errors[k] = drawErrors(settings, k, elevation[k], setup.seed, setup.draw, setup.mode);
       delays[k] = errors[k].total / 1000;
     }
