@@ -53,24 +53,26 @@ Measurement measure(const MeasurementSetup& setup, TEmpfaenger& receiver,
   // Elevations are worked out for the satellites that need them: with delays every
   // working one before the clock listens, otherwise only those it heard.
   std::array<Extended, count + 1> elevation;
-  std::array<SignalErrors, count + 1> errors;
+  std::optional<std::array<SignalErrors, count + 1>> errors;  // only with delays
   TUhr::Delays delays;
   const bool delayed = settings.anyDelay();
   if (delayed) {
     // Below the earth's rim, the horizon's dip acos(R / |at|) under the horizontal, no
-    // satellite is heard: its delays would never be used. Drawn with a margin, since
-    // a draw depends on nothing but its satellite and source.
+    // satellite is heard and its delays would never be used. The margin keeps every
+    // one the clock may hear; leaving out the others changes no draw, each depending
+    // on its own satellite and source alone.
     const Extended radius = std::sqrt(TEuklidGeoR3::dotProduct(at, at));
     const Extended earth = receiver.clock.earthRadius;
     const Extended hidden = -((radius > earth ? std::acos(earth / radius) : 0) + 0.05L);
     delays.fill(0);
+    errors.emplace();
     for (int k = 1; k <= count; ++k) {
-      errors[k] = {};
       if (!sky.satellites[k].working) continue;
       elevation[k] = skyElevation(frame, at, sky.satellites[k].position);
       if (elevation[k] < hidden) continue;
-      errors[k] = drawErrors(settings, k, elevation[k], setup.seed, setup.draw, setup.mode);
-      delays[k] = errors[k].total / 1000;
+      const SignalErrors& e = (*errors)[k] =
+          drawErrors(settings, k, elevation[k], setup.seed, setup.draw, setup.mode);
+      delays[k] = e.total / 1000;
     }
   }
   // Nothing switched on: the clock gets no delays and measures exactly as it always did.
@@ -79,8 +81,8 @@ Measurement measure(const MeasurementSetup& setup, TEmpfaenger& receiver,
   Measurement m;
   m.offsetNs = settings.offsetOn ? settings.offsetNs : 0;
   const TEuklidGeoR3 geo{false};
-  std::array<TVektorR3, count> positions{};
-  std::array<Extended, count> ranges{};
+  std::array<TVektorR3, count> positions;  // the first signalCount are used
+  std::array<Extended, count> ranges;
   for (const TListenElement& e : receiver.clock.signals.elements<TListenElement>()) {
     MeasuredSignal& s = m.signals[m.signalCount];
     const int k = e.number;
@@ -88,7 +90,7 @@ Measurement measure(const MeasurementSetup& setup, TEmpfaenger& receiver,
     s.position = e.position;
     if (delayed) {
       s.elevation = elevation[k];
-      s.errors = errors[k];
+      s.errors = (*errors)[k];
     } else {
       s.elevation = skyElevation(frame, at, e.position);
     }
