@@ -103,14 +103,15 @@ void DeterminationHistory::add(const DeterminationRecord& record) {
     e.leastSquaresClockNs = record.leastSquares.clockOffsetNs();
   }
 
-  if (entries_.size() < capacity_) {
-    // Grown by hand, so that the storage ends at the capacity and not beyond it.
-    if (entries_.size() == entries_.capacity())
-      entries_.reserve(std::min(capacity_, std::max<std::size_t>(2 * entries_.capacity(), 256)));
-    entries_.push_back(e);
-    ++size_;
+  if (size_ < capacity_) {
+    if (size_ == allocated_) {
+      const std::size_t n = std::min(blockSize, capacity_ - allocated_);
+      blocks_.push_back(std::make_unique<HistoryEntry[]>(n));
+      allocated_ += n;
+    }
+    slot(size_++) = e;
   } else {
-    entries_[head_] = e;
+    slot(head_) = e;
     head_ = (head_ + 1) % capacity_;
   }
 
@@ -132,7 +133,6 @@ void DeterminationHistory::add(const DeterminationRecord& record) {
 }
 
 void DeterminationHistory::clear() {
-  entries_.clear();
   head_ = 0;
   size_ = 0;
   latest_.clear();

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -67,12 +68,10 @@ class DeterminationHistory {
   std::size_t capacity() const { return capacity_; }
   bool empty() const { return size_ == 0; }
   // 0 is the oldest kept.
-  const HistoryEntry& operator[](std::size_t i) const {
-    return entries_[(head_ + i) % capacity_];
-  }
+  const HistoryEntry& operator[](std::size_t i) const { return slot((head_ + i) % capacity_); }
   const HistoryEntry& latest() const { return (*this)[size_ - 1]; }
   // Bytes the summaries hold at most; they never grow beyond capacity entries.
-  std::size_t storedBytes() const { return entries_.capacity() * sizeof(HistoryEntry); }
+  std::size_t storedBytes() const { return allocated_ * sizeof(HistoryEntry); }
 
   // The latest determination's windows with their mismatches (empty after clear).
   struct LatestWindow {
@@ -87,8 +86,16 @@ class DeterminationHistory {
   const HistoryEntry& latestEntry() const { return latestEntry_; }
 
  private:
+  // Blocks of summaries, allocated as the history fills and never moved: a growing
+  // history copies nothing it already holds. The last block ends at the capacity.
+  static constexpr std::size_t blockSize = 250;
+  HistoryEntry& slot(std::size_t index) const {
+    return blocks_[index / blockSize][index % blockSize];
+  }
+
   std::size_t capacity_;
-  std::vector<HistoryEntry> entries_;
+  std::vector<std::unique_ptr<HistoryEntry[]>> blocks_;
+  std::size_t allocated_ = 0;  // entries in the blocks
   std::size_t head_ = 0;  // index of the oldest once the buffer is full
   std::size_t size_ = 0;
   std::vector<LatestWindow> latest_;

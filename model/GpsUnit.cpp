@@ -3,10 +3,19 @@
 
 #include <chrono>
 #include <cmath>
+#include <ctime>
 
 namespace {
 
+// The fix looks at the clock in every iteration, for a limit of whole seconds. Where
+// there is a coarse monotonic clock (a few milliseconds fine) it is read from memory,
+// several times faster than the precise one, which costs a tenth of an iteration.
 std::int64_t steadyMilliseconds() {
+#if defined(__linux__) && defined(CLOCK_MONOTONIC_COARSE)
+  timespec t{};
+  if (clock_gettime(CLOCK_MONOTONIC_COARSE, &t) == 0)
+    return std::int64_t(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+#endif
   using namespace std::chrono;
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }

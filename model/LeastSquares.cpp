@@ -3,6 +3,7 @@
 
 #include <Eigen/Dense>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "model/DilutionOfPrecision.h"
@@ -31,13 +32,14 @@ struct Problem {
   Extended cb = 0;
   Design H;
   Column r;  // km: measured minus computed
+  std::array<Extended, maxN> distance{};  // km, receiver to satellite, for the residuals
 
   // H's rows are the derivatives of the computed ranges: minus the unit vectors
   // receiver -> satellite, and 1 for the offset.
   void linearise() {
     for (int i = 0; i < n; ++i) {
       const TVektorR3 d = G::differenceR3(satellites[i], x);
-      const Extended length = std::sqrt(G::dotProduct(d, d));
+      const Extended length = distance[i] = std::sqrt(G::dotProduct(d, d));
       H(i, 0) = double(-d.x / length);
       H(i, 1) = double(-d.y / length);
       H(i, 2) = double(-d.z / length);
@@ -85,6 +87,13 @@ LeastSquaresFix leastSquaresFix(std::span<const TVektorR3> satellites,
     const Eigen::SelfAdjointEigenSolver<Eigen::Matrix4d> e(N, Eigen::EigenvaluesOnly);
     return e.info() == Eigen::Success && e.eigenvalues()(0) > degenerateEigenRatio * e.eigenvalues()(3);
   };
+  // trace N >= largest eigenvalue and trace N^-1 >= 1 / smallest, so a small product of
+  // the traces proves the rank without the eigenvalues. The bound stays a hundredfold
+  // clear of the ratio, beyond any rounding; every doubtful geometry is decided by them.
+  const auto clearlyFullRank = [](const Eigen::Matrix4d& N, const Eigen::Matrix4d& Q) {
+    const double product = N.trace() * Q.trace();
+    return product > 0 && product < 0.01 / degenerateEigenRatio;
+  };
   bool converged = false;
   while (fix.iterations < LeastSquaresFix::maxIterations && !converged) {
     ++fix.iterations;
@@ -100,7 +109,10 @@ LeastSquaresFix leastSquaresFix(std::span<const TVektorR3> satellites,
   // Residuals and PDOP where the fix ended.
   p.linearise();
   const Eigen::Matrix4d N = normal(nullptr);
-  if (!fullRank(N)) {
+  const Eigen::LLT<Eigen::Matrix4d> cholesky(N);
+  const Eigen::Matrix4d Q = cholesky.solve(Eigen::Matrix4d::Identity());
+  const bool quick = cholesky.info() == Eigen::Success && Q.allFinite() && clearlyFullRank(N, Q);
+  if (!quick && !fullRank(N)) {
     fix.status = LeastSquaresFix::Status::degenerate;
     return fix;
   }
@@ -108,12 +120,9 @@ LeastSquaresFix leastSquaresFix(std::span<const TVektorR3> satellites,
     fix.status = LeastSquaresFix::Status::notConverged;
     return fix;
   }
-  const Eigen::Matrix4d Q = N.llt().solve(Eigen::Matrix4d::Identity());
   fix.pdop = std::sqrt(Q(0, 0) + Q(1, 1) + Q(2, 2));
-  for (int i = 0; i < n; ++i) {
-    const TVektorR3 d = G::differenceR3(satellites[i], p.x);
-    fix.residuals[i] = (pseudoranges[i] - std::sqrt(G::dotProduct(d, d)) - p.cb) * 1000;
-  }
+  for (int i = 0; i < n; ++i)
+    fix.residuals[i] = (pseudoranges[i] - p.distance[i] - p.cb) * 1000;
   fix.position = p.x;
   fix.clockOffset = p.cb;
   fix.status = LeastSquaresFix::Status::valid;

@@ -137,29 +137,30 @@ TVektorR3 LessonModel::nextReceiverPosition(Extended d) {
 
 namespace {
 
-// Keeps each window the fix tries in the record; the fix writes its mismatches into a
-// buffer reserved before it begins and never allocates.
+// Keeps each window the fix tries in the record. The fix writes its mismatches into the
+// lesson's buffer, allocated once, and never allocates; the record then takes only
+// what was written, instead of a cleared buffer of the full length per window.
 class RecordWindows : public WindowRecorder {
  public:
-  explicit RecordWindows(DeterminationRecord& record) : record_(record) {}
+  RecordWindows(DeterminationRecord& record, Extended* buffer)
+      : record_(record), buffer_(buffer) {}
   FixTrace begin(std::int32_t start) override {
-    WindowRecord& w = record_.windows.emplace_back();
-    w.start = start;
-    w.mismatches.resize(LessonModel::traceLimit);
+    record_.windows.emplace_back().start = start;
     FixTrace trace;
-    trace.mismatches = w.mismatches.data();
+    trace.mismatches = buffer_;
     trace.capacity = LessonModel::traceLimit;
     return trace;
   }
   void end(std::int32_t, const FixTrace& trace) override {
     WindowRecord& w = record_.windows.back();
-    w.mismatches.resize(trace.recorded);
+    w.mismatches.assign(buffer_, buffer_ + trace.recorded);
     w.outcome = trace.outcome;
     w.iterations = trace.iterations;
   }
 
  private:
   DeterminationRecord& record_;
+  Extended* buffer_;
 };
 
 }  // namespace
@@ -182,7 +183,8 @@ DeterminationRecord LessonModel::determinationTick() {
   }
   receiver_ = std::make_unique<TEmpfaenger>();
   record.windows.reserve(satelliteCount);
-  RecordWindows recorder(record);
+  if (!traceBuffer_) traceBuffer_.reset(new Extended[traceLimit]);  // left uncleared
+  RecordWindows recorder(record, traceBuffer_.get());
   // Every source off: the clock measures and the spheres converge exactly as they
   // always did; least squares is worked out beside them.
   const Measurement m = measure(measurementSetup(DrawMode::lesson, std::uint64_t(errorDraws_++)),

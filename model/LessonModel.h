@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -234,5 +235,6 @@ class LessonModel {
   LessonClock clock_;
   TimeSource timeSource_;
   DeterminationHistory history_;
+  std::unique_ptr<Extended[]> traceBuffer_;  // the fix's mismatches, traceLimit of them
   std::vector<LessonObserver*> observers_;
 };

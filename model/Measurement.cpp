@@ -1,6 +1,9 @@
 #include "model/Measurement.h"
 #include "platform/extended.h"
 
+#include <cmath>
+#include <optional>
+
 FourSphereFix tryWindows(TEmpfaenger& receiver, std::int32_t firstRunTime,
                          WindowRecorder* recorder) {
   FourSphereFix fix;
@@ -32,20 +35,45 @@ Measurement measure(const MeasurementSetup& setup, TEmpfaenger& receiver,
                     WindowRecorder* recorder) {
   constexpr int count = TSatellitenSchar::satelliteCount;
   const ErrorSettings& settings = setup.settings;
-  TSatellitenSchar sky = *setup.constellation;
-  for (int k = 1; k <= count; ++k) sky.satellites[k].working = !setup.defective[k];
+  // The constellation as given when its satellites already work as the setup says
+  // (the lesson's do); a copy with them set otherwise.
+  const TSatellitenSchar* given = setup.constellation;
+  bool asGiven = true;
+  for (int k = 1; k <= count; ++k)
+    asGiven = asGiven && given->satellites[k].working == !setup.defective[k];
+  std::optional<TSatellitenSchar> copy;
+  if (!asGiven) {
+    copy.emplace(*given);
+    for (int k = 1; k <= count; ++k) copy->satellites[k].working = !setup.defective[k];
+  }
+  const TSatellitenSchar& sky = asGiven ? *given : *copy;
 
   const TVektorR3 at = setup.truePosition;
   const LocalFrame frame = localFrame(at);
-  std::array<Extended, count + 1> elevation{};
-  std::array<SignalErrors, count + 1> errors{};
-  TUhr::Delays delays{};
+  // Elevations are worked out for the satellites that need them: with delays every
+  // working one before the clock listens, otherwise only those it heard.
+  std::array<Extended, count + 1> elevation;
+  std::optional<std::array<SignalErrors, count + 1>> errors;  // only with delays
+  TUhr::Delays delays;
   const bool delayed = settings.anyDelay();
-  for (int k = 1; k <= count; ++k) {
-    elevation[k] = skyDirection(frame, at, sky.satellites[k].position).elevation;
-    if (!delayed || !sky.satellites[k].working) continue;
-    errors[k] = drawErrors(settings, k, elevation[k], setup.seed, setup.draw, setup.mode);
-    delays[k] = errors[k].total / 1000;
+  if (delayed) {
+    // Below the earth's rim, the horizon's dip acos(R / |at|) under the horizontal, no
+    // satellite is heard and its delays would never be used. The margin keeps every
+    // one the clock may hear; leaving out the others changes no draw, each depending
+    // on its own satellite and source alone.
+    const Extended radius = std::sqrt(TEuklidGeoR3::dotProduct(at, at));
+    const Extended earth = receiver.clock.earthRadius;
+    const Extended hidden = -((radius > earth ? std::acos(earth / radius) : 0) + 0.05L);
+    delays.fill(0);
+    errors.emplace();
+    for (int k = 1; k <= count; ++k) {
+      if (!sky.satellites[k].working) continue;
+      elevation[k] = skyElevation(frame, at, sky.satellites[k].position);
+      if (elevation[k] < hidden) continue;
+      const SignalErrors& e = (*errors)[k] =
+          drawErrors(settings, k, elevation[k], setup.seed, setup.draw, setup.mode);
+      delays[k] = e.total / 1000;
+    }
   }
   // Nothing switched on: the clock gets no delays and measures exactly as it always did.
   receiver.clock.receiveSignals(at, sky, delayed ? &delays : nullptr);
@@ -53,19 +81,30 @@ Measurement measure(const MeasurementSetup& setup, TEmpfaenger& receiver,
   Measurement m;
   m.offsetNs = settings.offsetOn ? settings.offsetNs : 0;
   const TEuklidGeoR3 geo{false};
-  std::array<TVektorR3, count> positions{};
-  std::array<Extended, count> ranges{};
+  std::array<TVektorR3, count> positions;  // the first signalCount are used
+  std::array<Extended, count> ranges;
   for (const TListenElement& e : receiver.clock.signals.elements<TListenElement>()) {
     MeasuredSignal& s = m.signals[m.signalCount];
     const int k = e.number;
     s.number = k;
     s.position = e.position;
-    s.elevation = elevation[k];
-    s.errors = errors[k];
-    // The clock keeps only the fictive run times; these are what it measured.
-    const Extended d = geo.distance(e.position, at);
-    s.trueRunTime = TUhr::measuredRunTime(d);
-    s.runTime = (delayed ? TUhr::measuredRunTime(d + delays[k]) : s.trueRunTime) + m.offsetNs;
+    if (delayed) {
+      s.elevation = elevation[k];
+      s.errors = (*errors)[k];
+    } else {
+      s.elevation = skyElevation(frame, at, e.position);
+    }
+    // The clock keeps only the fictive run times, all shifted alike. Without delays
+    // they are the measured ones, so the first one measured again gives every other
+    // in whole nanoseconds; with delays each is measured again over its distance.
+    if (delayed || m.signalCount == 0) {
+      const Extended d = geo.distance(e.position, at);
+      s.trueRunTime = TUhr::measuredRunTime(d);
+      s.runTime = (delayed ? TUhr::measuredRunTime(d + delays[k]) : s.trueRunTime) + m.offsetNs;
+    } else {
+      s.trueRunTime = m.signals[0].trueRunTime + (e.runTime - m.signals[0].fictiveRunTime);
+      s.runTime = s.trueRunTime + m.offsetNs;
+    }
     s.fictiveRunTime = e.runTime;
     positions[m.signalCount] = e.position;
     ranges[m.signalCount] = s.runTime * TUhr::signalSpeed;

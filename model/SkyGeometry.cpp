@@ -1,6 +1,7 @@
 #include "model/SkyGeometry.h"
 #include "platform/extended.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/LessonModel.h"
@@ -25,15 +26,30 @@ LocalFrame localFrame(TVektorR3 receiver) {
   return f;
 }
 
+namespace {
+
+// The frame is orthonormal, so the horizontal part of d is sqrt(|d|² - u²): neither
+// the east and north components nor a hypot are needed. The same operations for both
+// callers, so that the elevation alone equals the full direction's to the last bit.
+Extended elevationOf(TVektorR3 d, TVektorR3 up) {
+  const Extended u = G::dotProduct(d, up);
+  return std::atan2(u, std::sqrt(std::max(G::dotProduct(d, d) - u * u, Extended(0))));
+}
+
+}  // namespace
+
 SkyDirection skyDirection(const LocalFrame& f, TVektorR3 receiver, TVektorR3 satellite) {
   const TVektorR3 d = G::differenceR3(satellite, receiver);
-  const Extended e = G::dotProduct(d, f.east), n = G::dotProduct(d, f.north),
-                    u = G::dotProduct(d, f.up);
+  const Extended e = G::dotProduct(d, f.east), n = G::dotProduct(d, f.north);
   SkyDirection s;
-  s.elevation = std::atan2(u, std::hypot(e, n));
+  s.elevation = elevationOf(d, f.up);
   s.azimuth = std::atan2(e, n);
   if (s.azimuth < 0) s.azimuth += 2 * extendedPi;
   return s;
+}
+
+Extended skyElevation(const LocalFrame& f, TVektorR3 receiver, TVektorR3 satellite) {
+  return elevationOf(G::differenceR3(satellite, receiver), f.up);
 }
 
 SkyDirection skyDirection(TVektorR3 receiver, TVektorR3 satellite) {

@@ -28,6 +28,9 @@ struct SkyDirection {
 };
 SkyDirection skyDirection(const LocalFrame& frame, TVektorR3 receiver, TVektorR3 satellite);
 SkyDirection skyDirection(TVektorR3 receiver, TVektorR3 satellite);
+// The elevation alone, equal to skyDirection's: the azimuth's arctangent is spared
+// where only the elevation is wanted.
+Extended skyElevation(const LocalFrame& frame, TVektorR3 receiver, TVektorR3 satellite);
 
 enum class SkyMark : std::uint8_t {
   used,       // one of the four of the window that converged

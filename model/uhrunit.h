@@ -42,9 +42,10 @@ class TUhr {
   // Delays of the signals on their way, km by satellite number (entry 0 unused).
   using Delays = std::array<Extended, TSatellitenSchar::satelliteCount + 1>;
 
-  // The run time the receiver measures over a range (km): whole nanoseconds.
+  // The run time the receiver measures over a range (km): whole nanoseconds. rint gives
+  // what nearbyint gives, without saving and restoring the floating-point environment.
   static std::int32_t measuredRunTime(Extended range) {
-    return static_cast<std::int32_t>(std::nearbyint(range / signalSpeed));
+    return static_cast<std::int32_t>(std::rint(range / signalSpeed));
   }
 
   // Adds the signals of every visible working satellite, ordered by run time, and

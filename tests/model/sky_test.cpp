@@ -57,6 +57,27 @@ TEST(SkyDirection, AzimuthAndElevationInTheLocalFrame) {
   }
 }
 
+// The elevation takes the horizontal part as sqrt(|d|² - u²); against the east and
+// north components it must agree far below the thousandth of a degree written out,
+// also where that difference cancels, a hair off the zenith, and below the horizon.
+TEST(SkyDirection, ElevationAgreesWithTheHorizontalComponents) {
+  TSatellitenSchar constellation;
+  for (const TVektorR3 receiver : {TVektorR3{R, 0, 0}, TVektorR3{0, 0, -R - 11},
+                                   TVektorR3{-3000, 4000, 3871}, TVektorR3{1e-7L, 0, R}}) {
+    const LocalFrame f = localFrame(receiver);
+    std::vector<TVektorR3> satellites{add(receiver, f.up, 20000),
+                                      add(add(receiver, f.up, 20000), f.east, 1e-5L)};
+    for (int k = 1; k <= 24; ++k) satellites.push_back(constellation.satellites[k].position);
+    for (const TVektorR3& p : satellites) {
+      const TVektorR3 d{p.x - receiver.x, p.y - receiver.y, p.z - receiver.z};
+      const auto dot = [&d](TVektorR3 v) { return d.x * v.x + d.y * v.y + d.z * v.z; };
+      const long double expected = std::atan2(dot(f.up), std::hypot(dot(f.east), dot(f.north)));
+      EXPECT_NEAR(double(skyElevation(f, receiver, p)), double(expected), 1e-9);
+      EXPECT_EQ(skyElevation(f, receiver, p), skyDirection(f, receiver, p).elevation);
+    }
+  }
+}
+
 TEST(SkyDirection, OnlySatellitesAboveTheHorizonAreInTheSky) {
   TSatellitenSchar constellation;
   SatelliteSet defective{}, used{};
