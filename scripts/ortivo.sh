@@ -75,8 +75,20 @@ web_reference() {
   cmake --build "$build" --target web_reference -- -j"$(nproc)"
 }
 
+# The page's number texts and element stream in double, natively: the tests of what the
+# double build changes (the rest of the core in double is tested through the page).
+double_core_tests() {
+  local dir="${ORTIVO_DOUBLE_BUILD_DIR:-$here/build-double}"
+  cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORTIVO_EXTENDED_DOUBLE=ON \
+    -DORTIVO_BUILD_UI=OFF -DORTIVO_BUILD_BENCH=OFF -DEigen3_DIR=/usr/share/eigen3/cmake >/dev/null
+  cmake --build "$dir" --target platform_tests containers_tests -- -j"$(nproc)"
+  "$dir/tests/platform/platform_tests" --gtest_brief=1
+  "$dir/tests/containers/containers_tests" --gtest_brief=1
+}
+
 # The page's end-to-end tests in Debian's headless Chromium against the native program.
 web_test() {
+  double_core_tests
   web_reference
   ORTIVO_PAGE="$web/ortivo.html" ORTIVO_REFERENCE="$build/web/web_reference" \
     node --test "$here"/web/tests/*.test.mjs
