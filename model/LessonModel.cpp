@@ -556,3 +556,7 @@ void LessonModel::clearHistory() {
   notify([](LessonObserver& o) { o.historyCleared(); });
 }
 
+SkySnapshot LessonModel::observeSky(const SatelliteSet& used) const {
+  if (!hasTruePosition()) return {};
+  return ::observeSky(constellation(), truePosition(), defective_, used);
+}

@@ -26,6 +26,7 @@
 #include "model/GpsUnit.h"
 #include "model/LessonClock.h"
 #include "model/Measurement.h"
+#include "model/SkyGeometry.h"
 #include "model/satellitUnit.h"
 
 // The texts of the entry grids as typed.
@@ -169,6 +170,8 @@ class LessonModel {
   bool determining() const { return determining_; }
   void setDefective(int satellite, bool defective);
   bool defective(int satellite) const { return defective_[satellite]; }
+  // The sky over the true position as the views show it, `used` marked; empty without one.
+  SkySnapshot observeSky(const SatelliteSet& used) const;
   bool anyDefective() const;
 
   TVektorR3 truePosition() const { return truePosition_; }

@@ -155,12 +155,7 @@ void SkyWindow::showDop(int column, const DilutionOfPrecision& dop) {
 
 void SkyWindow::refresh() {
   const bool hasReceiver = lesson_.hasTruePosition();
-  SkySnapshot sky;
-  if (hasReceiver) {
-    SatelliteSet defective{};
-    for (int k = 1; k <= LessonModel::satelliteCount; ++k) defective[k] = lesson_.defective(k);
-    sky = observeSky(lesson_.constellation(), lesson_.truePosition(), defective, used_);
-  }
+  const SkySnapshot sky = lesson_.observeSky(used_);
   views::drawSkyPlot(ImageHimmel->canvas(), sky, hasReceiver, coreTranslation());
 
   const QString marks[] = {tr("verwendet"), tr("empfangen"), tr("defekt")};

@@ -355,12 +355,7 @@ std::string WebSession::fullView() {
 
 std::string WebSession::skyView() {
   const bool hasReceiver = lesson_.hasTruePosition();
-  SkySnapshot sky;
-  if (hasReceiver) {
-    SatelliteSet defective{};
-    for (int k = 1; k <= LessonModel::satelliteCount; ++k) defective[k] = lesson_.defective(k);
-    sky = observeSky(lesson_.constellation(), lesson_.truePosition(), defective, used_);
-  }
+  const SkySnapshot sky = lesson_.observeSky(used_);
   views::drawSkyPlot(pictureSky_, sky, hasReceiver);
 
   Json json;
