@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #define ORTIVO_TEXT(context, text) text
@@ -29,5 +30,35 @@ using Translation = std::function<std::string(const char* german)>;
 inline std::string translated(const Translation& translation, const char* german) {
   return translation ? translation(german) : std::string(german);
 }
+
+// A text's translation, or the text itself where there is none.
+using Lookup = std::function<std::string(const std::string& german)>;
+
+// A core text in another language: a text the lookup knows, or one filled from a
+// template (fillText), whose template and parts are then translated in turn. Anything
+// else (a file name, a number) stays as it is.
+std::string translateText(const std::string& text, const Lookup& lookup);
+
+// The letter of a hemisphere (N, O, S, W, either case) as a language writes it (the
+// English E for O), and back for an entry; anything else stays as it is, and a German
+// letter that the language writes otherwise becomes "?", which no entry accepts.
+std::string shownHemisphere(const std::string& german, const Lookup& lookup);
+std::string enteredHemisphere(const std::string& shown, const Lookup& lookup);
+
+// German texts and their translations, where no Qt translator is at hand (the page).
+class Dictionary {
+ public:
+  // The first translation of a text is kept.
+  void add(std::string german, std::string translation);
+  bool empty() const { return entries_.empty(); }
+  std::string lookup(const std::string& german) const;
+  std::string translate(const std::string& text) const;
+  // `pattern`'s translation with %1 … filled, as fillText fills the German one.
+  std::string fill(const char* pattern, std::initializer_list<std::string_view> args) const;
+  Translation translation() const;
+
+ private:
+  std::unordered_map<std::string, std::string> entries_;
+};
 
 }  // namespace platform

@@ -549,22 +549,6 @@
         <translation>all received (%1)</translation>
     </message>
     <message>
-        <source>Noch kein Standort des Empfängers: Erzeugen Sie ihn im Hauptfenster oder geben Sie ihn dort ein.</source>
-        <translation>No position of the receiver yet: generate it in the main window or enter it there.</translation>
-    </message>
-    <message>
-        <source>noch keine Positionsbestimmung an diesem Standort</source>
-        <translation>no position fix at this position yet</translation>
-    </message>
-    <message>
-        <source>die letzte Positionsbestimmung fand keinen Standort</source>
-        <translation>the last position fix found no position</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;4 verwendete:&lt;/b&gt; %1.&lt;br&gt;&lt;b&gt;Alle empfangenen:&lt;/b&gt; %2.</source>
-        <translation>&lt;b&gt;4 used:&lt;/b&gt; %1.&lt;br&gt;&lt;b&gt;All received:&lt;/b&gt; %2.</translation>
-    </message>
-    <message>
         <source>Ein DOP-Wert sagt, wie viel mal größer als ein Fehler der gemessenen Entfernungen der Fehler im Ergebnis wird. Unter 2 ist sehr gut, über 8 schlecht.&lt;br&gt;&lt;b&gt;GDOP&lt;/b&gt;: für Ort und Uhrzeit zusammen. &lt;b&gt;PDOP&lt;/b&gt;: für den Ort im Raum. &lt;b&gt;HDOP&lt;/b&gt;: für die Lage auf der Karte (Nord–Süd, Ost–West). &lt;b&gt;VDOP&lt;/b&gt;: für die Höhe. &lt;b&gt;TDOP&lt;/b&gt;: für die Uhrabweichung des Empfängers. Wie das Messfehler vervielfacht: &lt;a href=&apos;fehlerquellen.html&apos;&gt;Fehlerquellen und Ausgleichsrechnung&lt;/a&gt;.</source>
         <translation>A DOP value says how many times larger than an error in the measured distances the error in the result becomes. Below 2 is very good, above 8 poor.&lt;br&gt;&lt;b&gt;GDOP&lt;/b&gt;: for position and time together. &lt;b&gt;PDOP&lt;/b&gt;: for the position in space. &lt;b&gt;HDOP&lt;/b&gt;: for the position on the map (north–south, east–west). &lt;b&gt;VDOP&lt;/b&gt;: for the height. &lt;b&gt;TDOP&lt;/b&gt;: for the receiver&apos;s clock offset. How this multiplies measurement errors: &lt;a href=&apos;fehlerquellen.html&apos;&gt;Error sources and least squares&lt;/a&gt;.</translation>
     </message>
@@ -1674,6 +1658,26 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Noch kein Standort des Empfängers: Erzeugen Sie ihn im Hauptfenster oder geben Sie ihn dort ein.</source>
+        <translation>No position of the receiver yet: generate it in the main window or enter it there.</translation>
+    </message>
+    <message>
+        <source>noch keine Positionsbestimmung an diesem Standort</source>
+        <translation>no position fix at this position yet</translation>
+    </message>
+    <message>
+        <source>die letzte Positionsbestimmung fand keinen Standort</source>
+        <translation>the last position fix found no position</translation>
+    </message>
+    <message>
+        <source>4 verwendete:</source>
+        <translation>4 used:</translation>
+    </message>
+    <message>
+        <source>Alle empfangenen:</source>
+        <translation>All received:</translation>
     </message>
 </context>
 </TS>

@@ -3,12 +3,9 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QTranslator>
-#include <algorithm>
 #include <memory>
-#include <vector>
 
 #include "platform/numformat.h"
 #include "ui/ExportFiles.h"
@@ -46,76 +43,9 @@ QLocale localeOf(Language language) {
                                                : QLocale(QLocale::English, QLocale::UnitedKingdom);
 }
 
-// A template of the core as a pattern that matches its filled texts: the placeholders
-// become groups, in the order they stand in.
-struct FilledPattern {
-  QByteArray source;
-  QRegularExpression match;
-  QList<int> numbers;  // the placeholder of each group
-  qsizetype literal;   // letters that are not placeholders: the longer, the surer a match
-};
-
-const std::vector<FilledPattern>& filledPatterns() {
-  static std::vector<FilledPattern> patterns;
-  static std::size_t known = 0;
-  const std::vector<std::string> templates = platform::filledTemplates();
-  if (templates.size() == known) return patterns;
-  for (std::size_t i = known; i < templates.size(); ++i) {
-    const QString text = QString::fromStdString(templates[i]);
-    static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
-    FilledPattern p{QByteArray::fromStdString(templates[i]), {}, {}, 0};
-    QString regex;
-    qsizetype from = 0;
-    for (const QRegularExpressionMatch& m : placeholder.globalMatch(text)) {
-      regex += QRegularExpression::escape(text.mid(from, m.capturedStart() - from)) + "(.*?)";
-      p.literal += m.capturedStart() - from;
-      p.numbers << m.captured(1).toInt();
-      from = m.capturedEnd();
-    }
-    regex += QRegularExpression::escape(text.mid(from));
-    p.literal += text.size() - from;
-    p.match.setPattern(QRegularExpression::anchoredPattern(regex));
-    p.match.setPatternOptions(QRegularExpression::DotMatchesEverythingOption);
-    patterns.push_back(std::move(p));
-  }
-  known = templates.size();
-  std::stable_sort(
-      patterns.begin(), patterns.end(),
-      [](const FilledPattern& a, const FilledPattern& b) { return a.literal > b.literal; });
-  return patterns;
-}
-
-// %1 … %9 in one pass, so that an argument's own % signs stay as they are.
-QString fill(const QString& pattern, const QStringList& args) {
-  QString out;
-  for (qsizetype i = 0; i < pattern.size(); ++i) {
-    const QChar next = i + 1 < pattern.size() ? pattern[i + 1] : QChar();
-    const int n = next.digitValue();
-    if (pattern[i] == '%' && n >= 1 && n <= args.size()) {
-      out += args[n - 1];
-      ++i;
-    } else {
-      out += pattern[i];
-    }
-  }
-  return out;
-}
-
-// Filled texts nest (a file's refusal names its reason, which may name an entry): the
-// parts are translated in turn, a few levels deep at most.
-QString translateCore(const QString& text, int depth) {
-  const QByteArray utf8 = text.toUtf8();
-  const QString direct = QCoreApplication::translate(kCore, utf8.constData());
-  if (direct != text || depth > 4) return direct;
-  for (const FilledPattern& p : filledPatterns()) {
-    const QRegularExpressionMatch m = p.match.match(text);
-    if (!m.hasMatch()) continue;
-    QStringList args(9);
-    for (int g = 0; g < p.numbers.size(); ++g)
-      args[p.numbers[g] - 1] = translateCore(m.captured(g + 1), depth + 1);
-    return fill(QCoreApplication::translate(kCore, p.source.constData()), args);
-  }
-  return text;
+// A core text's translation from the program's translator, or the text itself.
+std::string lookupCore(const std::string& german) {
+  return QCoreApplication::translate(kCore, german.c_str()).toStdString();
 }
 
 }  // namespace
@@ -162,9 +92,8 @@ void chooseLanguage(Language language) {
 }
 
 QString coreText(const std::string& german) {
-  const QString text = QString::fromStdString(german);
-  if (current == Language::german || text.isEmpty()) return text;
-  return translateCore(text, 0);
+  if (current == Language::german || german.empty()) return QString::fromStdString(german);
+  return QString::fromStdString(platform::translateText(german, lookupCore));
 }
 
 platform::Translation coreTranslation() {
@@ -178,20 +107,11 @@ platform::TableLanguage tableLanguage() {
 }
 
 QString shownHemisphere(const QString& german) {
-  if (german.size() != 1) return german;
-  const QString upper = german.toUpper();
-  const QString shown = coreText(upper.toStdString());
-  return german == upper ? shown : shown.toLower();
+  if (current == Language::german) return german;
+  return QString::fromStdString(platform::shownHemisphere(german.toStdString(), lookupCore));
 }
 
 std::string enteredHemisphere(const QString& shown) {
-  if (shown.size() != 1) return shown.toStdString();
-  for (const char* letter : {"N", "O", "S", "W"}) {
-    const QString german = QString::fromLatin1(letter);
-    if (shown.compare(shownHemisphere(german), Qt::CaseInsensitive) == 0)
-      return (shown.isUpper() ? german : german.toLower()).toStdString();
-    // A German letter the language writes otherwise is none of its letters.
-    if (shown.compare(german, Qt::CaseInsensitive) == 0) return "?";
-  }
-  return shown.toStdString();
+  if (current == Language::german) return shown.toStdString();
+  return platform::enteredHemisphere(shown.toStdString(), lookupCore);
 }

@@ -185,16 +185,11 @@ void SkyWindow::refresh() {
   StringGridDOP->setCell(2, 0, tr("alle empfangenen (%1)").arg(n));
 
   QString hint;
-  if (!hasReceiver) {
-    hint =
-        tr("Noch kein Standort des Empfängers: Erzeugen Sie ihn im Hauptfenster oder geben Sie "
-           "ihn dort ein.");
-  } else {
-    const QString used = !hasFix_     ? tr("noch keine Positionsbestimmung an diesem Standort")
-                         : !fixFound_ ? tr("die letzte Positionsbestimmung fand keinen Standort")
-                                      : coreText(views::dopReason(fixDop_));
-    hint = tr("<b>4 verwendete:</b> %1.<br><b>Alle empfangenen:</b> %2.")
-               .arg(used, coreText(views::dopReason(all)));
+  for (const auto& [bold, text] :
+       views::skyHint(hasReceiver, hasFix_, fixFound_, fixDop_, all, coreTranslation())) {
+    const QString part = QString::fromStdString(text).toHtmlEscaped();
+    if (bold) hint += QStringLiteral("%1<b>%2</b>").arg(hint.isEmpty() ? "" : "<br>", part);
+    else hint += part;
   }
   LabelDOPHinweis->setText(hint);
 }

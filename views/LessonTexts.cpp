@@ -65,4 +65,25 @@ std::string dopReason(const DilutionOfPrecision& dop) {
   return {};
 }
 
+std::vector<std::pair<bool, std::string>> skyHint(bool hasReceiver, bool hasFix, bool fixFound,
+                                                  const DilutionOfPrecision& fix,
+                                                  const DilutionOfPrecision& all,
+                                                  const platform::Translation& language) {
+  const auto text = [&language](const std::string& german) {
+    return platform::translated(language, german.c_str());
+  };
+  if (!hasReceiver)
+    return {{false, text(ORTIVO_TEXT("core",
+                                     "Noch kein Standort des Empfängers: Erzeugen Sie ihn im "
+                                     "Hauptfenster oder geben Sie ihn dort ein."))}};
+  const std::string used =
+      !hasFix     ? text(ORTIVO_TEXT("core", "noch keine Positionsbestimmung an diesem Standort"))
+      : !fixFound ? text(ORTIVO_TEXT("core", "die letzte Positionsbestimmung fand keinen Standort"))
+                  : text(dopReason(fix));
+  return {{true, text(ORTIVO_TEXT("core", "4 verwendete:"))},
+          {false, " " + used + "."},
+          {true, text(ORTIVO_TEXT("core", "Alle empfangenen:"))},
+          {false, " " + text(dopReason(all)) + "."}};
+}
+
 }  // namespace views

@@ -6,10 +6,12 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/DeterminationRecord.h"
 #include "model/DilutionOfPrecision.h"
+#include "platform/texts.h"
 
 namespace views {
 
@@ -32,5 +34,12 @@ std::string receivedSatellites(const DeterminationRecord& record);
 
 // How good a geometry is, judged by its PDOP, or why there is no figure.
 std::string dopReason(const DilutionOfPrecision& dop);
+
+// The note under the sky view's DOP table, in `language`: pieces of text, each bold or
+// not; a bold piece after the first begins a line.
+std::vector<std::pair<bool, std::string>> skyHint(bool hasReceiver, bool hasFix, bool fixFound,
+                                                  const DilutionOfPrecision& fix,
+                                                  const DilutionOfPrecision& all,
+                                                  const platform::Translation& language = {});
 
 }  // namespace views

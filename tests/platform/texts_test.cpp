@@ -52,3 +52,41 @@ TEST(GroupedInteger, SeparatesThousandsAsTheLanguageWrites) {
   EXPECT_EQ(platform::groupedInteger(999), "999");
   platform::setGroupSeparator(".");
 }
+
+// Filled texts are translated through their templates and parts, nested ones too; the
+// translation may reorder the parts; what is known neither whole nor as a template stays.
+TEST(Dictionary, TranslatesFilledTextsPartByPart) {
+  platform::Dictionary d;
+  d.add("Die Datei „%1“ kann nicht geöffnet werden. %2", "The file “%1” cannot be opened. %2");
+  d.add("Sie enthält unzulässige Werte: %1.", "It holds invalid values: %1.");
+  d.add("%1 von %2 Satelliten", "%2 satellites, %1 of them");
+  d.add("Höhe zu groß", "height too large");
+  d.add("N", "N");
+  d.add("O", "E");
+  d.add("S", "S");
+  d.add("W", "W");
+  const std::string refusal = platform::fillText(
+      "Die Datei „%1“ kann nicht geöffnet werden. %2",
+      {"a. b „c“.ortivo", platform::fillText("Sie enthält unzulässige Werte: %1.", {"Höhe zu groß"})});
+  const std::string count = platform::fillText("%1 von %2 Satelliten", {"4", "7"});
+  const struct {
+    std::string german, english;
+  } cases[] = {
+      {"Höhe zu groß", "height too large"},
+      {refusal, "The file “a. b „c“.ortivo” cannot be opened. It holds invalid values: height too large."},
+      {count, "7 satellites, 4 of them"},
+      {"Unbekannt: 100 %", "Unbekannt: 100 %"},
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(d.translate(c.german), c.english) << c.german;
+
+  const platform::Lookup lookup = [&d](const std::string& t) { return d.lookup(t); };
+  const struct {
+    const char *german, *shown;
+  } letters[] = {{"O", "E"}, {"o", "e"}, {"W", "W"}, {"n", "n"}, {"x", "x"}, {"Ost", "Ost"}};
+  for (const auto& l : letters) {
+    EXPECT_EQ(platform::shownHemisphere(l.german, lookup), l.shown) << l.german;
+    EXPECT_EQ(platform::enteredHemisphere(l.shown, lookup), l.german) << l.shown;
+  }
+  EXPECT_EQ(platform::enteredHemisphere("o", lookup), "?");  // German O is no English letter
+}

@@ -10,6 +10,7 @@
 #include "render3d/dreiDdarstellungclss.h"
 #include "views/SkyPlot.h"
 #include "web/binding/Json.h"
+#include "views/LessonTexts.h"
 #include "web/binding/SkyTexts.h"
 
 namespace web {
@@ -26,24 +27,34 @@ void writeCartesian(Json& json, TVektorR3 v, int decimals) {
       .endArray();
 }
 
-void writeGeo(Json& json, const TGeoPosition& g, int decimals) {
+namespace {
+
+platform::Lookup lookupIn(const platform::Dictionary* english) {
+  if (!english) return [](const std::string& german) { return german; };
+  return [english](const std::string& german) { return english->lookup(german); };
+}
+
+}  // namespace
+
+void writeGeo(Json& json, const TGeoPosition& g, int decimals, const platform::Dictionary* english) {
+  const platform::Lookup lookup = lookupIn(english);
   const std::string& separator = platform::decimalSeparator();
   const auto longitude = platform::formatDegreesMinutes(g.longitude.degrees, g.longitude.minutes,
                                                         decimals, 18, 180, separator);
   const auto latitude = platform::formatDegreesMinutes(g.latitude.degrees, g.latitude.minutes,
                                                        decimals, 18, 90, separator);
   json.beginObject()
-      .field("ew", std::string(1, g.eastWest))
+      .field("ew", platform::shownHemisphere(std::string(1, g.eastWest), lookup))
       .field("lonDeg", std::to_string(longitude.degrees))
       .field("lonMin", longitude.minutes)
-      .field("ns", std::string(1, g.northSouth))
+      .field("ns", platform::shownHemisphere(std::string(1, g.northSouth), lookup))
       .field("latDeg", std::to_string(latitude.degrees))
       .field("latMin", latitude.minutes)
       .field("height", formatNumber(g.height, 2, 7))
       .endObject();
 }
 
-void writeRecord(Json& json, const DeterminationRecord& record) {
+void writeRecord(Json& json, const DeterminationRecord& record, const platform::Dictionary* english) {
   json.beginObject();
   json.field("number", record.number).field("found", record.found());
   std::int64_t iterations = 0;
@@ -73,7 +84,7 @@ void writeRecord(Json& json, const DeterminationRecord& record) {
     json.key("cart");
     writeCartesian(json, record.position, 3);
     json.key("geo");
-    writeGeo(json, record.geo, 3);
+    writeGeo(json, record.geo, 3, english);
     json.field("distance", formatNumber(record.distance, 3, 8));
     json.field("speed", formatNumber(record.speed, 3, 4));
     json.key("exact")
@@ -83,7 +94,7 @@ void writeRecord(Json& json, const DeterminationRecord& record) {
         .value(static_cast<double>(record.position.z))
         .endArray();
   }
-  json.field("message", record.message);
+  json.field("message", english ? english->translate(record.message) : record.message);
   json.endObject();
 }
 
@@ -108,6 +119,21 @@ WebSession::WebSession(std::optional<std::uint64_t> seed, TextMetrics metrics)
 
 WebSession::~WebSession() { lesson_.removeObserver(this); }
 
+void WebSession::setLanguage(const platform::Dictionary* english) {
+  english_ = english;
+  platform::setDecimalSeparator(english ? "." : ",");
+  platform::setGroupSeparator(english ? "," : ".");
+  if (lastRecord_) {
+    Json json;
+    writeRecord(json, *lastRecord_, english_);
+    put("computed", json.str());
+  }
+}
+
+std::string WebSession::text(const std::string& german) const {
+  return english_ ? english_->translate(german) : german;
+}
+
 // --- what the page writes anew ---------------------------------------------------
 
 std::string WebSession::takeUpdate() {
@@ -128,7 +154,7 @@ std::string WebSession::takeUpdate() {
   return json.str();
 }
 
-void WebSession::showMessage(const std::string& message) { messages_.push_back(message); }
+void WebSession::showMessage(const std::string& message) { messages_.push_back(text(message)); }
 
 void WebSession::putSatellites() {
   Json json;
@@ -147,7 +173,7 @@ void WebSession::putTruePosition(bool cartesian, bool geographic, const TGeoPosi
   }
   if (geographic) {
     Json json;
-    writeGeo(json, geo, 10);
+    writeGeo(json, geo, 10, english_);
     put("geo", json.str());
   }
 }
@@ -166,9 +192,9 @@ void WebSession::putState() {
   json.key("defective").beginArray();
   for (int k = 1; k <= LessonModel::satelliteCount; ++k) json.value(l.defective(k));
   json.endArray();
-  json.field("bewegen", l.travelling() ? "Stoppen" : "Bewegen");
-  json.field("berechne", l.determining() ? "Positionsbestimmung stoppen"
-                                         : "Positionsbestimmung starten");
+  json.field("bewegen", text(l.travelling() ? "Stoppen" : "Bewegen"));
+  json.field("berechne", text(l.determining() ? "Positionsbestimmung stoppen"
+                                              : "Positionsbestimmung starten"));
   json.endObject();
   put("state", json.str());
 }
@@ -196,8 +222,9 @@ void WebSession::receiverMoved() {
 
 void WebSession::determined(const DeterminationRecord& record) {
   Json json;
-  writeRecord(json, record);
+  writeRecord(json, record, english_);
   put("computed", json.str());
+  lastRecord_ = record;
   used_ = usedSatellites(record);
   hasFix_ = true;
   fixFound_ = record.found();
@@ -221,6 +248,7 @@ void WebSession::restored() {
   else
     put("clearEntry", "true");
   put("computed", "null");
+  lastRecord_.reset();
   forgetFix();
   putState();
 }
@@ -238,9 +266,11 @@ CartesianEntry cartesianEntry(const std::vector<std::string>& f) {
   return {fieldAt(f, 0), fieldAt(f, 1), fieldAt(f, 2)};
 }
 
-GeographicEntry geographicEntry(const std::vector<std::string>& f) {
-  return {fieldAt(f, 0), fieldAt(f, 1), fieldAt(f, 2), fieldAt(f, 3),
-          fieldAt(f, 4), fieldAt(f, 5), fieldAt(f, 6)};
+// The hemisphere letters as the language writes them.
+GeographicEntry geographicEntry(const std::vector<std::string>& f, const platform::Lookup& lookup) {
+  return {platform::enteredHemisphere(fieldAt(f, 0), lookup), fieldAt(f, 1), fieldAt(f, 2),
+          platform::enteredHemisphere(fieldAt(f, 3), lookup), fieldAt(f, 4), fieldAt(f, 5),
+          fieldAt(f, 6)};
 }
 
 int integerAt(const std::vector<std::string>& f, std::size_t i) {
@@ -269,7 +299,7 @@ std::string WebSession::action(std::string_view name, const std::vector<std::str
     if (accepted(lesson_.cartToGeo(cartesianEntry(f))))
       putTruePosition(false, true, lesson_.trueGeo());
   } else if (name == "geoToCart") {
-    if (accepted(lesson_.geoToCart(geographicEntry(f)))) putTruePosition(true, false, {});
+    if (accepted(lesson_.geoToCart(geographicEntry(f, lookupIn(english_))))) putTruePosition(true, false, {});
   } else if (name == "erzeugen") {
     lesson_.erzeugen();
     putTruePosition(true, true, lesson_.shownGeo());
@@ -356,7 +386,8 @@ std::string WebSession::fullView() {
 std::string WebSession::skyView() {
   const bool hasReceiver = lesson_.hasTruePosition();
   const SkySnapshot sky = lesson_.observeSky(used_);
-  views::drawSkyPlot(pictureSky_, sky, hasReceiver);
+  const platform::Translation language = english_ ? english_->translation() : platform::Translation{};
+  views::drawSkyPlot(pictureSky_, sky, hasReceiver, language);
 
   Json json;
   json.beginObject();
@@ -368,7 +399,7 @@ std::string WebSession::skyView() {
         .value(std::to_string(s.number))
         .value(skyDegrees(s.direction.azimuth))
         .value(skyDegrees(s.direction.elevation))
-        .value(kMarks[static_cast<int>(s.mark)])
+        .value(text(kMarks[static_cast<int>(s.mark)]))
         .endArray();
   }
   json.endArray();
@@ -392,10 +423,10 @@ std::string WebSession::skyView() {
   dops(fixFound_ ? fixDop_ : DilutionOfPrecision{});
   json.key("dopAll");
   dops(all);
-  json.field("allCaption", "alle empfangenen (" + std::to_string(n) + ")");
+  json.field("allCaption", text(platform::fillText("alle empfangenen (%1)", {std::to_string(n)})));
   json.key("hint").beginArray();
-  for (const auto& [bold, text] : skyHint(hasReceiver, hasFix_, fixFound_, fixDop_, all))
-    json.beginArray().value(bold).value(text).endArray();
+  for (const auto& [bold, part] : views::skyHint(hasReceiver, hasFix_, fixFound_, fixDop_, all, language))
+    json.beginArray().value(bold).value(part).endArray();
   json.endArray();
   json.endObject();
   return json.str();
@@ -409,7 +440,7 @@ std::string WebSession::demo2DView() {
       .field("okEnabled", demo2D_->okEnabled)
       .field("timerEnabled", demo2D_->timerEnabled);
   json.key("memo").beginArray();
-  for (const std::string& line : demo2D_->memo) json.value(line);
+  for (const std::string& line : demo2D_->memo) json.value(text(line));
   json.endArray().endObject();
   return json.str();
 }
@@ -423,11 +454,11 @@ std::string WebSession::demo3DView() {
       {"aequator", &a.aequator}, {"nordpol", &a.nordpol},         {"cancel", &a.cancel}};
   json.key("buttons").beginObject();
   for (const auto& [key, b] : buttons)
-    json.key(key).beginObject().field("text", b->text).field("enabled", b->enabled).endObject();
+    json.key(key).beginObject().field("text", text(b->text)).field("enabled", b->enabled).endObject();
   json.endObject();
   json.field("aequatorDegrees", a.aequatorDegrees).field("nordpolDegrees", a.nordpolDegrees);
   json.key("memo").beginArray();
-  for (const std::string& line : a.memo) json.value(line);
+  for (const std::string& line : a.memo) json.value(text(line));
   json.endArray();
   json.key("eye").beginArray();
   if (const T3DDemo* d = a.demo.get())
@@ -471,13 +502,13 @@ std::string WebSession::open(const std::string& fileName, const std::uint8_t* da
     } else {
       LessonScenario& scenario = std::get<LessonScenario>(decoded);
       if (auto message = lesson_.restore(scenario.state)) {
-        reason = "Sie enthält unzulässige Werte: " + *message + ".";
+        reason = lessonfile::invalidValues(*message);
       } else {
         description_ = std::move(scenario.description);
         if (!description_.empty()) {
           Json json;
           json.beginObject()
-              .field("title", "Aufgabe – " + fileName)
+              .field("title", text(platform::fillText("Aufgabe – %1", {fileName})))
               .field("text", description_)
               .endObject();
           put("task", json.str());

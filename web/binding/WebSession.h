@@ -20,6 +20,7 @@
 #include "model/LessonModel.h"
 #include "model/SkyGeometry.h"
 #include "platform/PictureRecorder.h"
+#include "platform/texts.h"
 #include "web/binding/CanvasStream.h"
 #include "web/binding/Json.h"
 
@@ -58,6 +59,12 @@ class WebSession : public LessonObserver {
   std::vector<std::uint8_t> save(const std::string& task, std::string& update);
   std::string open(const std::string& fileName, const std::uint8_t* data, std::size_t size);
 
+  // English from `english` (kept by the caller, outlives the session), German with none:
+  // texts, pictures and the numbers' separators; the page then shows fullView anew.
+  void setLanguage(const platform::Dictionary* english);
+  // A core text (also a filled one) in the session's language.
+  std::string text(const std::string& german) const;
+
   LessonModel& lesson() { return lesson_; }
   const std::string& description() const { return description_; }
 
@@ -78,6 +85,8 @@ class WebSession : public LessonObserver {
   void forgetFix();
 
   LessonModel lesson_;
+  const platform::Dictionary* english_ = nullptr;
+  std::optional<DeterminationRecord> lastRecord_;  // written anew in another language
   std::int64_t now_ = 0;
   std::map<std::string, std::string> update_;
   std::vector<std::string> messages_;
@@ -98,8 +107,11 @@ class WebSession : public LessonObserver {
 std::string formatNumber(Extended value, int decimals, int precision);
 
 // A determination's record as the main window shows it, with the exact position.
-void writeRecord(Json& json, const DeterminationRecord& record);
-void writeGeo(Json& json, const TGeoPosition& g, int decimals);
+// Texts and hemisphere letters from `english`, German with none.
+void writeRecord(Json& json, const DeterminationRecord& record,
+                 const platform::Dictionary* english = nullptr);
+void writeGeo(Json& json, const TGeoPosition& g, int decimals,
+              const platform::Dictionary* english = nullptr);
 void writeCartesian(Json& json, TVektorR3 v, int decimals);
 
 }  // namespace web

@@ -25,6 +25,9 @@ std::unique_ptr<web::WebSession> session;
 web::CanvasStream stream(0, 0);
 std::string answer;
 std::vector<std::uint8_t> fileBytes;
+// The page's English, kept for every session; empty while the page is German.
+platform::Dictionary english;
+bool englishOn = false;
 
 const char* reply(std::string text) {
   answer = std::move(text);
@@ -61,6 +64,18 @@ EMSCRIPTEN_KEEPALIVE const char* ortivo_start(const char* seed) {
       [](const platform::Font& f) { return jsTextHeight(web::cssFont(f).c_str()); }};
   session.reset();
   session = std::make_unique<web::WebSession>(s, metrics);
+  session->setLanguage(englishOn ? &english : nullptr);
+  return reply(session->fullView());
+}
+
+// The page's language: German with no fields, English with the translations as pairs
+// of fields (German, English), given once; returns the view written anew.
+EMSCRIPTEN_KEEPALIVE const char* ortivo_language(const char* pairs) {
+  const std::vector<std::string> fields = splitFields(pairs);
+  for (std::size_t i = 0; i + 1 < fields.size(); i += 2) english.add(fields[i], fields[i + 1]);
+  englishOn = !fields.empty();
+  if (!session) return reply("{}");
+  session->setLanguage(englishOn ? &english : nullptr);
   return reply(session->fullView());
 }
 
@@ -83,7 +98,8 @@ EMSCRIPTEN_KEEPALIVE const char* ortivo_view(const char* which) {
     web::Json json;
     json.beginObject()
         .field("fits", n <= lessonfile::maxDescriptionLength)
-        .field("refusal", lessonfile::descriptionTooLong(n))
+        .field("refusal", session ? session->text(lessonfile::descriptionTooLong(n))
+                                  : lessonfile::descriptionTooLong(n))
         .endObject();
     return reply(json.str());
   }

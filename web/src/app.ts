@@ -57,6 +57,17 @@ class App {
     this.apply(this.core.start(seed));
   }
 
+  // Every text anew in `code`: the page's own words, then everything the core wrote.
+  setLanguage(code: LanguageCode): void {
+    pageLanguage.set(code);
+    byId<HTMLSelectElement>("ComboBoxSprache").value = code;
+    this.apply(this.core.language(code === "en" ? pageLanguage.pairs(FIELD_SEPARATOR) : ""));
+    if (this.panel === "PanelHimmel") this.showSky();
+    this.demo2D("");
+    if (this.shown3D) this.demo3D("");
+    if (byId<HTMLDialogElement>("DialogAufgabeEingeben").open) this.countTask();
+  }
+
   // --- building ----------------------------------------------------------------
 
   private buildTables(): void {
@@ -123,6 +134,12 @@ class App {
     document.addEventListener("keydown", (e) => this.shortcut(e));
 
     on("ButtonSzenarioSpeichern", () => this.askTask());
+    const language = byId<HTMLSelectElement>("ComboBoxSprache");
+    language.addEventListener("change", () => {
+      const code: LanguageCode = language.value === "en" ? "en" : "de";
+      PageLanguage.keep(code);
+      this.setLanguage(code);
+    });
     on("ButtonSzenarioOeffnen", () => input("FileSzenario").click());
     input("FileSzenario").addEventListener("change", () => void this.openFile());
     const task = byId<HTMLTextAreaElement>("MemoAufgabeEingeben");
@@ -265,8 +282,8 @@ class App {
     for (const id of ["BitBtnCartToGeo", "BitBtnGeoToCart", "BitBtnErzeugen"]) button(id).disabled = s.travelling;
     button("BitBtnBerechne").textContent = s.berechne;
     const pause = button("SpeedButtonAnhalten");
-    pause.textContent = s.timeRunning ? "Anhalten" : "Weiter";
-    pause.title = s.timeRunning ? "Zeit anhalten: Satelliten und Empfänger bleiben stehen (Strg+P)" : "Zeit weiterlaufen lassen (Strg+P)";
+    pause.textContent = s.timeRunning ? tr("Anhalten") : tr("Weiter");
+    pause.title = s.timeRunning ? tr("Zeit anhalten: Satelliten und Empfänger bleiben stehen (Strg+P)") : tr("Zeit weiterlaufen lassen (Strg+P)");
     button("SpeedButtonEinzelschritt").disabled = s.timeRunning;
     byId<HTMLSelectElement>("ComboBoxZeitraffer").value = String(s.factor);
     const speed = input("SpinEditTatsaechlicheGeschwindigkeit");
@@ -321,8 +338,9 @@ class App {
 
   // --- the demonstrations ----------------------------------------------------------
 
+  // An action of the 2D window, then what it shows; no name: only the showing.
   demo2D(name: string): void {
-    this.core.action(name);
+    if (name) this.core.action(name);
     interface View { okEnabled: boolean; timerEnabled: boolean; memo: string[] }
     const v = this.core.view<View>("demo2d");
     button("BitBtnOk2D").disabled = !v.okEnabled;
@@ -374,9 +392,8 @@ class App {
   private countTask(): void {
     const n = [...byId<HTMLTextAreaElement>("MemoAufgabeEingeben").value].length;
     const { fits, refusal } = this.core.view<{ fits: boolean; refusal: string }>(`task:${n}`);
-    const grouped = (v: number) => v.toLocaleString("de-DE");
     const label = byId("LabelAufgabeLaenge");
-    label.textContent = fits ? `${grouped(n)} von ${grouped(MAX_TASK_LENGTH)} Zeichen` : refusal;
+    label.textContent = fits ? pageLanguage.fill("%1 von %2 Zeichen", pageLanguage.grouped(n), pageLanguage.grouped(MAX_TASK_LENGTH)) : refusal;
     label.classList.toggle("bad", !fits);
     button("AufgabeSpeichern").disabled = !fits;
   }
@@ -388,7 +405,7 @@ class App {
     const url = URL.createObjectURL(new Blob([bytes], { type: "application/x-ortivo-scenario" }));
     const a = document.createElement("a");
     a.href = url;
-    a.download = "Szenario.ortivo";
+    a.download = tr("Szenario.ortivo");
     document.body.append(a);
     a.click();
     a.remove();

@@ -11,6 +11,7 @@ interface OrtivoModule {
   _ortivo_save(task: number): number;
   _ortivo_open(name: number, data: number, size: number): number;
   _ortivo_lesson_hex(): number;
+  _ortivo_language(pairs: number): number;
   UTF8ToString(ptr: number): string;
   stringToUTF8(text: string, ptr: number, max: number): void;
   lengthBytesUTF8(text: string): number;
@@ -144,6 +145,11 @@ class Core {
     } finally {
       if (ptr) this.m._free(ptr);
     }
+  }
+
+  // German with no pairs, English with the German and English texts in turn; the view anew.
+  language(pairs: string): Update {
+    return this.withString(pairs, (p) => this.json<Update>(this.m._ortivo_language(p)));
   }
 
   lessonHex(): string {

@@ -3,10 +3,14 @@
 
 async function main(): Promise<void> {
   const params = new URLSearchParams(location.search);
+  pageLanguage = new PageLanguage();
+  const code = PageLanguage.chosen();
+  pageLanguage.set(code);  // "loading" in the page's language already
   const core = await Core.load();
   if (params.get("clock") === "manual") core.useManualClock();
   const app = new App(core);
   app.start(params.get("seed") ?? "");
+  if (code !== "de") app.setLanguage(code);
   performance.mark("ortivo-table-shown");
   byId("Laden").hidden = true;
   document.documentElement.dataset.ready = "true";
@@ -30,6 +34,6 @@ async function main(): Promise<void> {
 
 main().catch((e: unknown) => {
   const loading = document.getElementById("Laden");
-  if (loading) loading.textContent = `Ortivo konnte nicht starten: ${String(e)}`;
+  if (loading) loading.textContent = pageLanguage ? pageLanguage.fill("Ortivo konnte nicht starten: %1", String(e)) : String(e);
   throw e;
 });

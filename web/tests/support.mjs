@@ -28,8 +28,13 @@ export async function launch() {
 
 // A page of the lesson with `seed`, its clock moved by the test. Every console
 // error, failed request or request beyond the file is kept in `problems`.
-export async function openPage(browser, seed, { width = 1024, height = 768 } = {}) {
+// The browser's language is German unless `language` says otherwise.
+export async function openPage(browser, seed, { width = 1024, height = 768, language = "de-DE" } = {}) {
   const page = await browser.newPage();
+  await page.evaluateOnNewDocument((code) => {
+    Object.defineProperty(navigator, "language", { get: () => code });
+    Object.defineProperty(navigator, "languages", { get: () => [code] });
+  }, language);
   const problems = [];
   page.on("console", (m) => { if (m.type() === "error" || m.type() === "warn") problems.push(`${m.type()}: ${m.text()}`); });
   page.on("pageerror", (e) => problems.push(`pageerror: ${e.message}`));
