@@ -1,8 +1,11 @@
 #include "model/Measurement.h"
 #include "platform/extended.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <thread>
+#include <vector>
 
 FourSphereFix tryWindows(TEmpfaenger& receiver, std::int32_t firstRunTime,
                          WindowRecorder* recorder) {
@@ -121,4 +124,31 @@ Measurement measure(const MeasurementSetup& setup, TEmpfaenger& receiver,
 Measurement measure(const MeasurementSetup& setup) {
   TEmpfaenger receiver;
   return measure(setup, receiver);
+}
+
+int measureMany(const MeasurementSetup& setup, int count,
+                const std::function<void(int, const Measurement&)>& take,
+                const std::atomic<bool>* cancel, int workers) {
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+  workers = 1;
+#else
+  if (workers <= 0) workers = int(std::max(1u, std::thread::hardware_concurrency()));
+#endif
+  workers = std::clamp(workers, 1, std::max(1, count));
+  // Handed out one at a time: the cost of a measurement varies a hundredfold with the
+  // windows the four spheres need, so fixed shares would leave threads idle.
+  std::atomic<int> next{0}, taken{0};
+  const auto work = [&] {
+    MeasurementSetup own = setup;
+    for (int i; (i = next++) < count && !(cancel && *cancel);) {
+      own.draw = setup.draw + std::uint64_t(i);
+      take(i, measure(own));
+      ++taken;
+    }
+  };
+  std::vector<std::thread> helpers;
+  for (int w = 1; w < workers; ++w) helpers.emplace_back(work);
+  work();
+  for (std::thread& t : helpers) t.join();
+  return taken;
 }

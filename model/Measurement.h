@@ -7,7 +7,9 @@
 // determination; the scatter view makes a thousand at one instant.
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <functional>
 
 #include "geometry/vektorR3clss.h"
 #include "model/ErrorSources.h"
@@ -77,3 +79,12 @@ struct MeasurementSetup {
 Measurement measure(const MeasurementSetup& setup, TEmpfaenger& receiver,
                     WindowRecorder* recorder = nullptr);
 Measurement measure(const MeasurementSetup& setup);
+
+// `count` measurements at one instant, with the draws setup.draw, setup.draw + 1, …,
+// spread over `workers` threads (0: one per processor; one where there are no threads).
+// `take(i, m)` hears of the i-th from the thread that made it, each index once, in no
+// particular order; nothing more is begun once `cancel` is set. Returns how many were
+// taken.
+int measureMany(const MeasurementSetup& setup, int count,
+                const std::function<void(int index, const Measurement& m)>& take,
+                const std::atomic<bool>* cancel = nullptr, int workers = 0);

@@ -174,6 +174,7 @@ void ScatterWindow::retranslate() {
 
 ScatterWindow::~ScatterWindow() {
   lesson_.removeObserver(this);
+  cancel_ = true;
   stopMeasuring();
 }
 
@@ -239,19 +240,18 @@ void ScatterWindow::BitBtnTausendClick() {
   freshDraws_ += cloudSize;
   cancel_ = false;
   done_ = 0;
-  cloud_.clear();
+  cloud_.assign(cloudSize, {});
   BitBtnTausend->setEnabled(false);
   ProgressBarMessungen->setValue(0);
   ProgressBarMessungen->show();
-  worker_ = std::thread([this, sky, setup]() mutable {
+  worker_ = std::thread([this, sky, setup] {
     const double uere = double(setup.settings.uere());
-    const std::uint64_t first = setup.draw;
-    for (int i = 0; i < cloudSize && !cancel_; ++i) {
-      setup.draw = first + std::uint64_t(i);
-      // Read by the window only once the thread has ended.
-      cloud_.push_back(views::scatterOf(measure(setup), setup.truePosition, uere));
+    // Over every core; each slot is written by one thread and read by the window only
+    // once this thread has ended.
+    measureMany(setup, cloudSize, [this, &setup, uere](int i, const Measurement& m) {
+      cloud_[std::size_t(i)] = views::scatterOf(m, setup.truePosition, uere);
       ++done_;
-    }
+    }, &cancel_);
   });
   poll_->start(50);
 }

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <Eigen/Dense>
+#include <atomic>
 #include <cmath>
+#include <mutex>
 #include <iostream>
 #include <random>
 #include <vector>
@@ -193,6 +195,42 @@ TEST(ClockOffset, TheFourSpheresMeasureTheClockAndACommonOffsetMovesOnlyIt) {
   }
   EXPECT_GT(fixes, 180);
   EXPECT_GE(close, fixes * 95 / 100);
+}
+
+// Spread over threads, each draw gives what it gives alone, each index once; a
+// cancel stops the handing out.
+TEST(Measurement, ManyAtOnceAreEachTheSameAsAloneAndStopWhenCancelled) {
+  Places places(99, 1, 3);
+  MeasurementSetup setup = places.next(budget(), DrawMode::fresh);
+  setup.draw = 500;
+  constexpr int count = 40;
+  std::vector<Measurement> many(count);
+  std::vector<int> seen(count, 0);
+  std::mutex mutex;
+  EXPECT_EQ(measureMany(setup, count, [&](int i, const Measurement& m) {
+              const std::lock_guard lock(mutex);
+              many[std::size_t(i)] = m;
+              ++seen[std::size_t(i)];
+            }, nullptr, 3),
+            count);
+  for (int i = 0; i < count; ++i) {
+    MeasurementSetup alone = setup;
+    alone.draw = 500 + std::uint64_t(i);
+    const Measurement m = measure(alone);
+    const Measurement& t = many[std::size_t(i)];
+    EXPECT_EQ(seen[std::size_t(i)], 1);
+    const auto same = [](TVektorR3 a, TVektorR3 b) { return a.x == b.x && a.y == b.y && a.z == b.z; };
+    EXPECT_TRUE(same(m.fourSpheres.position, t.fourSpheres.position)) << i;
+    EXPECT_TRUE(same(m.leastSquares.position, t.leastSquares.position)) << i;
+    EXPECT_TRUE(m.fourSpheres.found || m.leastSquares.valid()) << i;
+  }
+  std::atomic<bool> cancel{false};
+  std::atomic<int> taken{0};
+  const int done = measureMany(setup, 1000, [&](int, const Measurement&) {
+    if (++taken == 5) cancel = true;
+  }, &cancel, 2);
+  EXPECT_EQ(done, taken.load());
+  EXPECT_LT(done, 10);
 }
 
 // With nothing switched on only the whole nanoseconds err: least squares averages
