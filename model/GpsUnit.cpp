@@ -180,9 +180,19 @@ FixOutcome TEmpfaenger::intersectPrepared(const Prepared& f, TVektorR3& point) c
   const TVektorR3 second = G::sum(G::multiply(u, t2), linePoint);
 
   // The mirror image far out in space is no position on the earth.
-  const Extended d1 = distanceOf(first, clock.earthCenter);
-  const Extended d2 = distanceOf(second, clock.earthCenter);
-  point = d1 < d2 ? first : second;
+  // sqrt is monotonic and correctly rounded: squares apart by far more than an ulp
+  // order the distances as the roots would. Only near a tie may the rounded roots be
+  // equal (then the second is taken), so there they are compared as they always were.
+  const TVektorR3 e1 = G::differenceR3(first, clock.earthCenter);
+  const TVektorR3 e2 = G::differenceR3(second, clock.earthCenter);
+  const Extended s1 = G::dotProduct(e1, e1), s2 = G::dotProduct(e2, e2);
+  constexpr Extended apart = 1 - 0x1p-40L;
+  if (s1 < s2 * apart)
+    point = first;
+  else if (s2 < s1 * apart)
+    point = second;
+  else
+    point = std::sqrt(s1) < std::sqrt(s2) ? first : second;
   return FixOutcome::converged;
 }
 
