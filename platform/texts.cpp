@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <memory>
 #include <mutex>
 
 namespace platform {
@@ -86,22 +87,22 @@ FilledPattern splitTemplate(const std::string& source) {
 }
 
 // The templates known so far, the longest literal first, so that a text is taken for
-// the most specific template it fits.
-std::vector<FilledPattern> patterns() {
+// the most specific template it fits. Shared, not copied: a translation only reads them.
+std::shared_ptr<const std::vector<FilledPattern>> patterns() {
   struct Cache {
     std::mutex mutex;
-    std::vector<FilledPattern> list;
-    std::size_t known = 0;
+    std::shared_ptr<const std::vector<FilledPattern>> list = std::make_shared<std::vector<FilledPattern>>();
   };
   static Cache cache;
-  const std::vector<std::string> all = filledTemplates();
-  const std::lock_guard lock(cache.mutex);
-  if (all.size() != cache.known) {
-    for (std::size_t i = cache.known; i < all.size(); ++i)
-      cache.list.push_back(splitTemplate(all[i]));
-    cache.known = all.size();
-    std::stable_sort(cache.list.begin(), cache.list.end(),
+  Templates& t = templates();
+  const std::scoped_lock lock(t.mutex, cache.mutex);
+  if (t.list.size() != cache.list->size()) {
+    auto grown = std::make_shared<std::vector<FilledPattern>>(*cache.list);
+    for (std::size_t i = grown->size(); i < t.list.size(); ++i) grown->push_back(splitTemplate(t.list[i]));
+    // Stable: among equally long ones the first filled stays first.
+    std::stable_sort(grown->begin(), grown->end(),
                      [](const FilledPattern& a, const FilledPattern& b) { return a.literal > b.literal; });
+    cache.list = std::move(grown);
   }
   return cache.list;
 }
@@ -133,7 +134,7 @@ std::string translateAt(const std::string& text, const Lookup& lookup, int depth
   // Filled texts nest (a file's refusal names its reason, which may name an entry):
   // a few levels at most.
   if (direct != text || depth > 4) return direct;
-  for (const FilledPattern& p : patterns()) {
+  for (const FilledPattern& p : *patterns()) {
     if (p.numbers.empty() || !startsAt(text, 0, p.literals.front())) continue;
     std::vector<std::string> parts(p.numbers.size());
     if (!matchFrom(p, text, p.literals.front().size(), 0, parts)) continue;
