@@ -354,6 +354,8 @@ std::string descriptionTooLong(std::size_t length) {
       {platform::groupedInteger(length), platform::groupedInteger(maxDescriptionLength)});
 }
 
+std::string fileTooLarge() { return ORTIVO_TEXT("core", "Sie ist zu groß für ein Ortivo-Szenario."); }
+
 std::string invalidValues(std::string_view message) {
   return platform::fillText(ORTIVO_TEXT("core", "Sie enthält unzulässige Werte: %1."), {message});
 }

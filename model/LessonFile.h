@@ -57,6 +57,8 @@ inline std::variant<LessonScenario, std::string> decode(const std::vector<std::u
 // The message for a file that could not be opened or saved; `fileName` is shown as given.
 std::string openRefusal(std::string_view fileName, std::string_view reason);
 std::string saveRefusal(std::string_view fileName, std::string_view reason);
+// The reason for a file larger than maxFileSize, refused unread.
+std::string fileTooLarge();
 // The reason for a state LessonModel::checkState refuses with `message`.
 std::string invalidValues(std::string_view message);
 

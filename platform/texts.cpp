@@ -107,10 +107,6 @@ std::shared_ptr<const std::vector<FilledPattern>> patterns() {
   return cache.list;
 }
 
-bool startsAt(std::string_view text, std::size_t at, std::string_view part) {
-  return at <= text.size() && text.substr(at).starts_with(part);
-}
-
 // Matches text[at…] against the placeholders from `group` on, each taking as little as
 // it can (as a lazy regular expression would); the parts go to `parts`.
 bool matchFrom(const FilledPattern& p, std::string_view text, std::size_t at, std::size_t group,
@@ -135,7 +131,7 @@ std::string translateAt(const std::string& text, const Lookup& lookup, int depth
   // a few levels at most.
   if (direct != text || depth > 4) return direct;
   for (const FilledPattern& p : *patterns()) {
-    if (p.numbers.empty() || !startsAt(text, 0, p.literals.front())) continue;
+    if (p.numbers.empty() || !std::string_view(text).starts_with(p.literals.front())) continue;
     std::vector<std::string> parts(p.numbers.size());
     if (!matchFrom(p, text, p.literals.front().size(), 0, parts)) continue;
     std::vector<std::string> args(9);

@@ -288,10 +288,6 @@
         <translation>History of the position fixes…</translation>
     </message>
     <message>
-        <source>Sie ist zu groß für ein Ortivo-Szenario.</source>
-        <translation>It is too large for an Ortivo scenario.</translation>
-    </message>
-    <message>
         <source>Aufgabe – %1</source>
         <translation>Task – %1</translation>
     </message>
@@ -1678,6 +1674,10 @@
     <message>
         <source>Alle empfangenen:</source>
         <translation>All received:</translation>
+    </message>
+    <message>
+        <source>Sie ist zu groß für ein Ortivo-Szenario.</source>
+        <translation>It is too large for an Ortivo scenario.</translation>
     </message>
 </context>
 </TS>

@@ -119,9 +119,9 @@ bool LessonFiles::openScenarioFile(const QByteArray& nativePath) {
   const QString path = QFile::decodeName(nativePath);
   // Only a name that survives the way through text can be offered again.
   const bool nameIsText = QFile::encodeName(path) == nativePath;
-  auto bytes =
-      platform::readFileBytes(nativePath.toStdString(), lessonfile::maxFileSize,
-                              tr("Sie ist zu groß für ein Ortivo-Szenario.").toStdString());
+  // German like every reason: the message box translates the refusal part by part.
+  auto bytes = platform::readFileBytes(nativePath.toStdString(), lessonfile::maxFileSize,
+                                       lessonfile::fileTooLarge());
   std::string reason;
   if (const auto* r = std::get_if<std::string>(&bytes)) {
     reason = *r;

@@ -29,6 +29,10 @@ void writeCartesian(Json& json, TVektorR3 v, int decimals) {
 
 namespace {
 
+std::string inLanguage(const platform::Dictionary* english, const std::string& german) {
+  return english ? english->translate(german) : german;
+}
+
 platform::Lookup lookupIn(const platform::Dictionary* english) {
   if (!english) return [](const std::string& german) { return german; };
   return [english](const std::string& german) { return english->lookup(german); };
@@ -94,7 +98,7 @@ void writeRecord(Json& json, const DeterminationRecord& record, const platform::
         .value(static_cast<double>(record.position.z))
         .endArray();
   }
-  json.field("message", english ? english->translate(record.message) : record.message);
+  json.field("message", inLanguage(english, record.message));
   json.endObject();
 }
 
@@ -131,7 +135,7 @@ void WebSession::setLanguage(const platform::Dictionary* english) {
 }
 
 std::string WebSession::text(const std::string& german) const {
-  return english_ ? english_->translate(german) : german;
+  return inLanguage(english_, german);
 }
 
 // --- what the page writes anew ---------------------------------------------------
@@ -494,7 +498,7 @@ std::vector<std::uint8_t> WebSession::save(const std::string& task, std::string&
 std::string WebSession::open(const std::string& fileName, const std::uint8_t* data, std::size_t size) {
   std::string reason;
   if (size > lessonfile::maxFileSize) {
-    reason = "Sie ist zu groß für ein Ortivo-Szenario.";
+    reason = lessonfile::fileTooLarge();
   } else {
     auto decoded = lessonfile::decode(data, size);
     if (auto* why = std::get_if<std::string>(&decoded)) {

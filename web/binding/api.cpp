@@ -72,7 +72,8 @@ EMSCRIPTEN_KEEPALIVE const char* ortivo_start(const char* seed) {
 // of fields (German, English), given once; returns the view written anew.
 EMSCRIPTEN_KEEPALIVE const char* ortivo_language(const char* pairs) {
   const std::vector<std::string> fields = splitFields(pairs);
-  for (std::size_t i = 0; i + 1 < fields.size(); i += 2) english.add(fields[i], fields[i + 1]);
+  if (english.empty())  // the pairs never change: a second switch to English reuses them
+    for (std::size_t i = 0; i + 1 < fields.size(); i += 2) english.add(fields[i], fields[i + 1]);
   englishOn = !fields.empty();
   if (!session) return reply("{}");
   session->setLanguage(englishOn ? &english : nullptr);
