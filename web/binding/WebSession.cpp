@@ -8,9 +8,9 @@
 #include "platform/numformat.h"
 #include "platform/random.h"
 #include "render3d/dreiDdarstellungclss.h"
+#include "views/LessonTexts.h"
 #include "views/SkyPlot.h"
 #include "web/binding/Json.h"
-#include "views/LessonTexts.h"
 #include "web/binding/SkyTexts.h"
 
 namespace web {
